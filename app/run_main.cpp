@@ -1,0 +1,2 @@
+// Placeholder: the batch runner is being written.
+int main() { return 64; }

@@ -1,0 +1,8 @@
+// Placeholder until this section is written: it writes nothing.
+#include "analysis/sections.h"
+
+namespace qelvorn {
+
+void WriteQuantities(Project&, Report&) {}
+
+}  // namespace qelvorn

@@ -1,0 +1,8 @@
+// Placeholder until this section is written: it writes nothing.
+#include "analysis/sections.h"
+
+namespace qelvorn {
+
+void DesignSideWalls(Project&, Report&) {}
+
+}  // namespace qelvorn

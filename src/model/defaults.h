@@ -1,0 +1,32 @@
+// Unit systems, derived concrete properties, design-criteria defaults,
+// default load combinations and the input completeness check.
+#pragma once
+
+#include <string>
+
+#include "model/project.h"
+
+namespace qelvorn {
+
+// Unit factors, constants and labels from Units.
+void SetUnits(Project& p);
+
+// Derived concrete properties from fc, Criteria and Units. With fc = 0 the
+// derived properties are left as they were (no division by zero).
+void DeriveConcreteProperties(Project& p);
+
+// A new project.
+void ResetProject(Project& p);
+void SetDefaultOptions(Project& p);
+void SetCriteriaDefaults(Project& p);
+void ClearDimensions(Project& p);
+void SetDefaultLoads(Project& p);
+void SetReinforcingDefaults(Project& p);
+void ClearSideWalls(Project& p);
+
+// Input completeness check: sets p.InputComplete and returns the message
+// text (items separated by carriage returns). The caller shows the message,
+// titled "CHECK INPUT DATA", when p.InputComplete is false.
+std::string CheckInput(Project& p);
+
+}  // namespace qelvorn

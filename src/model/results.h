@@ -1,0 +1,51 @@
+// Results that the analysis sections of a calculation run hand on to the
+// sections after them. Each group is its own record; the Project record
+// inherits them all so that every field keeps its plain engineering name
+// (p.Wda, p.Vtoe(k, c), p.PileVert(i, k, c)).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "model/grid.h"
+
+namespace qelvorn {
+
+// Unfactored components of the abutment as a whole (stability section) and
+// the concrete volumes the quantities read.
+struct StabilityData {
+    float Wda = 0, Xda = 0, Mda = 0;     // dead load abutment
+    float Wde = 0, Xde = 0, Mde = 0;     // dead load earth
+    float Wscv = 0, Xscv = 0, Mscv = 0;  // vertical live load surcharge on the heel
+    float Mdc = 0, Mdv = 0, Ml1 = 0, Ml2 = 0;
+    float Volf = 0, Volw = 0;            // concrete volumes: footing, walls
+    float Pep = 0, Peq = 0, Pcp = 0, Psc = 0;
+    float Mlf = 0, Mfr = 0, Mep = 0, Meq = 0, Mcp = 0, Msc = 0;
+
+    // Vertical resultant locations from the toe per load combination
+    // (1..NLC), re-created at the start of every run.
+    std::vector<float> Xsls, Xuls1, Xuls2, Xuls3, Xuls4, Xuls2st;
+};
+
+// Section forces per unit width handed to the reinforced concrete section
+// checks, with the numbers of the load combinations that give them.
+struct SectionForces {
+    float Vs = 0, Ms = 0, Vu = 0, Mu = 0;
+    std::int32_t CombVs = 0, CombMs = 0, CombVu = 0, CombMu = 0;
+};
+
+// Footing-load tables (case k = 1..6, combination c = 1..NLC), written by the
+// spread footing or the pile footing and read by the toe and heel design.
+struct FootingData {
+    Grid2<float> Ptoe, Pheel;               // edge soil pressures (spread footing)
+    Grid2<float> Vtoe, Mtoe, Vheel, Mheel;  // shear and moment per unit length
+};
+
+// Pile group properties and per-pile loads (row i, case k, combination c).
+struct PileData {
+    float Npiles = 0, Xcg = 0, Ipile = 0;
+    Grid3<float> PileVert, PileLat, PileMom;
+    Grid2<float> Ppass, Hbatter;
+};
+
+}  // namespace qelvorn
