@@ -28,6 +28,9 @@ void SpreadFootingSection(Project& p, Report& r);
 // and heel design and the pile-cap longitudinal bars.
 void PileFootingSection(Project& p, Report& r);
 void DesignFootingToeHeel(Project& p, Report& r);
+// The FOOTING LOADS table of Vtoe, Mtoe, Vheel, Mheel and its two legends,
+// written by the spread footing and the pile footing alike.
+void FootingLoadsTable(Project& p, Report& r);
 void PileCapLongitudinal(Project& p, Report& r);
 
 // Side walls and quantities.
