@@ -1,12 +1,273 @@
-// Placeholder: the number texts are being written.
+// Number texts: every number the program shows or stores as text goes
+// through the decimal form of the single rounded to 7 significant digits, so
+// that a value prints as it reads (2.675 rounds to 2.68, not to 2.67 as its
+// binary value would suggest).
 #include "model/numtext.h"
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
 namespace qelvorn {
-std::string FormatNumber(float, std::string_view) { return {}; }
-std::string ShortestText(float) { return {}; }
-std::string SignedNumberText(float) { return {}; }
-std::string BareNumber(float) { return {}; }
-double LeadingNumber(std::string_view) { return 0; }
-std::int32_t RoundHalfEven(double) { return 0; }
-float RoundByFormat(float v, std::string_view) { return v; }
+
+namespace {
+
+// A finite value as sign, seven significant digits d1..d7 and a decimal
+// exponent: |v| = d1.d2d3d4d5d6d7 x 10^exp. Zero has digits "0000000" and
+// exponent 0.
+struct Decimal7 {
+    bool negative = false;
+    std::string digits;  // exactly 7 digits
+    int exp = 0;
+};
+
+Decimal7 ToDecimal7(float v) {
+    Decimal7 d;
+    d.negative = v < 0.0f;
+    const double a = std::fabs(static_cast<double>(v));
+    if (a == 0.0) {
+        d.digits = "0000000";
+        return d;
+    }
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.6e", a);  // d.dddddde+XX
+    d.digits.push_back(buf[0]);
+    d.digits.append(buf + 2, 6);
+    d.exp = std::atoi(buf + 9);
+    return d;
+}
+
+// Adds one unit in the last place of a digit string; returns true when the
+// carry runs out of the front (all nines), the string then being all zeros.
+bool IncrementDigits(std::string& s) {
+    for (std::size_t i = s.size(); i-- > 0;) {
+        if (s[i] == '9') {
+            s[i] = '0';
+        } else {
+            ++s[i];
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string NonFiniteText(float v) {
+    if (std::isnan(v)) return "NaN";
+    return v < 0.0f ? "-Infinity" : "Infinity";
+}
+
+// Fixed-point text with `decimals` places, halves away from zero, at least
+// one digit before the point. No point when decimals is 0.
+std::string FixedText(float v, int decimals) {
+    const Decimal7 d = ToDecimal7(v);
+    std::string intPart, frac;
+    if (d.digits == "0000000") {
+        intPart = "0";
+    } else if (d.exp >= 0) {
+        const std::size_t n = static_cast<std::size_t>(d.exp) + 1;
+        if (n >= d.digits.size()) {
+            intPart = d.digits + std::string(n - d.digits.size(), '0');
+        } else {
+            intPart = d.digits.substr(0, n);
+            frac = d.digits.substr(n);
+        }
+    } else {
+        intPart = "0";
+        frac = std::string(static_cast<std::size_t>(-d.exp - 1), '0') + d.digits;
+    }
+    const std::size_t keep = static_cast<std::size_t>(decimals);
+    bool roundUp = frac.size() > keep && frac[keep] >= '5';
+    if (frac.size() > keep) frac.resize(keep);
+    frac.append(keep - frac.size(), '0');
+    if (roundUp) {
+        if (IncrementDigits(frac) && IncrementDigits(intPart)) intPart.insert(intPart.begin(), '1');
+    }
+    std::string s = d.negative ? "-" : "";
+    s += intPart;
+    if (decimals > 0) {
+        s += '.';
+        s += frac;
+    }
+    return s;
+}
+
+std::string ExponentDigits(int e) {
+    std::string s = e < 0 ? "-" : "+";
+    const int a = e < 0 ? -e : e;
+    if (a < 10) s += '0';
+    s += std::to_string(a);
+    return s;
+}
+
+// Exponent picture: mantissa with `decimals` places (halves away from zero),
+// "E", sign, at least two exponent digits.
+std::string ExponentText(float v, int decimals) {
+    Decimal7 d = ToDecimal7(v);
+    const std::size_t keep = static_cast<std::size_t>(decimals) + 1;
+    std::string m = d.digits.substr(0, keep);
+    if (keep < d.digits.size() && d.digits[keep] >= '5' && IncrementDigits(m)) {
+        m.insert(m.begin(), '1');
+        m.pop_back();
+        ++d.exp;
+    }
+    std::string s = d.negative ? "-" : "";
+    s += m[0];
+    if (decimals > 0) {
+        s += '.';
+        s += m.substr(1);
+    }
+    s += 'E';
+    s += ExponentDigits(d.exp);
+    return s;
+}
+
+}  // namespace
+
+std::string FormatNumber(float v, std::string_view pattern) {
+    std::string_view core = pattern;
+    std::string tail;
+    while (!core.empty() && core.back() == ' ') {
+        core.remove_suffix(1);
+        tail += ' ';
+    }
+    if (!std::isfinite(v)) return NonFiniteText(v) + tail;
+    const std::size_t e = core.find_first_of("Ee");
+    const std::size_t dot = core.find('.');
+    int decimals = 0;
+    if (dot != std::string_view::npos) {
+        const std::size_t end = e == std::string_view::npos ? core.size() : e;
+        decimals = static_cast<int>(end - dot - 1);
+    }
+    if (e != std::string_view::npos) return ExponentText(v, decimals) + tail;
+    return FixedText(v, decimals) + tail;
+}
+
+std::string ShortestText(float v) {
+    if (!std::isfinite(v)) return NonFiniteText(v);
+    const Decimal7 d = ToDecimal7(v);
+    if (d.digits == "0000000") return "0";
+    std::string digits = d.digits;
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    std::string s = d.negative ? "-" : "";
+    if (d.exp < -4 || d.exp >= 7) {
+        s += digits[0];
+        if (digits.size() > 1) {
+            s += '.';
+            s += digits.substr(1);
+        }
+        s += 'E';
+        s += ExponentDigits(d.exp);
+    } else if (d.exp < 0) {
+        s += '.';
+        s += std::string(static_cast<std::size_t>(-d.exp - 1), '0');
+        s += digits;
+    } else {
+        const std::size_t n = static_cast<std::size_t>(d.exp) + 1;
+        if (digits.size() <= n) {
+            s += digits + std::string(n - digits.size(), '0');
+        } else {
+            s += digits.substr(0, n);
+            s += '.';
+            s += digits.substr(n);
+        }
+    }
+    return s;
+}
+
+std::string SignedNumberText(float v) {
+    const std::string s = ShortestText(v);
+    if (!s.empty() && s[0] == '-') return s;
+    return " " + s;
+}
+
+std::string BareNumber(float v) { return SignedNumberText(v) + " "; }
+
+double LeadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    auto skip = [&] {
+        while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
+    };
+    auto at = [&](char c) {
+        return i < n && (text[i] == c || text[i] == static_cast<char>(c + ('a' - 'A')));
+    };
+    skip();
+    // &H (hexadecimal) and &O (octal) whole numbers.
+    if (i + 1 < n && text[i] == '&' && (text[i + 1] == 'H' || text[i + 1] == 'h' || text[i + 1] == 'O' ||
+                                        text[i + 1] == 'o')) {
+        const int base = (text[i + 1] == 'H' || text[i + 1] == 'h') ? 16 : 8;
+        i += 2;
+        double value = 0;
+        for (;; ++i) {
+            skip();
+            if (i >= n) break;
+            const char c = text[i];
+            int digit = -1;
+            if (c >= '0' && c <= '9') digit = c - '0';
+            else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+            else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+            if (digit < 0 || digit >= base) break;
+            value = value * base + digit;
+        }
+        return std::isfinite(value) ? value : 0.0;
+    }
+    // Collect the number without its embedded blanks, then convert it.
+    std::string s;
+    if (i < n && (text[i] == '-' || text[i] == '+')) s += text[i++];
+    bool anyDigit = false, point = false;
+    for (;; ++i) {
+        skip();
+        if (i >= n) break;
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            s += c;
+            anyDigit = true;
+        } else if (c == '.' && !point) {
+            s += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) return 0.0;
+    skip();
+    if (at('E') || at('D')) {
+        std::size_t save = i;
+        std::string e = "e";
+        ++i;
+        skip();
+        if (i < n && (text[i] == '-' || text[i] == '+')) e += text[i++];
+        bool expDigit = false;
+        for (;; ++i) {
+            skip();
+            if (i >= n || text[i] < '0' || text[i] > '9') break;
+            e += text[i];
+            expDigit = true;
+        }
+        if (expDigit) s += e;
+        else i = save;
+    }
+    const double value = std::strtod(s.c_str(), nullptr);
+    // A number beyond the range of a double reads as no number at all.
+    return std::isfinite(value) ? value : 0.0;
+}
+
+std::int32_t RoundHalfEven(double v) {
+    if (std::isnan(v)) return 0;
+    if (v >= 2147483647.0) return std::numeric_limits<std::int32_t>::max();
+    if (v <= -2147483648.0) return std::numeric_limits<std::int32_t>::min();
+    // Ties to even independently of the current rounding mode.
+    double r = std::floor(v);
+    const double diff = v - r;
+    if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+    return static_cast<std::int32_t>(r);
+}
+
+float RoundByFormat(float v, std::string_view pattern) {
+    if (!std::isfinite(v)) return v;
+    const std::string s = FormatNumber(v, pattern);
+    return std::strtof(s.c_str(), nullptr);
+}
+
 }  // namespace qelvorn
