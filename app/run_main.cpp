@@ -1,2 +1,126 @@
-// Placeholder: the batch runner is being written.
-int main() { return 64; }
+// qelvorn-run: the calculation run without windows.
+//
+//   qelvorn-run [--sections LIST] INPUT.in OUTPUT.out
+//
+// LIST is a comma list of echo, abutment, sidewalls, quantities (the four
+// output options). Without --sections the options are those of a new
+// project after loading the file: echo and abutment, and side walls when
+// the file has side walls. Messages go to standard error, one line each.
+//
+// Exit status: 0 report written; 1 input incomplete; 2 calculation error
+// (the report holds what was written before the fault); 3 input file
+// unreadable or report not writable; 64 usage.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "analysis/run.h"
+#include "io/input_file.h"
+#include "model/defaults.h"
+
+namespace {
+
+constexpr int kExitWritten = 0;
+constexpr int kExitIncomplete = 1;
+constexpr int kExitCalculation = 2;
+constexpr int kExitFile = 3;
+constexpr int kExitUsage = 64;
+
+class ConsoleHost : public qelvorn::RunHost {
+public:
+    void ShowMessage(const std::string& text, const std::string&, qelvorn::MessageIcon) override {
+        for (const std::string& line : qelvorn::MessageLines(text)) std::cerr << line << '\n';
+        std::cerr.flush();
+    }
+};
+
+std::string FileTitle(const std::string& path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int Usage(const std::string& problem) {
+    if (!problem.empty()) std::cerr << "qelvorn-run: " << problem << '\n';
+    std::cerr << "usage: qelvorn-run [--sections LIST] INPUT.in OUTPUT.out\n"
+                 "  LIST: comma list of echo, abutment, sidewalls, quantities\n";
+    return kExitUsage;
+}
+
+// Sets the four output options from the list; false on an unknown name.
+bool SetSections(qelvorn::Project& p, const std::string& list, std::string& bad) {
+    p.chko1 = p.chko2 = p.chko3 = p.chko4 = qelvorn::kFalse;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        std::size_t end = list.find(',', start);
+        if (end == std::string::npos) end = list.size();
+        const std::string name = list.substr(start, end - start);
+        if (name == "echo")
+            p.chko1 = qelvorn::kTrue;
+        else if (name == "abutment")
+            p.chko2 = qelvorn::kTrue;
+        else if (name == "sidewalls")
+            p.chko3 = qelvorn::kTrue;
+        else if (name == "quantities")
+            p.chko4 = qelvorn::kTrue;
+        else if (!name.empty()) {
+            bad = name;
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> files;
+    std::string sections;
+    bool haveSections = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--sections") {
+            if (i + 1 >= argc) return Usage("--sections needs a list");
+            sections = argv[++i];
+            haveSections = true;
+        } else if (arg.rfind("--sections=", 0) == 0) {
+            sections = arg.substr(11);
+            haveSections = true;
+        } else if (arg == "-h" || arg == "--help") {
+            Usage("");
+            return kExitUsage;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return Usage("unknown option " + arg);
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.size() != 2) return Usage("an input file and an output file are needed");
+    if (files[0].empty() || files[1].empty()) return Usage("empty file name");
+
+    qelvorn::Project p;
+    qelvorn::ResetProject(p);
+    p.InFile = files[0];
+    p.InTitle = FileTitle(files[0]);
+    if (!qelvorn::ReadInputFile(p)) {
+        std::cerr << "Error reading input file\n";
+        return kExitFile;
+    }
+    if (haveSections) {
+        std::string bad;
+        if (!SetSections(p, sections, bad)) return Usage("unknown section " + bad);
+    }
+    p.OutFile = files[1];
+    p.OutTitle = FileTitle(files[1]);
+
+    ConsoleHost host;
+    switch (qelvorn::PerformCalculations(p, host)) {
+        case qelvorn::RunResult::Written: return kExitWritten;
+        case qelvorn::RunResult::InputIncomplete: return kExitIncomplete;
+        case qelvorn::RunResult::CalculationError: return kExitCalculation;
+        case qelvorn::RunResult::ReportNotWritable: return kExitFile;
+        case qelvorn::RunResult::NoOutputFile: return kExitUsage;
+    }
+    return kExitCalculation;
+}

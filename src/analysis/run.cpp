@@ -1,7 +1,270 @@
-// Placeholder: the calculation run is being written.
+// The calculation run and the report frame: the order of the sections, the
+// banners, the version line, and how a fault or an unwritable report file
+// ends the run.
 #include "analysis/run.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <fstream>
+
+#include "analysis/sections.h"
+#include "model/defaults.h"
+#include "model/numtext.h"
+
 namespace qelvorn {
-RunResult PerformCalculations(Project&, RunHost&) { return RunResult::NoOutputFile; }
-void RunReport(Project&, Report&, RunHost&) {}
+
+namespace {
+
+constexpr const char* kRunTitle = "PERFORM CALCULATIONS";
+
+// The seven-line banner around the program name; only the middle line
+// differs between the input data echo and the output data.
+void Banner(Report& r, const char* middle) {
+    static const char* const stars = "* * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * *";
+    static const char* const empty = "*                                                               *";
+    static const char* const program = "*                 P R O G R A M   Q E L V O R N                 *";
+    for (const char* line : {stars, empty, program, empty, middle, empty, stars}) r.spc(5).text(line).endl();
+}
+
+// The report body is kept in memory and written in one go; a faulted run
+// writes what it had. Returns false when the file cannot be written.
+bool WriteReportFile(std::ofstream& file, const std::string& text) {
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.flush();
+    const bool ok = static_cast<bool>(file);
+    file.close();
+    return ok && !file.fail();
+}
+
+std::string ReportNotWritableDetail(const Project& p) {
+    return "The report file could not be written: " + (p.OutFile.empty() ? std::string("(no name)") : p.OutFile);
+}
+
+}  // namespace
+
+std::string VersionText() {
+    const std::string joined =
+        std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + std::to_string(kVersionRevision);
+    return SignedNumberText(std::strtof(joined.c_str(), nullptr));
+}
+
+std::string RunDateText(const std::tm& t) {
+    const int hour12 = t.tm_hour % 12 == 0 ? 12 : t.tm_hour % 12;
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%d/%02d/%02d, %d:%02d %s", t.tm_mon + 1, t.tm_mday, t.tm_year % 100, hour12,
+                  t.tm_min, t.tm_hour < 12 ? "am" : "pm");
+    return buf;
+}
+
+std::string LikelyFaultCauses(const Project& p) {
+    std::string causes;
+    auto add = [&causes](const std::string& s) {
+        if (!causes.empty()) causes += "; ";
+        causes += s;
+    };
+    const bool pile = p.FootingType == "pile";
+    const bool sideWalls = p.Ls != 0 && p.chko3 != 0;
+
+    // Geometry that leaves a part of the abutment without length or depth.
+    if (p.Wf - p.Dt - p.Tw <= 0) add("no footing heel (footing width not larger than toe width plus stem thickness)");
+    if (p.CAsw >= p.Tw) add("wall cover not less than the stem wall thickness");
+    if (p.CAsfb >= p.Tf || p.CAsft >= p.Tf) add("footing cover not less than the footing thickness");
+    if (sideWalls && p.Hs == 0) add("zero side wall height");
+
+    // Reinforcing: a zero spacing divides the bar area by zero, a zero area
+    // leaves a section without steel.
+    struct Bars {
+        float area, spacing;
+        const char* place;
+        bool used;
+    };
+    const bool backWall = p.Hb != 0 && p.Tb != 0;
+    const Bars bars[] = {
+        {p.Asw, p.SAsw, "the wall stem", true},
+        {p.Asb, p.SAsb, "the back wall", backWall},
+        {p.Asft, p.SAsft, "the footing top", true},
+        {p.Asfbt, p.SAsfbt, "the footing bottom at the toe", true},
+        {p.Asfbh, p.SAsfbh, "the footing heel (bottom bars)", true},
+        {p.AsLf, p.SAsLf, "the pile-cap longitudinal bars", pile},
+        {p.AsTSw, p.SAsTSw, "the wall stem T&S bars", true},
+        {p.AsTSb, p.SAsTSb, "the back wall T&S bars", backWall},
+        {p.AsTSf, p.SAsTSf, "the footing T&S bars", true},
+        {p.Asws, p.SAsws, "the side wall main bars", sideWalls},
+        {p.Aswsb, p.SAswsb, "the side wall bottom bars", sideWalls},
+        {p.AsTSws, p.SAsTSws, "the side wall T&S bars", sideWalls},
+    };
+    for (const Bars& b : bars) {
+        if (!b.used) continue;
+        if (b.spacing == 0)
+            add(std::string("zero bar spacing in ") + b.place);
+        else if (b.area == 0)
+            add(std::string("zero bar area in ") + b.place);
+    }
+
+    // Service values are divided by the combination's stress increase factor.
+    const auto rows = static_cast<std::int32_t>(p.Fsls.size()) - 1;
+    for (std::int32_t i = 1; i <= p.NLC && i <= rows; ++i)
+        if (p.Fsls[static_cast<std::size_t>(i)] == 0) add("Fsls = 0 in load combination " + std::to_string(i));
+
+    if (pile) {
+        const auto pileRows = std::min<std::int32_t>(p.NROWS, static_cast<std::int32_t>(p.PILEX.size()) - 1);
+        bool oneRow = pileRows >= 1;
+        for (std::int32_t i = 2; i <= pileRows; ++i)
+            if (p.PILEX[static_cast<std::size_t>(i)] != p.PILEX[1]) oneRow = false;
+        if (oneRow) add("all piles in one row (the pile group has no moment of inertia)");
+        for (std::int32_t i = 1; i <= pileRows; ++i)
+            if (p.PILES[static_cast<std::size_t>(i)] == 0) add("zero pile spacing in row " + std::to_string(i));
+        if (p.PILED == 0) add("zero pile width");
+    }
+    return causes;
+}
+
+std::string FaultDetail(const Project& p, const CalculationFault& fault) {
+    const std::string where =
+        fault.section().empty() ? std::string("the report header") : "section " + fault.section();
+    if (!fault.cause().empty()) return "Arithmetic fault in " + where + ": " + fault.cause();
+    const std::string likely = LikelyFaultCauses(p);
+    if (!likely.empty()) return "Arithmetic fault in " + where + "; check: " + likely;
+    return "Arithmetic fault in " + where + "; check its input for zero or missing values";
+}
+
+std::vector<std::string> MessageLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        // Items separated by carriage returns: a heading ending in ":" is
+        // followed by the items joined with ", ".
+        std::vector<std::string> items;
+        std::size_t s = start;
+        while (s < end) {
+            std::size_t e = text.find('\r', s);
+            if (e == std::string::npos || e > end) e = end;
+            if (e > s) items.push_back(text.substr(s, e - s));
+            s = e + 1;
+        }
+        if (!items.empty()) {
+            std::string line = items[0];
+            for (std::size_t i = 1; i < items.size(); ++i) {
+                if (i == 1)
+                    line += line.back() == ':' ? " " : ", ";
+                else
+                    line += ", ";
+                line += items[i];
+            }
+            lines.push_back(line);
+        }
+        start = end + 1;
+    }
+    return lines;
+}
+
+void RunReport(Project& p, Report& r, RunHost& host) {
+    r.setSection("");
+    if (!p.Title.empty()) {
+        r.spc(5).text(p.Title).endl();
+        r.blank();
+    }
+
+    if (p.chko1) {
+        Banner(r, "*                        INPUT DATA ECHO                        *");
+        r.blank();
+        const std::time_t now = host.Now();
+        std::tm local{};
+        localtime_r(&now, &local);
+        r.spc(5).text("(Version " + VersionText() + ")").tab(52).text(RunDateText(local)).endl();
+        r.blank();
+        r.spc(5).text("Input file  = " + p.InTitle).endl();
+        r.spc(5).text("Output file = " + p.OutTitle).endl();
+        InputEcho(p, r);
+    }
+
+    if (p.chko2 || p.chko3) {
+        r.setSection("");
+        r.blank();
+        Banner(r, "*                          OUTPUT DATA                          *");
+
+        if (p.chko2) {
+            if (p.Hb != 0 && p.Tb != 0) BackWallSection(p, r);
+            StemWallSection(p, r);
+            Stability(p, r);  // ends with the vertical resultant
+            // Each footing section designs the toe and heel; the pile
+            // footing then checks the pile-cap longitudinal bars.
+            if (p.FootingType == "spread")
+                SpreadFootingSection(p, r);
+            else
+                PileFootingSection(p, r);
+        }
+        if (p.Ls != 0 && p.chko3) DesignSideWalls(p, r);
+        if (p.chko4) WriteQuantities(p, r);
+    }
+    // A fault in computations after the last item written still ends the
+    // run: no silent inf or nan stays in the results.
+    r.checkFault();
+}
+
+RunResult PerformCalculations(Project& p, RunHost& host) {
+    host.HideOutputWindow();
+
+    if (p.OutFile.empty()) {
+        host.Beep();
+        host.ShowMessage("Please save output filename", kRunTitle, MessageIcon::Information);
+        return RunResult::NoOutputFile;
+    }
+
+    const std::string checkMessage = CheckInput(p);
+    if (!p.InputComplete) {
+        host.ShowMessage(checkMessage, "CHECK INPUT DATA", MessageIcon::Information);
+        return RunResult::InputIncomplete;
+    }
+
+    host.SetStatus("Calculations in progress", "Please wait");
+    host.SetBusy(true);
+    auto finish = [&]() {
+        host.SetBusy(false);
+        host.SetStatus("Input file = " + p.InTitle, "Output file = " + p.OutTitle);
+    };
+
+    // Opening replaces an existing report.
+    std::ofstream file(p.OutFile, std::ios::binary | std::ios::trunc);
+    if (!file.is_open()) {
+        finish();
+        host.ShowMessage("Calculation error\n" + ReportNotWritableDetail(p), kRunTitle, MessageIcon::Critical);
+        return RunResult::ReportNotWritable;
+    }
+
+    const bool anyOutput = p.chko1 || p.chko2 || p.chko3 || p.chko4;
+    Report r;
+    r.onMessage = [&host](const std::string& text, const std::string& title) {
+        host.ShowMessage(text, title, MessageIcon::Information);
+    };
+
+    std::string detail;
+    try {
+        ClearArithmeticFaults();
+        if (anyOutput) RunReport(p, r, host);
+    } catch (const CalculationFault& fault) {
+        detail = FaultDetail(p, fault);
+    } catch (const std::exception& e) {
+        detail = "Internal error in " + (r.section().empty() ? std::string("the report header")
+                                                             : "section " + r.section()) + ": " + e.what();
+    }
+    ClearArithmeticFaults();
+
+    const bool written = WriteReportFile(file, r.allText());
+    finish();
+    if (!detail.empty()) {
+        host.ShowMessage("Calculation error\n" + detail, kRunTitle, MessageIcon::Critical);
+        return RunResult::CalculationError;
+    }
+    if (!written) {
+        host.ShowMessage("Calculation error\n" + ReportNotWritableDetail(p), kRunTitle, MessageIcon::Critical);
+        return RunResult::ReportNotWritable;
+    }
+    return RunResult::Written;
+}
+
 }  // namespace qelvorn

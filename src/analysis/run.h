@@ -7,6 +7,7 @@
 
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "model/project.h"
 #include "report/report.h"
@@ -15,6 +16,10 @@ namespace qelvorn {
 
 enum class MessageIcon { Information, Exclamation, Critical, Question };
 
+// Message texts: a line feed '\n' separates lines of a box (the run's fault
+// message is "Calculation error" and a line naming the section and the
+// likely cause); the completeness check separates its items by carriage
+// returns, as it builds them.
 class RunHost {
 public:
     virtual ~RunHost() = default;
@@ -35,11 +40,38 @@ enum class RunResult {
     ReportNotWritable  // the report file could not be created or written
 };
 
+// The program version printed on the report's version line.
+constexpr int kVersionMajor = 1;
+constexpr int kVersionMinor = 31;
+constexpr int kVersionRevision = 0;
+
 // The perform-calculations command.
 RunResult PerformCalculations(Project& p, RunHost& host);
 
 // Writes the report body (title, echo, output banner, sections) into r.
 // Throws CalculationFault on an arithmetic fault.
 void RunReport(Project& p, Report& r, RunHost& host);
+
+// " 1.31" for version 1.31.0: major, ".", minor and revision run together
+// ("1.310") and read back as a number, shown in its shortest form with a
+// leading blank.
+std::string VersionText();
+// "m/dd/yy, h:mm am/pm" ("3/05/24, 12:05 am", "11/30/99, 1:07 pm").
+std::string RunDateText(const std::tm& t);
+
+// The second line of the "Calculation error" box: the section being written
+// and the likely cause (the one the section named, else what a look at the
+// input suggests).
+std::string FaultDetail(const Project& p, const CalculationFault& fault);
+// Degenerate inputs that typically end a run with an arithmetic fault,
+// as one text ("zero bar spacing in the footing heel; Fsls = 0 in load
+// combination 3"); empty when nothing suspicious is found.
+std::string LikelyFaultCauses(const Project& p);
+
+// The lines of a message as a console shows them: one per line feed; within
+// a line the carriage-return separated items of the completeness message
+// are joined ("The following information is not complete: Properties,
+// Loads"). Empty lines are dropped.
+std::vector<std::string> MessageLines(const std::string& text);
 
 }  // namespace qelvorn
