@@ -1,0 +1,47 @@
+// Pile footing: pile group properties, the per-pile loads of one limit-state
+// case, the pile-head moment from the lateral load - moment curve, the pile
+// cap's toe and heel loads and the tributary widths of the pile rows. The
+// pieces are declared here so that each can be checked on its own; the
+// section entry points are in sections.h.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "model/project.h"
+#include "report/report.h"
+
+namespace qelvorn {
+
+// Npiles, Xcg (centroid from the toe) and Ipile (group inertia, every pile a
+// unit area) from the pile rows.
+void PileGroupProperties(Project& p);
+
+// Pile-head bending moment of a fixed-head pile carrying lateral load h,
+// interpolated on the three load - moment points (0 for h <= 0, the last
+// moment beyond the last point).
+float PileMomentFromLateral(const Project& p, float h);
+
+// Passive soil resistance in front of the footing for case k of
+// combination c (service resistance scaled by Fsls for k = 5).
+float PassiveResistance(const Project& p, int k, int c);
+
+// Loads per pile of every row for case k of combination c under vertical
+// load V at X from the toe and lateral load H: fills Ppass(k, c),
+// Hbatter(k, c), PileVert, PileLat and PileMom (i, k, c) and writes the
+// case's rows of the PILE LOADS table.
+void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, float H, float V, float X);
+
+// Toe and heel shear and moment per unit length of the pile cap for case k
+// of combination c, from the pile reactions and head moments and the
+// downward pressures on the toe and the heel; fills Vtoe, Mtoe, Vheel,
+// Mheel (k, c).
+void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel);
+
+// Width of footing carried by each pile row (1..NROWS, element 0 unused):
+// half the distance to the neighbouring rows by distance from the toe, out
+// to the toe and heel edges for the outer rows; a single row carries the
+// whole footing width.
+std::vector<float> TributaryWidths(const Project& p);
+
+}  // namespace qelvorn
