@@ -10,17 +10,26 @@ namespace qelvorn {
 
 // Writes the project to p.InFile. Returns false on failure (the caller shows
 // "Error writing input file", title "WRITE INPUT"); the previous file is then
-// left as it was. The completeness check's message is returned in
+// left as it was. The text goes to p.InFile + ".tmp" first and replaces the
+// target only when complete. A project holding a non-finite value is not
+// written. The completeness check's message is returned in
 // checkMessage when the input is incomplete (the caller shows it, the file
 // is written whatever the result).
 bool WriteInputFile(Project& p, std::string* checkMessage = nullptr);
 
 // Reads p.InFile into the project. Returns false on failure (the caller
 // shows "Error reading input file", title "READ INPUT") and the project is
-// then left exactly as it was.
+// then left exactly as it was. A failure is: a missing or unreadable file, a
+// field that is not a plain number where one belongs, a number beyond the
+// range of a single, fc of 0 or less, a table count the rest of the file
+// cannot hold, or the end of the file before the last field. A table count
+// of 0 or less reads no rows and keeps the tables in memory. The caller
+// refills the windows after a successful read.
 bool ReadInputFile(Project& p);
 
-// The same on text in memory (for tests and the fuzzers).
+// The file text of a project (empty when a value has no written form, i.e.
+// is not finite), and reading such text into a project with the same rules
+// as ReadInputFile.
 std::string InputFileText(const Project& p);
 bool ReadInputText(Project& p, const std::string& text);
 
