@@ -13,6 +13,25 @@ namespace {
 // ---------------------------------------------------------------------------
 // Unit systems
 
+// Every unit label, in one line, so a whole system is compared at once.
+std::string Labels(const Project& p) {
+    std::string all;
+    for (const std::string* s :
+         {&p.LblForce, &p.LblLineLoadSmall, &p.LblLineLoad, &p.LblStress, &p.LblPressure, &p.LblUnitWeight,
+          &p.LblMomentPerLength, &p.LblSmallLength, &p.LblLength, &p.LblArea, &p.LblWeightP, &p.LblForceP,
+          &p.LblLineLoadP, &p.LblPressureP, &p.LblMomentP, &p.LblMomentPerLengthP, &p.LblSmallLengthP,
+          &p.LblLengthP, &p.LblAreaP, &p.LblVolumeP})
+        all += *s + " ";
+    return all;
+}
+
+const char* const kEnglishLabels =
+    "kip lb/in kip/ft psi psf pcf k-ft/ft in ft in^2 (lb) (kip) (kip/ft) (psf) (k-ft) (k-ft/ft) (in) (ft) "
+    "(in^2) (yd^3) ";
+const char* const kMetricLabels =
+    "kN N/mm kN/m MPa kPa kN/m^3 kN-m/m mm m mm^2 (kg) (kN) (kN/m) (kPa) (kN-m) (kN-m/m) (mm) (m) (mm^2) "
+    "(m^3) ";
+
 TEST(SetUnits, EnglishFactorsConstantsAndLabels) {
     Project p;
     p.Units = "english";
@@ -37,26 +56,7 @@ TEST(SetUnits, EnglishFactorsConstantsAndLabels) {
     EXPECT_FLOAT_EQ(q, 1.6666666f);
     EXPECT_FLOAT_EQ(q / p.PressureFactor, 240.0f);
 
-    EXPECT_EQ(p.LblForce, "kip");
-    EXPECT_EQ(p.LblLineLoadSmall, "lb/in");
-    EXPECT_EQ(p.LblLineLoad, "kip/ft");
-    EXPECT_EQ(p.LblStress, "psi");
-    EXPECT_EQ(p.LblPressure, "psf");
-    EXPECT_EQ(p.LblUnitWeight, "pcf");
-    EXPECT_EQ(p.LblMomentPerLength, "k-ft/ft");
-    EXPECT_EQ(p.LblSmallLength, "in");
-    EXPECT_EQ(p.LblLength, "ft");
-    EXPECT_EQ(p.LblArea, "in^2");
-    EXPECT_EQ(p.LblWeightP, "(lb)");
-    EXPECT_EQ(p.LblForceP, "(kip)");
-    EXPECT_EQ(p.LblLineLoadP, "(kip/ft)");
-    EXPECT_EQ(p.LblPressureP, "(psf)");
-    EXPECT_EQ(p.LblMomentP, "(k-ft)");
-    EXPECT_EQ(p.LblMomentPerLengthP, "(k-ft/ft)");
-    EXPECT_EQ(p.LblSmallLengthP, "(in)");
-    EXPECT_EQ(p.LblLengthP, "(ft)");
-    EXPECT_EQ(p.LblAreaP, "(in^2)");
-    EXPECT_EQ(p.LblVolumeP, "(yd^3)");
+    EXPECT_EQ(Labels(p), kEnglishLabels);
 }
 
 TEST(SetUnits, MetricFactorsConstantsAndLabels) {
@@ -77,26 +77,7 @@ TEST(SetUnits, MetricFactorsConstantsAndLabels) {
     EXPECT_EQ(p.MmPerIn, 25.4f);
     EXPECT_FLOAT_EQ(p.NmmPerLbin, 0.17512686f);
 
-    EXPECT_EQ(p.LblForce, "kN");
-    EXPECT_EQ(p.LblLineLoadSmall, "N/mm");
-    EXPECT_EQ(p.LblLineLoad, "kN/m");
-    EXPECT_EQ(p.LblStress, "MPa");
-    EXPECT_EQ(p.LblPressure, "kPa");
-    EXPECT_EQ(p.LblUnitWeight, "kN/m^3");
-    EXPECT_EQ(p.LblMomentPerLength, "kN-m/m");
-    EXPECT_EQ(p.LblSmallLength, "mm");
-    EXPECT_EQ(p.LblLength, "m");
-    EXPECT_EQ(p.LblArea, "mm^2");
-    EXPECT_EQ(p.LblWeightP, "(kg)");
-    EXPECT_EQ(p.LblForceP, "(kN)");
-    EXPECT_EQ(p.LblLineLoadP, "(kN/m)");
-    EXPECT_EQ(p.LblPressureP, "(kPa)");
-    EXPECT_EQ(p.LblMomentP, "(kN-m)");
-    EXPECT_EQ(p.LblMomentPerLengthP, "(kN-m/m)");
-    EXPECT_EQ(p.LblSmallLengthP, "(mm)");
-    EXPECT_EQ(p.LblLengthP, "(m)");
-    EXPECT_EQ(p.LblAreaP, "(mm^2)");
-    EXPECT_EQ(p.LblVolumeP, "(m^3)");
+    EXPECT_EQ(Labels(p), kMetricLabels);
 }
 
 TEST(SetUnits, UnknownSystemKeepsFactorsWithEnglishLabels) {
@@ -109,8 +90,7 @@ TEST(SetUnits, UnknownSystemKeepsFactorsWithEnglishLabels) {
     EXPECT_EQ(p.MomentFactor, 1000000.0f);
     EXPECT_EQ(p.SurchargeDeduct, 150.0f);
     EXPECT_EQ(p.LineLoadFactor, 1.0f);
-    EXPECT_EQ(p.LblForce, "kip");
-    EXPECT_EQ(p.LblVolumeP, "(yd^3)");
+    EXPECT_EQ(Labels(p), kEnglishLabels);
 }
 
 TEST(SetUnits, SwitchingSystemsNeverConvertsStoredValues) {
@@ -263,17 +243,11 @@ TEST(DeriveConcreteProperties, MissingStrengthKeepsEveryProperty) {
         Project p = before;
         p.fc = fc;
         DeriveConcreteProperties(p);
-        EXPECT_EQ(p.Ec, before.Ec);
-        EXPECT_EQ(p.Es, before.Es);
+        for (float Project::*field : {&Project::Ec, &Project::Es, &Project::ModRupture, &Project::Alpha1,
+                                      &Project::Beta1, &Project::Ecu, &Project::PhiFlexure, &Project::PhiShear,
+                                      &Project::PhiConcrete, &Project::PhiSteel})
+            EXPECT_EQ(p.*field, before.*field);
         EXPECT_EQ(p.ModRatio, before.ModRatio);
-        EXPECT_EQ(p.ModRupture, before.ModRupture);
-        EXPECT_EQ(p.Alpha1, before.Alpha1);
-        EXPECT_EQ(p.Beta1, before.Beta1);
-        EXPECT_EQ(p.Ecu, before.Ecu);
-        EXPECT_EQ(p.PhiFlexure, before.PhiFlexure);
-        EXPECT_EQ(p.PhiShear, before.PhiShear);
-        EXPECT_EQ(p.PhiConcrete, before.PhiConcrete);
-        EXPECT_EQ(p.PhiSteel, before.PhiSteel);
     }
 }
 
