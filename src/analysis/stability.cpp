@@ -1,9 +1,589 @@
-// Placeholder until this section is written: it writes nothing.
+// Stability of the abutment as a whole: every unfactored load with its
+// moment about the toe, the four limit-state sets of each load combination,
+// and the location of the vertical resultant on the footing.
+//
+// x is measured from the toe towards the heel, heights from the bottom of
+// the footing. The front face of the stem stands at x = Dt, the seat runs
+// from Dt to Dt + Ts, the back wall from Dt + Ts to Dt + Ts + Tb, and the
+// heel lies behind the back wall.
+#include "analysis/stability.h"
+
+#include <cmath>
+#include <string>
+
 #include "analysis/sections.h"
 
 namespace qelvorn {
 
-void Stability(Project&, Report&) {}
-void VerticalResultant(Project&, Report&) {}
+namespace {
+
+constexpr float kPi = 3.1416f;
+
+// ---------------------------------------------------------------------------
+// Rules that depend on the design criteria, side by side.
+
+// AREMA loads the heel with surcharge strips (Nsc strips Wsc wide); the
+// other criteria spread the surcharge over the wall length.
+bool SurchargeInStrips(const std::string& criteria) {
+    if (criteria == "arema") return true;
+    return false;  // "aashto", "lrfd", "s6"
+}
+
+// CAN/CSA-S6 checks stability with the minimum dead loads raised to their
+// full value (ULS MIN*, footing case 2*).
+bool UsesMinStar(const std::string& criteria) {
+    if (criteria == "s6") return true;
+    return false;  // "aashto", "arema", "lrfd"
+}
+
+// Limit states whose resultant location is checked against the limits:
+// service loads against Xr for AASHTO and AREMA, factored loads against Xru
+// for AASHTO LRFD and CAN/CSA-S6; earthquake combinations against Xreq.
+bool ChecksServiceResultant(const std::string& criteria) {
+    if (criteria == "aashto" || criteria == "arema") return true;
+    return false;  // "lrfd", "s6"
+}
+
+// ---------------------------------------------------------------------------
+
+ConcretePiece Part(float area, float arm) { return {area, area * arm}; }
+
+ConcretePiece operator+(ConcretePiece a, ConcretePiece b) { return {a.volume + b.volume, a.moment + b.moment}; }
+
+ConcretePiece PerLength(ConcretePiece a, float length) { return {a.volume * length, a.moment * length}; }
+
+// Weight and moment about the toe of one load.
+struct Load {
+    float weight = 0;
+    float moment = 0;
+};
+
+Load Weigh(ConcretePiece c, float unitWeight) { return {c.volume * unitWeight, c.moment * unitWeight}; }
+
+// The factors of one limit-state set of one combination, in load order.
+struct Factors {
+    float da = 0, dc = 0, dv = 0, de = 0, l1 = 0, l2 = 0, lf = 0, fr = 0, ep = 0, sc = 0, cp = 0, eq = 0;
+};
+
+Factors FactorsOf(const Project& p, const std::array<ColumnPtr, kLoadTypes>& set, int i) {
+    const auto f = [&](int k) { return (p.*set[static_cast<std::size_t>(k)]).at(static_cast<std::size_t>(i)); };
+    return {f(0), f(1), f(2), f(3), f(4), f(5), f(6), f(7), f(8), f(9), f(10), f(11)};
+}
+
+// A minimum dead-load factor between 0 and 1 is raised to 1 for the
+// stability check; 0, negative factors and factors of 1 or more stand.
+float RaisedMinimum(float f) { return (f > 0.0f && f < 1.0f) ? 1.0f : f; }
+
+float Vertical(const Project& p, const Factors& f) {
+    return p.Pdc * f.dc + p.Wda * f.da + p.Pdv * f.dv + p.Wde * f.de + p.Pl1 * f.l1 + p.Pl2 * f.l2 + p.Wscv * f.sc;
+}
+float Righting(const Project& p, const Factors& f) {
+    return p.Mdc * f.dc + p.Mda * f.da + p.Mdv * f.dv + p.Mde * f.de + p.Ml1 * f.l1 + p.Ml2 * f.l2 + p.Mscv * f.sc;
+}
+float Lateral(const Project& p, const Factors& f) {
+    return p.Vfr * f.fr + p.Vlf * f.lf + p.Pep * f.ep + p.Peq * f.eq + p.Pcp * f.cp + p.Psc * f.sc;
+}
+float Overturning(const Project& p, const Factors& f) {
+    return p.Mfr * f.fr + p.Mlf * f.lf + p.Mep * f.ep + p.Meq * f.eq + p.Mcp * f.cp + p.Msc * f.sc;
+}
+
+float& At(Column& c, int i) { return c.at(static_cast<std::size_t>(i)); }
+float At(const Column& c, int i) { return c.at(static_cast<std::size_t>(i)); }
+
+// Result columns are sized with the load combinations; a table whose count
+// was set without a resize still gets room for every combination.
+void EnsureRows(Column& c, int nlc) {
+    const auto size = static_cast<std::size_t>(nlc > 0 ? nlc : 0) + 1;
+    if (c.size() < size) c.resize(size, 0.0f);
+}
+
+// ---------------------------------------------------------------------------
+// Unfactored components
+
+void DeadLoadAbutment(Project& p, Report& r, const AbutmentConcrete& c) {
+    const Load back = Weigh(c.backWall, p.rhoc);
+    const Load haunch = Weigh(c.haunch, p.rhoc);
+    const Load stem = Weigh(c.stem, p.rhoc);
+    const Load footing = Weigh(c.footing, p.rhoc);
+
+    Load side;
+    if (p.Ls > 0.0f) {
+        const Load over = Weigh(c.sideOver, p.rhoc);
+        const Load seat = Weigh(c.sideSeat, p.rhoc);
+        const Load inWalls = Weigh(c.sideInWalls, p.rhoc);
+        const Load end = Weigh(c.sideEnd, p.rhoc);
+        const Load taper = Weigh(c.sideTaper, p.rhoc);
+        const float net = over.weight - seat.weight - inWalls.weight;
+        r.setCause("zero net weight of the side walls over the footing");
+        const float xNet = (over.moment - seat.moment - inWalls.moment) / net;
+        r.checkFault();
+        // One barrier on each side wall.
+        const float barrier = 2.0f * p.Wbarrier * p.Ls;
+        const float xBarrier = p.Dt + p.Ts + p.Tb + p.Ls / 2.0f;
+        side.weight = taper.weight + end.weight + net + barrier;
+        side.moment = taper.moment + end.moment + net * xNet + barrier * xBarrier;
+    }
+
+    p.Wda = haunch.weight + back.weight + stem.weight + footing.weight + side.weight;
+    r.setCause("zero dead load abutment");
+    p.Xda = (haunch.moment + back.moment + stem.moment + footing.moment + side.moment) / p.Wda;
+    r.checkFault();
+    p.Mda = p.Xda * p.Wda;
+
+    const ConcreteVolumes v = VolumesOf(p, c);
+    p.Volf = v.footing;
+    p.Volw = v.walls;
+}
+
+void DeadLoadEarth(Project& p, Report& r, const AbutmentConcrete& c) {
+    // Soil behind the stem face up to the top of the wall, less the open
+    // space above the seat and the concrete of the walls.
+    const ConcretePiece all = PerLength(Part((p.Wf - p.Dt) * p.Hw, p.Dt + (p.Wf - p.Dt) / 2.0f), p.Lw);
+    const ConcretePiece seat = PerLength(Part(p.Ts * p.Hb, p.Dt + p.Ts / 2.0f), p.Lw);
+    const float netVolume = all.volume - seat.volume - c.wallVolume();
+    r.setCause("zero soil volume over the heel");
+    const float xs = (all.moment - seat.moment - c.wallMoment()) / netVolume;
+    r.checkFault();
+    // The side walls take their own width out of the soil.
+    r.setCause("zero wall length");
+    const float heelSoil = (p.Lw - c.sideThickness) * p.rhos * netVolume / p.Lw;
+    r.checkFault();
+    const float toeSoil = p.Lf * p.Dt * p.Ht * p.rhos;
+
+    p.Wde = toeSoil + heelSoil;
+    r.setCause("zero dead load earth");
+    p.Xde = (toeSoil * p.Dt / 2.0f + heelSoil * xs) / p.Wde;
+    r.checkFault();
+    p.Mde = p.Xde * p.Wde;
+}
+
+void VerticalLoads(Project& p, float heel) {
+    if (SurchargeInStrips(p.Criteria))
+        p.Wscv = p.Qsc * heel * p.Wsc * p.Nsc;
+    else
+        p.Wscv = p.Lw * heel * p.Qsc;
+    p.Xscv = p.Ts + p.Dt + p.Tb + heel / 2.0f;
+    p.Mscv = p.Xscv * p.Wscv;
+
+    // Bridge loads act at the centreline of bearing.
+    const float xBearing = p.Db + p.Dt;
+    p.Mdc = xBearing * p.Pdc;
+    p.Mdv = xBearing * p.Pdv;
+    p.Ml1 = xBearing * p.Pl1;
+    p.Ml2 = xBearing * p.Pl2;
+}
+
+void LateralLoads(Project& p, float loadedWidth) {
+    const float B = loadedWidth;
+    const float Htot = p.Tf + p.Hw;
+    const float seat = p.Tf + p.Hw - p.Hb;
+
+    p.Mlf = (seat + p.yVlf) * p.Vlf;
+    p.Mfr = (seat + p.yVfr) * p.Vfr;
+
+    p.Pep = p.Kep * B * p.rhos * Htot * Htot / 2.0f;
+    p.Mep = p.Yep * p.Pep * Htot;
+    p.Peq = p.Keq * B * p.rhos * Htot * Htot / 2.0f;
+    p.Meq = p.Yeq * p.Peq * Htot;
+
+    // Compaction pressure: Qcp at the top falling to zero at the depth Hcp;
+    // an abutment lower than Hcp carries the trapezoid down to q1 at its base.
+    if (Htot >= p.Hcp) {
+        p.Pcp = B * p.Qcp * p.Hcp / 2.0f;
+        p.Mcp = p.Pcp * (Htot - p.Hcp / 3.0f);
+    } else {
+        const float q1 = p.Qcp * (p.Hcp - Htot) / p.Hcp;
+        const float q2 = p.Qcp - q1;
+        p.Pcp = (Htot * q2 / 2.0f + Htot * q1) * B;
+        p.Mcp = (Htot * Htot * q1 / 2.0f + Htot * Htot * q2 / 3.0f) * B;
+    }
+
+    if (SurchargeInStrips(p.Criteria)) {
+        const float s = p.Qsc * p.Kep * p.Wsc * p.Nsc;
+        p.Psc = Htot * s;
+        p.Msc = Htot * Htot * s / 2.0f;
+    } else {
+        p.Psc = p.Qsc * p.Kep * B * Htot;
+        p.Msc = Htot * p.Psc / 2.0f;
+    }
+}
+
+void Combinations(Project& p) {
+    const int n = p.NLC;
+    for (ColumnPtr col : kCombinationResults) EnsureRows(p.*col, n);
+    for (ColumnPtr col : kMinStarFactors) EnsureRows(p.*col, n);
+
+    for (int i = 1; i <= n; ++i) {
+        const Factors sls = FactorsOf(p, kSlsFactors, i);
+        const Factors max = FactorsOf(p, kMaxFactors, i);
+        const Factors min = FactorsOf(p, kMinFactors, i);
+
+        At(p.Vsls, i) = Vertical(p, sls);
+        At(p.Mrsls, i) = Righting(p, sls);
+        At(p.Vmax, i) = Vertical(p, max);
+        At(p.Mrmax, i) = Righting(p, max);
+        At(p.Vmin, i) = Vertical(p, min);
+        At(p.Mrmin, i) = Righting(p, min);
+
+        At(p.Fdaminst, i) = RaisedMinimum(min.da);
+        At(p.Fdcminst, i) = RaisedMinimum(min.dc);
+        At(p.Fdvminst, i) = RaisedMinimum(min.dv);
+        At(p.Fdeminst, i) = RaisedMinimum(min.de);
+        Factors minst = min;
+        minst.da = At(p.Fdaminst, i);
+        minst.dc = At(p.Fdcminst, i);
+        minst.dv = At(p.Fdvminst, i);
+        minst.de = At(p.Fdeminst, i);
+        At(p.Vminst, i) = Vertical(p, minst);
+        At(p.Mrminst, i) = Righting(p, minst);
+
+        At(p.Hsls, i) = Lateral(p, sls);
+        At(p.Mosls, i) = Overturning(p, sls);
+        At(p.Hmax, i) = Lateral(p, max);
+        At(p.Momax, i) = Overturning(p, max);
+        At(p.Hmin, i) = Lateral(p, min);
+        At(p.Momin, i) = Overturning(p, min);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Report tables
+
+void LoadRow(const Project& p, Report& r, const char* label, float force, float moment) {
+    if (force == 0.0f) return;
+    r.tab(10).text(label).tab(40).num(force / p.ForceFactor, "0.0").tab(55).num(moment / p.MomentFactor, "0.0").endl();
+}
+
+void LoadTableHead(const Project& p, Report& r, const char* quantity) {
+    r.rule10();
+    r.tab(10).text("LOAD CONDITION").tab(40).text(quantity).tab(55).text("MOMENT AT TOE").endl();
+    r.tab(40).text(p.LblForceP).tab(55).text(p.LblMomentP).endl();
+    r.rule10();
+}
+
+void UnfactoredTables(const Project& p, Report& r) {
+    r.heading("UNFACTORED WEIGHT AND RIGHTING MOMENT:");
+    LoadTableHead(p, r, "WEIGHT");
+    LoadRow(p, r, "Dead load abutment", p.Wda, p.Mda);
+    LoadRow(p, r, "Dead load constant", p.Pdc, p.Mdc);
+    LoadRow(p, r, "Dead load varying", p.Pdv, p.Mdv);
+    LoadRow(p, r, "Dead load earth", p.Wde, p.Mde);
+    LoadRow(p, r, "Live load standard", p.Pl1, p.Ml1);
+    LoadRow(p, r, "Live load special", p.Pl2, p.Ml2);
+    LoadRow(p, r, "Live load surcharge", p.Wscv, p.Mscv);
+    r.rule10();
+
+    r.blank();
+    r.heading("UNFACTORED LATERAL FORCE AND OVERTURNING MOMENT:");
+    LoadTableHead(p, r, "FORCE");
+    LoadRow(p, r, "LL longitudinal force", p.Vlf, p.Mlf);
+    LoadRow(p, r, "FR longitudinal force", p.Vfr, p.Mfr);
+    LoadRow(p, r, "Lateral earth pressure", p.Pep, p.Mep);
+    LoadRow(p, r, "Earthquake pressure", p.Peq, p.Meq);
+    LoadRow(p, r, "Compaction pressure", p.Pcp, p.Mcp);
+    LoadRow(p, r, "Surcharge pressure", p.Psc, p.Msc);
+    r.rule10();
+}
+
+void CombinationRow(const Project& p, Report& r, const std::string& state, float v, float mr) {
+    r.tab(20).text(state).tab(30).num(v / p.ForceFactor, "0.0").tab(40).num(mr / p.MomentFactor, "0.0");
+}
+
+void LateralCells(const Project& p, Report& r, float h, float mo) {
+    r.tab(50).num(h / p.ForceFactor, "0.0").tab(60).num(mo / p.MomentFactor, "0.0").endl();
+}
+
+void CombinationTable(const Project& p, Report& r) {
+    const bool ultimate = p.ConcreteDesign != "sld";
+    const bool minStar = UsesMinStar(p.Criteria);
+
+    r.blank();
+    r.heading("RESULTANT LOAD COMBINATIONS:");
+    r.rule10();
+    r.tab(10).text("COMB").tab(20).text("LIMIT").tab(30).text("VERTICAL").tab(40).text("RIGHTING");
+    r.tab(50).text("LATERAL").tab(60).text("OVERTURNING").endl();
+    r.tab(10).text(" NO").tab(20).text("STATE").tab(30).text("  LOAD").tab(40).text(" MOMENT");
+    r.tab(50).text(" LOAD").tab(60).text("  MOMENT").endl();
+    r.tab(30).text("  " + p.LblForceP).tab(40).text(" " + p.LblMomentP);
+    r.tab(50).text(" " + p.LblForceP).tab(60).text("  " + p.LblMomentP).endl();
+    r.rule10();
+
+    for (int i = 1; i <= p.NLC; ++i) {
+        r.blank();
+        const bool slsRow = At(p.Vsls, i) != 0.0f;
+        if (slsRow) {
+            r.tab(10).bare(static_cast<float>(i));
+            CombinationRow(p, r, "SLS", At(p.Vsls, i), At(p.Mrsls, i));
+            LateralCells(p, r, At(p.Hsls, i), At(p.Mosls, i));
+        }
+        if (ultimate && At(p.Vmax, i) != 0.0f) {
+            r.tab(10).text(slsRow ? std::string() : " " + std::to_string(i));
+            CombinationRow(p, r, "ULS MAX", At(p.Vmax, i), At(p.Mrmax, i));
+            LateralCells(p, r, At(p.Hmax, i), At(p.Momax, i));
+        }
+        if (ultimate && At(p.Vmin, i) != 0.0f) {
+            CombinationRow(p, r, "ULS MIN", At(p.Vmin, i), At(p.Mrmin, i));
+            LateralCells(p, r, At(p.Hmin, i), At(p.Momin, i));
+        }
+        if (minStar && At(p.Vminst, i) != 0.0f) {
+            CombinationRow(p, r, "ULS MIN*", At(p.Vminst, i), At(p.Mrminst, i));
+            r.endl();
+        }
+    }
+    r.rule10();
+
+    if (minStar) {
+        r.blank();
+        r.tab(10).text("LIMIT STATE COMBINATIONS:").endl();
+        r.blank();
+        r.tab(15).text("SLS      = Serviceability limit state (SLS) values").endl();
+        r.tab(15).text("ULS MAX  = Maximum ultimate limit state (ULS) values").endl();
+        r.tab(15).text("ULS MIN  = Minimum ULS values (except as noted below)").endl();
+        r.tab(15).text("ULS MIN* = Minimum ULS values for stability calculations").endl();
+        r.tab(15).text("           with maximum lateral loads").endl();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Vertical resultant
+
+// Largest absolute resultant location ratio of a group of combinations and
+// the first combination that reaches it.
+struct GroupMaximum {
+    float ratio = 0;
+    int comb = 0;
+
+    void consider(float x, float footingWidth, int i) {
+        if (x == 0.0f) return;  // not computed for this combination
+        const float ratio = std::fabs(footingWidth - 2.0f * x) / footingWidth;
+        if (ratio > this->ratio) {
+            this->ratio = ratio;
+            comb = i;
+        }
+    }
+};
+
+bool EarthquakeService(const Project& p, int i) { return At(p.Feqsls, i) > 0.0f && p.Peq > 0.0f; }
+bool EarthquakeUltimate(const Project& p, int i) { return At(p.Feqmax, i) > 0.0f && p.Peq > 0.0f; }
+
+void ResultantCells(const Project& p, Report& r, float v, float x) {
+    r.tab(30).num(v / p.ForceFactor, "0.0");
+    r.tab(40).num(x / p.LengthFactor, "0.000");
+    r.tab(50).num((p.Wf - 2.0f * x) / p.Wf, "0.000").endl();
+}
+
+void CheckLine(Report& r, const char* what, const GroupMaximum& g, float limit, const char* okay) {
+    if (!(g.ratio > 0.0f)) return;
+    r.spc(15).text(std::string(what) + " Resultant (Comb " + std::to_string(g.comb) + ")");
+    r.tab(45).text("= ").num(g.ratio, "0.000");
+    r.tab(55);
+    if (g.ratio <= limit)
+        r.text("< ").num(limit, "0.000 ").text(okay);
+    else
+        r.text("> ").num(limit, "0.000 ").text(Report::checkWord(false));
+    r.endl();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+float HeelLength(const Project& p) { return p.Wf - p.Dt - p.Ts - p.Tb; }
+
+AbutmentConcrete ComputeAbutmentConcrete(const Project& p) {
+    AbutmentConcrete c;
+    const float backFace = p.Dt + p.Ts + p.Tb;  // x of the back face of the back wall
+    const bool haunched = p.WallType == "haunch";
+
+    // Back wall; without a haunch the stem's top runs on behind it as a
+    // triangle over the back wall height.
+    c.backWall = Part(p.Hb * p.Tb, p.Dt + p.Ts + p.Tb / 2.0f);
+    if (!haunched) {
+        const float behind = p.Tw - p.Ts - p.Tb;
+        c.backWall = c.backWall + Part(behind * p.Hb / 2.0f, backFace + behind / 3.0f);
+    }
+    c.backWall = PerLength(c.backWall, p.Lw);
+
+    // Haunch under the seat, spreading from the seat width down to the stem.
+    float slope = 0;  // the sloping part under the seat: as high as it is wide
+    if (haunched) {
+        slope = p.Ts + p.Tb - p.Tw;
+        c.haunch = Part((p.Ts + p.Tb) * p.Hh, p.Dt + (p.Ts + p.Tb) / 2.0f) +
+                   Part(slope * slope / 2.0f, p.Dt + p.Tw + slope / 3.0f) + Part(slope * p.Tw, p.Dt + p.Tw / 2.0f);
+        c.haunch = PerLength(c.haunch, p.Lw);
+    }
+
+    // Stem: vertical front face, back face battered by Bat.
+    float h = p.Hw - p.Hb;
+    if (haunched) h = h - p.Hh - slope;
+    const float tb = h * std::tan(p.Bat * kPi / 180.0f) + p.Tw;  // thickness at the bottom
+    c.stem = Part(h * p.Tw, p.Dt + p.Tw / 2.0f) + Part((tb - p.Tw) * h / 2.0f, p.Dt + p.Tw + (tb - p.Tw) / 3.0f);
+    c.stem = PerLength(c.stem, p.Lw);
+
+    // The footing runs the footing length, not the wall length.
+    const float footingVolume = p.Wf * p.Lf * p.Tf;
+    c.footing = {footingVolume, footingVolume * (p.Wf / 2.0f)};
+
+    if (p.Ls > 0.0f) {
+        const float t = p.Tst + p.Tsb;
+        const float heel = HeelLength(p);
+        c.sideThickness = t;
+        c.sideOver = Part((p.Wf - p.Dt) * t * p.Hw, p.Dt + (p.Wf - p.Dt) / 2.0f);
+        c.sideSeat = Part(t * p.Ts * p.Hb, p.Dt + p.Ts / 2.0f);
+        c.sideInWalls = {c.wallVolume() * t / p.Lw, c.wallMoment() * t / p.Lw};
+        c.sideNetVolume = c.sideOver.volume - c.sideSeat.volume - c.sideInWalls.volume;
+        const float beyond = p.Ls - heel;
+        c.sideEnd = Part(beyond * t * p.Hs, backFace + heel + beyond / 2.0f);
+        c.sideTaper = Part(beyond * t * (p.Hw - p.Hs) / 2.0f, backFace + heel + beyond / 3.0f);
+    }
+    return c;
+}
+
+ConcreteVolumes ComputeConcreteVolumes(const Project& p) { return VolumesOf(p, ComputeAbutmentConcrete(p)); }
+
+ConcreteVolumes VolumesOf(const Project& p, const AbutmentConcrete& c) {
+    ConcreteVolumes v;
+    v.footing = c.footing.volume;
+    v.walls = c.haunch.volume + c.backWall.volume + c.stem.volume;
+    if (p.Ls > 0.0f) v.walls = v.walls + (c.sideEnd.volume + c.sideTaper.volume + c.sideNetVolume);
+    return v;
+}
+
+void Stability(Project& p, Report& r) {
+    r.titleBlock("STABILITY");
+
+    const float heel = HeelLength(p);
+    r.setCause("zero wall length");
+    const AbutmentConcrete concrete = ComputeAbutmentConcrete(p);
+    r.checkFault();
+
+    DeadLoadAbutment(p, r, concrete);
+    DeadLoadEarth(p, r, concrete);
+    VerticalLoads(p, heel);
+
+    // Side walls shorter than 1.1 heel lengths stand in the backfill and
+    // take their thickness out of the width loaded by lateral pressure.
+    // The ratio is worked out in every case (volatile keeps the compiler
+    // from moving it under the side-wall test): a footing without a heel is
+    // a fault whether or not there are side walls.
+    r.setCause("zero heel length");
+    const volatile float sideRatio = std::fabs(p.Ls / heel);
+    r.checkFault();
+    float loadedWidth = p.Lw;
+    if (p.Ls > 0.0f && sideRatio < 1.1f) loadedWidth = p.Lw - p.Tst - p.Tsb;
+    LateralLoads(p, loadedWidth);
+
+    Combinations(p);
+    r.setCause("");
+
+    UnfactoredTables(p, r);
+    CombinationTable(p, r);
+    VerticalResultant(p, r);
+}
+
+void VerticalResultant(Project& p, Report& r) {
+    const int n = p.NLC;
+    const auto size = static_cast<std::size_t>(n > 0 ? n : 0) + 1;
+    for (auto* col : {&p.Xsls, &p.Xuls1, &p.Xuls2, &p.Xuls3, &p.Xuls4, &p.Xuls2st}) col->assign(size, 0.0f);
+
+    const bool ultimate = p.ConcreteDesign != "sld";
+    const bool minStar = UsesMinStar(p.Criteria);
+
+    r.blank();
+    r.heading("VERTICAL RESULTANT:");
+    r.rule10();
+    r.tab(10).text("COMB").tab(17).text("LIMIT").tab(24).text("CASE").tab(30).text("VERTICAL");
+    r.tab(40).text("  TOE").tab(50).text("RESULTANT").endl();
+    r.tab(10).text(" NO").tab(17).text("STATE").tab(24).text(" NO").tab(30).text("  LOAD");
+    r.tab(40).text("DISTANCE").tab(50).text("LOCATION").endl();
+    r.tab(30).text("  " + p.LblForceP).tab(40).text("  " + p.LblLengthP).endl();
+    r.rule10();
+
+    for (int i = 1; i <= n; ++i) {
+        r.blank();
+        const float vsls = At(p.Vsls, i);
+        if (vsls != 0.0f) {
+            r.setCause("zero footing width");
+            At(p.Xsls, i) = (At(p.Mrsls, i) - At(p.Mosls, i)) / vsls;
+            r.tab(10).bare(static_cast<float>(i));
+            r.tab(17).text(EarthquakeService(p, i) ? "SLS EQ" : "SLS");
+            r.tab(24).text(ultimate ? "" : "-");
+            ResultantCells(p, r, vsls, At(p.Xsls, i));
+        }
+        if (!ultimate || At(p.Vmax, i) == 0.0f) continue;
+
+        const std::string number = vsls == 0.0f ? " " + std::to_string(i) : std::string();
+        const char* state = EarthquakeUltimate(p, i) ? "ULS EQ" : "ULS";
+        const float vmax = At(p.Vmax, i), vmin = At(p.Vmin, i), vminst = At(p.Vminst, i);
+
+        r.setCause("zero footing width");
+        At(p.Xuls1, i) = (At(p.Mrmax, i) - At(p.Momax, i)) / vmax;
+        r.tab(10).text(number).tab(17).text(state).tab(24).text("1");
+        ResultantCells(p, r, vmax, At(p.Xuls1, i));
+
+        r.setCause("zero minimum vertical load in combination " + std::to_string(i));
+        At(p.Xuls2, i) = (At(p.Mrmin, i) - At(p.Momax, i)) / vmin;
+        r.checkFault();
+        r.setCause("zero footing width");
+        r.tab(17).text(state).tab(24).text("2");
+        ResultantCells(p, r, vmin, At(p.Xuls2, i));
+
+        if (minStar) {
+            r.setCause("zero minimum vertical load (MIN*) in combination " + std::to_string(i));
+            At(p.Xuls2st, i) = (At(p.Mrminst, i) - At(p.Momax, i)) / vminst;
+            r.checkFault();
+            r.setCause("zero footing width");
+            r.tab(17).text(state).tab(24).text("2*");
+            ResultantCells(p, r, vminst, At(p.Xuls2st, i));
+        }
+
+        At(p.Xuls3, i) = (At(p.Mrmax, i) - At(p.Momin, i)) / vmax;
+        r.tab(17).text(state).tab(24).text("3");
+        ResultantCells(p, r, vmax, At(p.Xuls3, i));
+
+        At(p.Xuls4, i) = (At(p.Mrmin, i) - At(p.Momin, i)) / vmin;
+        r.tab(17).text(state).tab(24).text("4");
+        ResultantCells(p, r, vmin, At(p.Xuls4, i));
+    }
+    r.blank();
+    r.rule10();
+    r.setCause("");
+
+    if (ultimate) {
+        r.blank();
+        r.tab(10).text("ULS CASES:").endl();
+        r.blank();
+        r.tab(15).text("Case 1  = Max vertical + max overturning").endl();
+        r.tab(15).text("Case 2  = Min vertical + max overturning").endl();
+        if (minStar) r.tab(15).text("Case 2* = Min vertical + max overturning (stability only)").endl();
+        r.tab(15).text("Case 3  = Max vertical + min overturning").endl();
+        r.tab(15).text("Case 4  = Min vertical + min overturning").endl();
+    }
+
+    if (p.FootingType != "spread") return;
+
+    // Maximum resultant locations, the service and the ultimate groups each
+    // split into ordinary and earthquake combinations.
+    GroupMaximum sls, slsEq, uls, ulsEq;
+    for (int i = 1; i <= n; ++i) {
+        (EarthquakeService(p, i) ? slsEq : sls).consider(At(p.Xsls, i), p.Wf, i);
+        GroupMaximum& g = EarthquakeUltimate(p, i) ? ulsEq : uls;
+        g.consider(At(p.Xuls1, i), p.Wf, i);
+        g.consider(minStar ? At(p.Xuls2st, i) : At(p.Xuls2, i), p.Wf, i);
+        g.consider(At(p.Xuls3, i), p.Wf, i);
+        g.consider(At(p.Xuls4, i), p.Wf, i);
+    }
+
+    r.blank();
+    r.tab(10).text("MAXIMUM RESULTANT LOCATION(S):").endl();
+    r.blank();
+    if (ChecksServiceResultant(p.Criteria)) {
+        CheckLine(r, "SLS", sls, p.Xr, "OKAY");
+        CheckLine(r, "SLS EQ", slsEq, p.Xreq, "OKAY");
+    } else {
+        CheckLine(r, "ULS", uls, p.Xru, "OKAY");
+        CheckLine(r, "ULS EQ", ulsEq, p.Xreq, " OKAY ");
+    }
+}
 
 }  // namespace qelvorn
