@@ -1,0 +1,452 @@
+// Spread footing: pressure distribution cases, exact toe and heel loads, the
+// bearing, sliding and footing-load report.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "analysis/footing_toe_heel.h"
+#include "analysis/sections.h"
+#include "analysis/spread_footing.h"
+#include "model/defaults.h"
+#include "model/numtext.h"
+#include "report/report.h"
+
+namespace qelvorn {
+namespace {
+
+constexpr float kWf = 120.0f;  // in
+constexpr float kLf = 360.0f;  // in
+
+SoilPressure Tri(float V, float X) { return SoilPressureDistribution(PressureShape::Triangular, V, X, kWf, kLf); }
+SoilPressure Uni(float V, float X) { return SoilPressureDistribution(PressureShape::Uniform, V, X, kWf, kLf); }
+
+// Resultant force and its distance from the toe of the pressure diagram,
+// integrated numerically (midpoint rule in double precision).
+void Resultant(const SoilPressure& s, double& force, double& x) {
+    const int n = 200000;
+    const double h = kWf / static_cast<double>(n);
+    double f = 0, m = 0;
+    for (int i = 0; i < n; ++i) {
+        const double xi = (i + 0.5) * h;
+        double q = 0;
+        switch (s.pressureCase) {
+        case 1: q = xi <= s.L ? s.qToe * (1.0 - xi / s.L) : 0.0; break;
+        case 2:
+        case 3: q = s.qToe + (s.qHeel - s.qToe) * xi / kWf; break;
+        case 4: q = xi >= kWf - s.L ? s.qHeel * (1.0 - (kWf - xi) / s.L) : 0.0; break;
+        case 11: q = xi <= s.L ? s.qToe : 0.0; break;
+        case 12: q = xi >= kWf - s.L ? s.qHeel : 0.0; break;
+        default: break;
+        }
+        f += q * h;
+        m += q * h * xi;
+    }
+    force = f * kLf;
+    x = f != 0 ? m / f : 0;
+}
+
+TEST(SoilPressureDistribution, TriangularCasesAtAndAroundTheirBoundaries) {
+    const float V = 100000.0f;
+    const float third = kWf / 3.0f, half = kWf / 2.0f, twoThirds = 2.0f * kWf / 3.0f;
+    EXPECT_EQ(Tri(V, std::nextafter(third, 0.0f)).pressureCase, 1);
+    EXPECT_EQ(Tri(V, third).pressureCase, 2);
+    EXPECT_EQ(Tri(V, half).pressureCase, 2);
+    EXPECT_EQ(Tri(V, std::nextafter(half, kWf)).pressureCase, 3);
+    EXPECT_EQ(Tri(V, twoThirds).pressureCase, 3);
+    EXPECT_EQ(Tri(V, std::nextafter(twoThirds, kWf)).pressureCase, 4);
+    EXPECT_EQ(Tri(V, std::nextafter(kWf, 0.0f)).pressureCase, 4);
+    EXPECT_EQ(Tri(V, std::nextafter(0.0f, 1.0f)).pressureCase, 1);
+    for (float outside : {0.0f, -5.0f, kWf, kWf + 5.0f}) {
+        const SoilPressure s = Tri(V, outside);
+        EXPECT_EQ(s.pressureCase, 5) << outside;
+        EXPECT_EQ(s.L, 0.0f);
+        EXPECT_EQ(s.qToe, 0.0f);
+        EXPECT_EQ(s.qHeel, 0.0f);
+    }
+    EXPECT_EQ(Tri(0.0f, half).pressureCase, 0);
+    EXPECT_EQ(Tri(0.0f, -1.0f).pressureCase, 0);
+
+    // Kern edge: full width in contact, the heel pressure just vanishes.
+    const SoilPressure kern = Tri(V, third);
+    EXPECT_EQ(kern.L, kWf);
+    EXPECT_NEAR(kern.qHeel, 0.0f, 1e-5f * kern.qToe);
+    EXPECT_NEAR(kern.qToe, 2.0f * V / (kWf * kLf), 1e-5f);
+    // Centred load: uniform V/A.
+    const SoilPressure centred = Tri(V, half);
+    EXPECT_FLOAT_EQ(centred.qToe, V / (kWf * kLf));
+    EXPECT_FLOAT_EQ(centred.qHeel, V / (kWf * kLf));
+    // Partial contact: triangle 3X long with 2V/(L Lf) at the edge.
+    const SoilPressure toe = Tri(V, 30.0f);
+    EXPECT_EQ(toe.pressureCase, 1);
+    EXPECT_FLOAT_EQ(toe.L, 90.0f);
+    EXPECT_FLOAT_EQ(toe.qToe, 2.0f * V / (90.0f * kLf));
+    EXPECT_EQ(toe.qHeel, 0.0f);
+    const SoilPressure heel = Tri(V, 100.0f);
+    EXPECT_EQ(heel.pressureCase, 4);
+    EXPECT_FLOAT_EQ(heel.L, 60.0f);
+    EXPECT_FLOAT_EQ(heel.qHeel, 2.0f * V / (60.0f * kLf));
+    EXPECT_EQ(heel.qToe, 0.0f);
+}
+
+TEST(SoilPressureDistribution, UniformCasesAtAndAroundTheirBoundaries) {
+    const float V = 100000.0f;
+    const float half = kWf / 2.0f;
+    const SoilPressure atHalf = Uni(V, half);
+    EXPECT_EQ(atHalf.pressureCase, 11);
+    EXPECT_EQ(atHalf.L, kWf);
+    EXPECT_FLOAT_EQ(atHalf.qToe, V / (kWf * kLf));
+    EXPECT_EQ(Uni(V, std::nextafter(half, kWf)).pressureCase, 12);
+    EXPECT_EQ(Uni(V, std::nextafter(kWf, 0.0f)).pressureCase, 12);
+    EXPECT_EQ(Uni(V, std::nextafter(0.0f, 1.0f)).pressureCase, 11);
+    for (float outside : {0.0f, -5.0f, kWf, kWf + 5.0f}) EXPECT_EQ(Uni(V, outside).pressureCase, 13) << outside;
+    EXPECT_EQ(Uni(0.0f, half).pressureCase, 0);
+
+    const SoilPressure toe = Uni(V, 20.0f);
+    EXPECT_FLOAT_EQ(toe.L, 40.0f);
+    EXPECT_FLOAT_EQ(toe.qToe, V / (40.0f * kLf));
+    const SoilPressure heel = Uni(V, 90.0f);
+    EXPECT_FLOAT_EQ(heel.L, 60.0f);
+    EXPECT_FLOAT_EQ(heel.qHeel, V / (60.0f * kLf));
+}
+
+TEST(SoilPressureDistribution, EveryDiagramCarriesTheLoadAtItsResultant) {
+    const float V = 250000.0f;
+    for (float X : {10.0f, 39.0f, 40.0f, 55.0f, 60.0f, 70.0f, 80.0f, 95.0f, 115.0f}) {
+        for (PressureShape shape : {PressureShape::Triangular, PressureShape::Uniform}) {
+            const SoilPressure s = SoilPressureDistribution(shape, V, X, kWf, kLf);
+            double force = 0, x = 0;
+            Resultant(s, force, x);
+            EXPECT_NEAR(force, V, 1e-4 * V) << "X = " << X << " case " << s.pressureCase;
+            EXPECT_NEAR(x, X, 1e-3) << "X = " << X << " case " << s.pressureCase;
+        }
+    }
+}
+
+// Numerical toe and heel loads of the same pressure diagram, for comparison
+// with the exact integrals.
+FootingCellLoads NumericLoads(const FootingStrip& g, const SoilPressure& s, double qdnToe, double qdnHeel) {
+    const auto q = [&](double x) -> double {
+        switch (s.pressureCase) {
+        case 1: return x <= s.L ? s.qToe * (1.0 - x / s.L) : 0.0;
+        case 2:
+        case 3: return s.qToe + (s.qHeel - s.qToe) * x / g.Wf;
+        case 4: return x >= g.Wf - s.L ? s.qHeel * (1.0 - (g.Wf - x) / s.L) : 0.0;
+        case 11: return x <= s.L ? s.qToe : 0.0;
+        case 12: return x >= g.Wf - s.L ? s.qHeel : 0.0;
+        default: return 0.0;
+        }
+    };
+    const auto integrate = [](double a, double b, const std::function<double(double)>& f) {
+        const int n = 100000;
+        const double h = (b - a) / n;
+        double sum = 0;
+        for (int i = 0; i < n; ++i) sum += f(a + (i + 0.5) * h) * h;
+        return sum;
+    };
+    FootingCellLoads out;
+    const double dt = g.Dt;
+    out.Mtoe = static_cast<float>(integrate(0, dt, [&](double x) { return (q(x) - qdnToe) * (dt - x); }));
+    const double a = out.Mtoe > 0 ? dt - g.Dtoe : dt;
+    out.Vtoe = static_cast<float>(integrate(0, a, [&](double x) { return q(x) - qdnToe; }));
+    const double x0 = g.Wf - g.Lheel;
+    out.Mheel = static_cast<float>(integrate(x0, g.Wf, [&](double x) { return (q(x) - qdnHeel) * (x - x0); }));
+    const double b = out.Mheel > 0 ? g.Lheel - g.Dheel : g.Lheel;
+    out.Vheel = static_cast<float>(integrate(g.Wf - b, g.Wf, [&](double x) { return q(x) - qdnHeel; }));
+    return out;
+}
+
+TEST(SpreadFootingLoads, ToeAndHeelIntegralsMatchNumericIntegration) {
+    FootingStrip g;
+    g.Wf = kWf;
+    g.Dt = 36.0f;
+    g.Lheel = 60.0f;
+    g.Dtoe = 20.5f;
+    g.Dheel = 20.6f;
+    const float V = 300000.0f;
+    // Contact ending inside the toe, inside the stem, in the heel; full
+    // contact both ways; partial contact from the heel; uniform blocks.
+    const std::vector<SoilPressure> diagrams = {Tri(V, 8.0f),  Tri(V, 20.0f), Tri(V, 35.0f), Tri(V, 50.0f),
+                                                Tri(V, 75.0f), Tri(V, 85.0f), Tri(V, 110.f), Uni(V, 10.0f),
+                                                Uni(V, 45.0f), Uni(V, 70.0f), Uni(V, 110.0f)};
+    for (const SoilPressure& s : diagrams) {
+        for (float qdn : {0.0f, 2.5f, 40.0f}) {
+            const FootingCellLoads exact = SpreadFootingLoads(g, s, qdn, 1.5f * qdn);
+            const FootingCellLoads numeric = NumericLoads(g, s, qdn, 1.5f * qdn);
+            const float tolM = 2e-4f * (std::fabs(numeric.Mtoe) + std::fabs(numeric.Mheel)) + 1e-2f;
+            const float tolV = 2e-4f * (std::fabs(numeric.Vtoe) + std::fabs(numeric.Vheel)) + 1e-3f;
+            SCOPED_TRACE("case " + std::to_string(s.pressureCase) + " L " + std::to_string(s.L) + " qdn " +
+                         std::to_string(qdn));
+            EXPECT_NEAR(exact.Mtoe, numeric.Mtoe, tolM);
+            EXPECT_NEAR(exact.Vtoe, numeric.Vtoe, tolV);
+            EXPECT_NEAR(exact.Mheel, numeric.Mheel, tolM);
+            EXPECT_NEAR(exact.Vheel, numeric.Vheel, tolV);
+        }
+    }
+}
+
+TEST(SpreadFootingLoads, UniformPressureByHand) {
+    FootingStrip g;
+    g.Wf = kWf;
+    g.Dt = 36.0f;
+    g.Lheel = 60.0f;
+    g.Dtoe = 20.0f;
+    g.Dheel = 20.0f;
+    // Centred load: q = 10 psi over the whole width.
+    const SoilPressure s = Tri(10.0f * kWf * kLf, kWf / 2.0f);
+    const FootingCellLoads f = SpreadFootingLoads(g, s, 4.0f, 16.0f);
+    // Toe: net 6 psi upward, M = 6 * 36^2 / 2, shear d from the face.
+    EXPECT_FLOAT_EQ(f.Mtoe, 6.0f * 36.0f * 36.0f / 2.0f);
+    EXPECT_FLOAT_EQ(f.Vtoe, 6.0f * (36.0f - 20.0f));
+    // Heel: net 6 psi downward, M = -6 * 60^2 / 2, shear at the face.
+    EXPECT_FLOAT_EQ(f.Mheel, -6.0f * 60.0f * 60.0f / 2.0f);
+    EXPECT_FLOAT_EQ(f.Vheel, -6.0f * 60.0f);
+}
+
+TEST(SpreadFootingLoads, ShortOrMissingCantileversCarryNoLoadBeyondTheirEdges) {
+    FootingStrip g;
+    g.Wf = kWf;
+    g.Dt = 12.0f;    // shorter than its effective depth
+    g.Lheel = 15.0f; // also shorter
+    g.Dtoe = 20.0f;
+    g.Dheel = 20.0f;
+    const SoilPressure s = Tri(10.0f * kWf * kLf, kWf / 2.0f);
+    FootingCellLoads f = SpreadFootingLoads(g, s, 2.0f, 2.0f);
+    EXPECT_FLOAT_EQ(f.Mtoe, 8.0f * 12.0f * 12.0f / 2.0f);
+    EXPECT_EQ(f.Vtoe, 0.0f);
+    EXPECT_FLOAT_EQ(f.Mheel, 8.0f * 15.0f * 15.0f / 2.0f);
+    EXPECT_EQ(f.Vheel, 0.0f);
+    // With negative moments the shear section is at the face: full shear.
+    f = SpreadFootingLoads(g, s, 30.0f, 30.0f);
+    EXPECT_FLOAT_EQ(f.Vtoe, -20.0f * 12.0f);
+    EXPECT_FLOAT_EQ(f.Vheel, -20.0f * 15.0f);
+
+    // No toe, and a stem reaching past the heel edge: nothing at all.
+    g.Dt = 0.0f;
+    g.Lheel = -4.0f;
+    f = SpreadFootingLoads(g, s, 2.0f, 2.0f);
+    EXPECT_EQ(f.Mtoe, 0.0f);
+    EXPECT_EQ(f.Vtoe, 0.0f);
+    EXPECT_EQ(f.Mheel, 0.0f);
+    EXPECT_EQ(f.Vheel, 0.0f);
+
+    // Resultant outside the footing: no loads either.
+    g.Dt = 36.0f;
+    g.Lheel = 60.0f;
+    f = SpreadFootingLoads(g, Tri(1000.0f, -3.0f), 2.0f, 2.0f);
+    EXPECT_EQ(f.Mtoe, 0.0f);
+    EXPECT_EQ(f.Mheel, 0.0f);
+}
+
+// ---------------------------------------------------------------------------
+// The report section
+
+// English AASHTO spread footing, 10 ft wide and 30 ft long, 2 ft thick, toe
+// 3 ft, stem 2 ft, heel 5 ft; per-combination stability results are set by
+// each test.
+Project SpreadProject(int nlc) {
+    Project p;
+    ResetProject(p);
+    p.FootingType = "spread";
+    p.WallType = "nohaunch";
+    p.fc = 4000;
+    p.fs = 60000;
+    p.ExpFactor = 170000;
+    p.rhoc = 150.0f / 1728.0f;
+    p.rhos = 120.0f / 1728.0f;
+    DeriveConcreteProperties(p);
+    p.Hw = 180; p.Hb = 60; p.Tb = 12; p.Lw = 360; p.Tw = 24; p.Bat = 0;
+    p.Dt = 36; p.Wf = kWf; p.Lf = kLf; p.Tf = 24; p.Ht = 24;
+    p.Q = 4000.0f / 144.0f; p.Qu = 6000.0f / 144.0f; p.Qeq = 8000.0f / 144.0f;
+    p.Fr = 0.5f; p.Fru = 0.45f; p.Freq = 0.6f;
+    p.Kp = 2; p.Kpu = 1.5f; p.Kpeq = 2.5f;
+    p.Asft = 0.79f; p.Asfbt = 0.79f; p.Asfbh = 0.79f; p.AsTSf = 0.31f;
+    p.SAsft = 12; p.SAsfbt = 12; p.SAsfbh = 12; p.SAsTSf = 12;
+    p.CAsft = 3; p.CAsfb = 3;
+    p.Peq = 0;
+    p.ResizeLoadCombinations(nlc);
+    for (auto* loc : {&p.Xsls, &p.Xuls1, &p.Xuls2, &p.Xuls3, &p.Xuls4, &p.Xuls2st})
+        loc->assign(static_cast<std::size_t>(nlc) + 1, 0.0f);
+    for (int c = 1; c <= nlc; ++c) {
+        p.Fsls[c] = 1.0f;
+        p.Fdasls[c] = 1.0f;
+        p.Fdesls[c] = 1.0f;
+    }
+    ClearArithmeticFaults();
+    return p;
+}
+
+// A service load centred on the footing: uniform pressure q (psi).
+void CentredService(Project& p, int c, float q) {
+    p.Vsls[c] = q * kWf * kLf;
+    p.Xsls[c] = kWf / 2.0f;
+}
+
+std::vector<std::string> Lines(const Report& r) {
+    std::vector<std::string> out;
+    const std::string& s = r.contents();
+    std::size_t start = 0;
+    for (std::size_t pos; (pos = s.find("\r\n", start)) != std::string::npos; start = pos + 2)
+        out.push_back(s.substr(start, pos - start));
+    return out;
+}
+
+// Lines from the one starting with `from` up to (not including) the next
+// one starting with `to`.
+std::vector<std::string> Between(const std::vector<std::string>& lines, const std::string& from,
+                                 const std::string& to) {
+    std::vector<std::string> out;
+    bool in = false;
+    for (const std::string& l : lines) {
+        if (in && l.find(to) != std::string::npos) break;
+        if (!in && l.find(from) != std::string::npos) in = true;
+        if (in) out.push_back(l);
+    }
+    return out;
+}
+
+int Count(const std::vector<std::string>& lines, const std::string& what) {
+    int n = 0;
+    for (const std::string& l : lines)
+        if (l.find(what) != std::string::npos) ++n;
+    return n;
+}
+
+TEST(SpreadFootingSection, ServicePressureGovernsByRatioToItsIncreaseFactor) {
+    Project p = SpreadProject(3);
+    p.ConcreteDesign = "sld";
+    CentredService(p, 1, 10.0f);  // 1440 psf, F = 1.0: ratio 10
+    CentredService(p, 2, 12.0f);  // larger pressure, F = 1.5: ratio 8
+    p.Fsls[2] = 1.5f;
+    CentredService(p, 3, 15.0f);  // ratio 10 again: the tie keeps comb 1
+    p.Fsls[3] = 1.5f;
+    Report r;
+    SpreadFootingSection(p, r);
+    const auto lines = Lines(r);
+    const std::string expected =
+        "               SLS Pressure (Comb 1)        = 1440.0  < 4000.0 OKAY";
+    EXPECT_EQ(Count(lines, expected), 1) << r.contents();
+    EXPECT_EQ(Count(lines, "SLS EQ Pressure"), 0);
+}
+
+TEST(SpreadFootingSection, ServiceDesignUnderAashtoShowsServiceRowsOnly) {
+    Project p = SpreadProject(1);
+    p.ConcreteDesign = "sld";
+    CentredService(p, 1, 10.0f);
+    p.Vmax[1] = p.Vmin[1] = 2.0f * p.Vsls[1];
+    p.Xuls1[1] = p.Xuls2[1] = p.Xuls3[1] = p.Xuls4[1] = 50.0f;
+    p.Hsls[1] = 20000;
+    p.Hmax[1] = 30000;
+    Report r;
+    SpreadFootingSection(p, r);
+    const auto lines = Lines(r);
+
+    const auto pressures = Between(lines, "SOIL BEARING PRESSURE:", "TRIANGULAR PRESSURE CASES:");
+    EXPECT_EQ(Count(pressures, "SLS"), 1);
+    EXPECT_EQ(Count(pressures, "ULS"), 0);
+    // Row: comb, state, case 2, full contact, 1440 psf under toe and heel.
+    EXPECT_EQ(Count(pressures, "          1        SLS        2        10.000    1440.0    1440.0"), 1)
+        << r.contents();
+
+    const auto maxima = Between(lines, "MAXIMUM PRESSURE(S):", "SLIDING STABILITY:");
+    EXPECT_EQ(Count(maxima, "ULS"), 0);
+
+    const auto loads = Between(lines, "FOOTING LOADS:", "SIGN CONVENTION:");
+    EXPECT_EQ(Count(loads, "ULS"), 0);
+    EXPECT_EQ(Count(lines, "ULS CASES:"), 0);
+    // Toe: q - Qdn = 10 - (24*150 + 24*120)/1728 psi over 36 in, shear at
+    // one effective depth (24 - 3 - 0.5015 in) from the face.
+    const float qdnToe = (24.0f * 150.0f + 24.0f * 120.0f) / 1728.0f;
+    const float mToe = (10.0f - qdnToe) * 36.0f * 36.0f / 2.0f;
+    const float dToe = 24.0f - 3.0f - std::sqrt(0.79f / 3.1416f);
+    const float vToe = (10.0f - qdnToe) * (36.0f - dToe);
+    std::ostringstream row;
+    row << "          1     SLS    -     " << FormatNumber(vToe / p.LineLoadFactor, "0.000");
+    bool found = false;
+    for (const std::string& l : loads)
+        if (l.rfind(row.str(), 0) == 0) {
+            found = true;
+            EXPECT_NE(l.find(FormatNumber(mToe / p.ForceFactor, "0.000")), std::string::npos) << l;
+        }
+    EXPECT_TRUE(found) << row.str() << "\n" << r.contents();
+
+    // Service design: SLD checks in the toe and heel, no crack control.
+    EXPECT_EQ(Count(lines, "ULTIMATE LIMIT STATE CALCULATIONS:"), 0);
+    EXPECT_EQ(Count(lines, "SERVICEABILITY LIMIT STATE CALCULATIONS:"), 2);
+    EXPECT_EQ(Count(lines, "CRACK CONTROL"), 0);
+}
+
+TEST(SpreadFootingSection, S6ShowsUls2StarInThePressureTableOnly) {
+    Project p = SpreadProject(1);
+    p.Criteria = "s6";
+    p.ConcreteDesign = "usd";
+    DeriveConcreteProperties(p);
+    CentredService(p, 1, 10.0f);
+    // Uniform blocks over 2X: ULS 2 would give the largest pressure but
+    // ULS 2* takes its place in the governing search.
+    const float V = 20.0f * kWf * kLf;
+    p.Vmax[1] = V;
+    p.Vmin[1] = V;
+    p.Vminst[1] = V;
+    p.Xuls1[1] = 60.0f;   // 20 psi over the whole width
+    p.Xuls2[1] = 20.0f;   // 60 psi over 40 in
+    p.Xuls2st[1] = 40.0f; // 30 psi over 80 in
+    p.Xuls3[1] = 60.0f;
+    p.Xuls4[1] = 60.0f;
+    p.Fdamax[1] = p.Fdamin[1] = p.Fdaminst[1] = 1.0f;
+    Report r;
+    SpreadFootingSection(p, r);
+    const auto lines = Lines(r);
+    const auto pressures = Between(lines, "SOIL BEARING PRESSURE:", "TRIANGULAR PRESSURE CASES:");
+    EXPECT_EQ(Count(pressures, "ULS 2*"), 1);
+    EXPECT_EQ(Count(pressures, "ULS 2 "), 1);
+    EXPECT_EQ(Count(lines, "UNIFORM PRESSURE CASES:"), 1);
+    EXPECT_EQ(Count(lines, "ULS Pressure (Comb 1)        = 4320.0  < 6000.0 OKAY"), 1) << r.contents();
+    // Case 6 never gets footing loads; the table holds cases 1 to 4.
+    const auto loads = Between(lines, "FOOTING LOADS:", "ULS CASES:");
+    EXPECT_EQ(Count(loads, "ULS"), 4);
+    EXPECT_EQ(p.Mtoe.rows(), 5);
+}
+
+TEST(SpreadFootingSection, CombinationWithoutLateralLoadStillShowsItsServiceSlidingRow) {
+    Project p = SpreadProject(2);
+    CentredService(p, 1, 10.0f);
+    CentredService(p, 2, 10.0f);
+    p.Hsls[2] = 50000;
+    p.Hmax[2] = 60000;
+    Report r;
+    SpreadFootingSection(p, r);
+    const auto sliding = Between(Lines(r), "SLIDING STABILITY:", "FOOTING LOADS:");
+    // Resistance 0.5 * 432 kip + Kp rhos (Tf + Ht)^2 / 2 Lw.
+    const float passive = 2.0f * (120.0f / 1728.0f) * 48.0f * 48.0f / 2.0f * 360.0f;
+    const float R = 0.5f * p.Vsls[1] + passive;
+    EXPECT_EQ(Count(sliding, "          1        SLS       0.0       " + FormatNumber(R / p.ForceFactor, "0.0") + "     OKAY"),
+              1)
+        << Lines(r).size();
+    EXPECT_EQ(Count(sliding, "          2        SLS       50.0"), 1);
+}
+
+TEST(SpreadFootingSection, ZeroIncreaseFactorEndsTheRunWithACalculationError) {
+    Project p = SpreadProject(2);
+    CentredService(p, 1, 10.0f);
+    p.Fsls[2] = 0.0f;
+    Report r;
+    ClearArithmeticFaults();
+    EXPECT_THROW(SpreadFootingSection(p, r), CalculationFault);
+    EXPECT_EQ(r.allText().find("nan"), std::string::npos);
+    EXPECT_EQ(r.allText().find("inf"), std::string::npos);
+
+    Project q = SpreadProject(1);
+    CentredService(q, 1, 10.0f);
+    q.Lf = 0.0f;
+    Report r2;
+    ClearArithmeticFaults();
+    EXPECT_THROW(SpreadFootingSection(q, r2), CalculationFault);
+    ClearArithmeticFaults();
+}
+
+}  // namespace
+}  // namespace qelvorn
