@@ -1,0 +1,51 @@
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace qelvorn::ui {
+
+void QtDialogs::Beep() { QApplication::beep(); }
+
+void QtDialogs::Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    switch (icon) {
+        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+        case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool QtDialogs::AskYesNo(QWidget* parent, const QString& text, const QString& title) {
+    // Lines of a question are joined by carriage returns.
+    QMessageBox box(QMessageBox::Question, title, QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+static QString RunFileDialog(QWidget* parent, const QStringList& filters, int selected, bool save) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (selected >= 0 && selected < filters.size()) dialog.selectNameFilter(filters[selected]);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+QString QtDialogs::OpenFileName(QWidget* parent, const QStringList& filters, int selected) {
+    return RunFileDialog(parent, filters, selected, false);
+}
+
+QString QtDialogs::SaveFileName(QWidget* parent, const QStringList& filters, int selected) {
+    return RunFileDialog(parent, filters, selected, true);
+}
+
+}  // namespace qelvorn::ui

@@ -1,0 +1,44 @@
+// The input fields of the windows: which record value each one edits, the
+// unit factor between the shown and the stored value, the pattern the value
+// is shown with, and the hint in the words of each unit system.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/project.h"
+
+namespace qelvorn::ui {
+
+enum class UnitFactor { None, Length, Force, Moment, Pressure, UnitWeight, LineLoad };
+
+struct FieldSpec {
+    const char* name;        // record field name, also the widget's object name
+    float Project::*value;   // the stored value
+    UnitFactor factor;       // shown value x factor = stored value
+    const char* pattern;     // display pattern; "signed" for the signed number text
+    const char* hint;        // English hint
+};
+
+// Every single-precision input field of the main window, in tab order.
+const std::vector<FieldSpec>& MainWindowFields();
+// The pile lateral load - moment points.
+const std::vector<FieldSpec>& PileMomentFields();
+
+const FieldSpec* FindField(const std::string& name);
+
+// The factor's current value in the project (1 for None).
+float FactorValue(const Project& p, UnitFactor f);
+
+// The text a field shows for its stored value.
+std::string FieldText(const Project& p, const FieldSpec& f);
+
+// A hint in the words of the project's unit system: the English text, or the
+// Metric one with the unit words replaced.
+std::string HintText(const std::string& english, const std::string& units);
+
+// Hints of the fields that are not plain single-precision values.
+inline constexpr const char* kHintNROWS = "Number of pile rows";
+inline constexpr const char* kHintNlc = "Number of load combinations";
+
+}  // namespace qelvorn::ui

@@ -1,0 +1,735 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "analysis/run.h"
+#include "io/input_file.h"
+#include "model/defaults.h"
+#include "model/numtext.h"
+
+namespace qelvorn::ui {
+
+namespace {
+
+const QStringList kInputFilters = {"All Files (*)", "Input Files (*.in)", "Text Files (*.txt)"};
+const QStringList kOutputFilters = {"All Files (*)", "Output Files (*.out)", "Text Files (*.txt)"};
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The question asked after a change of units or criteria.
+std::string DefaultsQuestion(const char* about) {
+    return std::string("Would you like to change default parameters\rrelated to the ") + about +
+           "?  This will\roverwrite any parameters you have specified.";
+}
+
+// Runs a calculation with the window program's side: message boxes, the
+// status panels, and the main window disabled under a busy pointer.
+class WindowRunHost : public RunHost {
+public:
+    WindowRunHost(QMainWindow& w, Dialogs& d, QLabel* p1, QLabel* p2, OutputWindow* out)
+        : w_(w), d_(d), p1_(p1), p2_(p2), out_(out) {}
+    ~WindowRunHost() override { SetBusy(false); }
+
+    void Beep() override { d_.Beep(); }
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+        // A message during the run must be answerable: lift the busy state
+        // for it and put it back after.
+        const bool wasBusy = busy_;
+        if (wasBusy) SetBusy(false);
+        d_.Message(&w_, Q(text), Q(title), icon);
+        if (wasBusy) SetBusy(true);
+    }
+    void SetStatus(const std::string& a, const std::string& b) override {
+        p1_->setText(Q(a));
+        p2_->setText(Q(b));
+    }
+    void SetBusy(bool busy) override {
+        if (busy == busy_) return;
+        busy_ = busy;
+        w_.setEnabled(!busy);
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void HideOutputWindow() override { out_->hide(); }
+
+private:
+    QMainWindow& w_;
+    Dialogs& d_;
+    QLabel* p1_;
+    QLabel* p2_;
+    OutputWindow* out_;
+    bool busy_ = false;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(Project& p, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent, NoCloseWindowFlags() | Qt::WindowMaximizeButtonHint), p_(p), dialogs_(dialogs) {
+    setWindowTitle("BRIDGE ABUTMENT ANALYSIS AND DESIGN");
+    setObjectName("MainWindow");
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(BuildOptionsTab(), "OPTIONS");
+    tabs_->addTab(BuildPropertiesTab(), "PROPERTIES");
+    tabs_->addTab(BuildConfigurationTab(), "CONFIGURATION");
+    tabs_->addTab(BuildLoadsTab(), "LOADS");
+    tabs_->addTab(BuildReinforcingTab(), "REINFORCING");
+    tabs_->addTab(BuildSideWallsTab(), "SIDE WALLS");
+    setCentralWidget(tabs_);
+    output_ = new OutputWindow(p_, this);
+    title_ = new TitleWindow(p_, this);
+    connect(output_, &OutputWindow::performRequested, this, &MainWindow::PerformCalculations);
+    connect(output_, &OutputWindow::titleRequested, this, &MainWindow::ShowTitleWindow);
+    BuildMenus();
+    BuildStatusBar();
+    resize(sizeHint().expandedTo(QSize(860, 600)));
+}
+
+// ---------------------------------------------------------------- building
+
+QLineEdit* MainWindow::MakeField(const char* name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMaximumWidth(110);
+    fields_[name] = edit;
+    const std::string n = name;
+    if (n == "NROWS") {
+        connect(edit, &QLineEdit::textEdited, this, &MainWindow::PileRowsEdited);
+    } else if (n == "nlc") {
+        connect(edit, &QLineEdit::textEdited, this, &MainWindow::LoadCombinationsEdited);
+    } else {
+        const FieldSpec* spec = FindField(n);
+        connect(edit, &QLineEdit::textEdited, this, [this, spec](const QString& t) { FieldEdited(*spec, t); });
+    }
+    return edit;
+}
+
+QLabel* MainWindow::MakeLabel(const char* text, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    labels_[text] = l;
+    return l;
+}
+
+QGroupBox* MainWindow::MakeFrame(const char* caption, QWidget* parent) {
+    auto* g = new QGroupBox(caption, parent);
+    g->setObjectName(caption);
+    frames_[caption] = g;
+    return g;
+}
+
+QRadioButton* MainWindow::MakeOption(const char* text, const char* keyword, const char* hint, QWidget* parent) {
+    auto* b = new QRadioButton(text, parent);
+    b->setObjectName(QString("opt_") + keyword);
+    b->setToolTip(hint);
+    options_[keyword] = b;
+    const std::string kw = keyword;
+    connect(b, &QRadioButton::clicked, this, [this, kw] { OptionClicked(kw); });
+    return b;
+}
+
+QWidget* MainWindow::BuildOptionsTab() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    struct Opt { const char *text, *keyword, *hint; };
+    auto group = [&](const char* caption, std::initializer_list<Opt> opts, int row, int col) {
+        QGroupBox* g = MakeFrame(caption, page);
+        auto* l = new QVBoxLayout(g);
+        for (const Opt& o : opts) l->addWidget(MakeOption(o.text, o.keyword, o.hint, g));
+        l->addStretch();
+        grid->addWidget(g, row, col);
+    };
+    group("UNITS", {{"&English", "english", "English units"}, {"&Metric", "metric", "Metric units"}}, 0, 0);
+    group("CRITERIA",
+          {{"AASHTO", "aashto", "AASHTO Bridge Design Specifications (2002)"},
+           {"AASHTO LRFD", "lrfd", "AASHTO LRFD Bridge Design Specifications (2004)"},
+           {"AREMA", "arema", "AREMA Manual for Railway Engineering (2004)"},
+           {"CAN/CSA-S6", "s6", "CAN/CSA-S6 Canadian Highway Bridge Design Code (2000)"}},
+          0, 1);
+    group("WALL TYPE", {{"&Haunch", "haunch", "Haunch in wall"}, {"&No Haunch", "nohaunch", "No haunch in wall"}},
+          0, 2);
+    group("FOOTING TYPE", {{"&Pile", "pile", "Pile footing"}, {"&Spread", "spread", "Spread footing"}}, 1, 0);
+    group("CONCRETE DESIGN",
+          {{"Service &Load", "sld", "Service load design"},
+           {"&Ultimate Strength", "usd", "Ultimate strength design"},
+           {"&Both", "both", "Both ultimate strength and service load design"}},
+          1, 1);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(3, 1);
+    return page;
+}
+
+QWidget* MainWindow::BuildPropertiesTab() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+
+    QGroupBox* rc = MakeFrame("REINFORCED CONCRETE", page);
+    auto* rcl = new QGridLayout(rc);
+    const std::pair<const char*, const char*> rcRows[] = {{"Conc comp strength:", "fc"},
+                                                          {"Reinf yield strength:", "fs"},
+                                                          {"Exposure factor:", "ExpFactor"},
+                                                          {"Concrete unit weight:", "rhoc"}};
+    int r = 0;
+    for (const auto& [text, name] : rcRows) {
+        rcl->addWidget(MakeLabel(text, rc), r, 0);
+        rcl->addWidget(MakeField(name, rc), r++, 1);
+    }
+    grid->addWidget(rc, 0, 0);
+
+    auto threeColumns = [&](QGroupBox* g, QGridLayout* l) {
+        QLabel* sls = new QLabel("SLS", g);
+        sls->setToolTip("Serviceability limit state");
+        QLabel* uls = new QLabel("ULS", g);
+        uls->setToolTip("Ultimate limit state");
+        l->addWidget(sls, 0, 1, Qt::AlignCenter);
+        l->addWidget(uls, 0, 2, Qt::AlignCenter);
+        l->addWidget(new QLabel("Earthquake", g), 0, 3, Qt::AlignCenter);
+    };
+    auto tableRow = [&](QGroupBox* g, QGridLayout* l, int row, const char* text,
+                        std::initializer_list<const char*> names) {
+        l->addWidget(MakeLabel(text, g), row, 0);
+        int c = 1;
+        for (const char* n : names) l->addWidget(MakeField(n, g), row, c++);
+    };
+
+    QGroupBox* pr = MakeFrame("PILE RESISTANCE", page);
+    auto* prl = new QGridLayout(pr);
+    threeColumns(pr, prl);
+    tableRow(pr, prl, 1, "Compression:", {"PileP", "PilePu", "PilePeq"});
+    tableRow(pr, prl, 2, "Tension:", {"PileT", "PileTu", "PileTeq"});
+    tableRow(pr, prl, 3, "Shear:", {"PileV", "PileVu", "PileVeq"});
+    grid->addWidget(pr, 0, 1);
+
+    QGroupBox* fr = MakeFrame("FOOTING RESISTANCE", page);
+    auto* frl = new QGridLayout(fr);
+    threeColumns(fr, frl);
+    tableRow(fr, frl, 1, "Gross soil bearing pressure:", {"Q", "Qu", "Qeq"});
+    tableRow(fr, frl, 2, "Base soil friction coefficient:", {"Fr", "Fru", "Freq"});
+    tableRow(fr, frl, 3, "Passive pressure coefficient:", {"Kp", "Kpu", "Kpeq"});
+    tableRow(fr, frl, 4, "Location of vertical resultant:", {"Xr", "Xru", "Xreq"});
+    grid->addWidget(fr, 1, 0, 1, 2);
+
+    QGroupBox* fix = MakeFrame("PILE FIXITY", page);
+    auto* fixl = new QVBoxLayout(fix);
+    fixl->addWidget(MakeOption("F&ixed", "fix", "Fixed head piles", fix));
+    fixl->addWidget(MakeOption("Pinne&d", "pin", "Pinned head piles", fix));
+    pmButton_ = new QPushButton("P-M Data", fix);
+    pmButton_->setObjectName("pmData");
+    pmButton_->setToolTip("Enter lateral load - moment data");
+    connect(pmButton_, &QPushButton::clicked, this, &MainWindow::pileMomentRequested);
+    fixl->addWidget(pmButton_);
+    grid->addWidget(fix, 0, 2);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(3, 1);
+    return page;
+}
+
+QWidget* MainWindow::BuildConfigurationTab() {
+    auto* page = new QWidget;
+    auto* row = new QHBoxLayout(page);
+    auto* left = new QVBoxLayout;
+
+    QGroupBox* ab = MakeFrame("ABUTMENT", page);
+    auto* abl = new QGridLayout(ab);
+    const char* const dims[][2] = {{"Hw =", "Hw"}, {"Lw =", "Lw"}, {"Tw =", "Tw"}, {"Bat =", "Bat"},
+                                   {"Hb =", "Hb"}, {"Tb =", "Tb"}, {"Hh =", "Hh"}, {"Ts =", "Ts"},
+                                   {"Db =", "Db"}, {"Dt =", "Dt"}, {"Wf =", "Wf"}, {"Lf =", "Lf"},
+                                   {"Tf =", "Tf"}, {"Ht =", "Ht"}};
+    int i = 0;
+    for (const auto& d : dims) {
+        const int r = i % 7, c = (i / 7) * 2;
+        abl->addWidget(MakeLabel(d[0], ab), r, c, Qt::AlignRight);
+        abl->addWidget(MakeField(d[1], ab), r, c + 1);
+        ++i;
+    }
+    left->addWidget(ab);
+
+    QGroupBox* piles = MakeFrame("PILES", page);
+    auto* pl = new QGridLayout(piles);
+    pl->addWidget(MakeLabel("No. of rows of piles:", piles), 0, 0);
+    pl->addWidget(MakeField("NROWS", piles), 0, 1);
+    pl->addWidget(MakeLabel("Pile width:", piles), 1, 0);
+    pl->addWidget(MakeField("PILED", piles), 1, 1);
+    auto* layoutButton = new QPushButton("&View Pile Layout", piles);
+    layoutButton->setObjectName("viewPileLayout");
+    layoutButton->setToolTip("View pile layout");
+    connect(layoutButton, &QPushButton::clicked, this, &MainWindow::pileLayoutRequested);
+    pl->addWidget(layoutButton, 2, 0, 1, 2);
+    left->addWidget(piles);
+    left->addStretch();
+    row->addLayout(left);
+
+    haunchDrawing_ = new AbutmentDrawing(p_, true, page);
+    noHaunchDrawing_ = new AbutmentDrawing(p_, false, page);
+    haunchDrawing_->setObjectName("haunchDrawing");
+    noHaunchDrawing_->setObjectName("noHaunchDrawing");
+    row->addWidget(haunchDrawing_, 1);
+    row->addWidget(noHaunchDrawing_, 1);
+    return page;
+}
+
+QWidget* MainWindow::BuildLoadsTab() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+
+    QGroupBox* bl = MakeFrame("BRIDGE LOADS", page);
+    auto* bll = new QGridLayout(bl);
+    bll->addWidget(MakeLabel("LOAD:", bl), 0, 1, Qt::AlignCenter);
+    bll->addWidget(MakeLabel("Y DIST:", bl), 0, 2, Qt::AlignCenter);
+    const char* const rows[][3] = {{"P dead constant:", "Pdc", nullptr}, {"P dead varying:", "Pdv", nullptr},
+                                   {"P live standard:", "Pl1", nullptr}, {"P live special:", "Pl2", nullptr},
+                                   {"V live:", "Vlf", "yVlf"},           {"V friction:", "Vfr", "yVfr"}};
+    int r = 1;
+    for (const auto& row : rows) {
+        bll->addWidget(MakeLabel(row[0], bl), r, 0);
+        bll->addWidget(MakeField(row[1], bl), r, 1);
+        if (row[2]) bll->addWidget(MakeField(row[2], bl), r, 2);
+        ++r;
+    }
+    grid->addWidget(bl, 0, 0, 2, 1);
+
+    QGroupBox* lc = MakeFrame("LOAD COMBINATIONS", page);
+    auto* lcl = new QGridLayout(lc);
+    lcl->addWidget(MakeLabel("No. of combinations:", lc), 0, 0);
+    lcl->addWidget(MakeField("nlc", lc), 0, 1);
+    auto* view = new QPushButton("&View load combinations", lc);
+    view->setObjectName("viewLoadCombinations");
+    view->setToolTip("View load combinations");
+    connect(view, &QPushButton::clicked, this, &MainWindow::loadCombinationsRequested);
+    lcl->addWidget(view, 1, 0, 1, 2);
+    grid->addWidget(lc, 0, 1);
+
+    QGroupBox* el = MakeFrame("EARTH LOADS", page);
+    auto* ell = new QGridLayout(el);
+    const char* const earth[][3] = {{"Earth press coeff:", "Kep", "Yep"}, {"EQ press coeff:", "Keq", "Yeq"},
+                                    {"Soil unit weight:", "rhos", nullptr}, {"Surch press, Qsc:", "Qsc", nullptr},
+                                    {"WIDTH/SP:", "Wsc", "Ssc"},           {"No of surcharges:", "Nsc", nullptr},
+                                    {"Comp press, Qcp:", "Qcp", nullptr},   {"HEIGHT:", "Hcp", nullptr}};
+    r = 0;
+    for (const auto& row : earth) {
+        ell->addWidget(MakeLabel(row[0], el), r, 0);
+        ell->addWidget(MakeField(row[1], el), r, 1);
+        if (row[2]) ell->addWidget(MakeField(row[2], el), r, 2);
+        ++r;
+    }
+    grid->addWidget(el, 1, 1);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(2, 1);
+    return page;
+}
+
+QWidget* MainWindow::BuildReinforcingTab() {
+    auto* page = new QWidget;
+    auto* outer = new QVBoxLayout(page);
+    QGroupBox* g = MakeFrame("REINFORCING", page);
+    auto* l = new QGridLayout(g);
+    l->addWidget(MakeLabel("AREA", g), 0, 1, Qt::AlignCenter);
+    l->addWidget(MakeLabel("SPACING", g), 0, 2, Qt::AlignCenter);
+    l->addWidget(MakeLabel("COVER", g), 0, 3, Qt::AlignCenter);
+    const char* const rows[][4] = {
+        {"Asw =", "Asw", "SAsw", "CAsw"},          {"Asb =", "Asb", "SAsb", nullptr},
+        {"Asft =", "Asft", "SAsft", "CAsft"},      {"Asfbt =", "Asfbt", "SAsfbt", "CAsfb"},
+        {"Asfbh =", "Asfbh", "SAsfbh", nullptr},   {"AsLf =", "AsLf", "SAsLf", nullptr},
+        {"AsTSw =", "AsTSw", "SAsTSw", nullptr},   {"AsTSb =", "AsTSb", "SAsTSb", nullptr},
+        {"AsTSf =", "AsTSf", "SAsTSf", nullptr}};
+    int r = 1;
+    for (const auto& row : rows) {
+        l->addWidget(MakeLabel(row[0], g), r, 0, Qt::AlignRight);
+        l->addWidget(MakeField(row[1], g), r, 1);
+        l->addWidget(MakeField(row[2], g), r, 2);
+        if (row[3]) l->addWidget(MakeField(row[3], g), r, 3);
+        ++r;
+    }
+    outer->addWidget(g, 0, Qt::AlignLeft);
+    outer->addStretch();
+    return page;
+}
+
+QWidget* MainWindow::BuildSideWallsTab() {
+    auto* page = new QWidget;
+    auto* row = new QHBoxLayout(page);
+    auto* left = new QVBoxLayout;
+    QGroupBox* cfg = MakeFrame("CONFIGURATION", page);
+    auto* cl = new QGridLayout(cfg);
+    const char* const dims[][2] = {
+        {"Ls =", "Ls"}, {"Hs =", "Hs"}, {"Tst =", "Tst"}, {"Tsb =", "Tsb"}, {"Barrier weight =", "Wbarrier"}};
+    int r = 0;
+    for (const auto& d : dims) {
+        cl->addWidget(MakeLabel(d[0], cfg), r, 0, Qt::AlignRight);
+        cl->addWidget(MakeField(d[1], cfg), r++, 1);
+    }
+    left->addWidget(cfg);
+
+    // Second frame of the same caption on this tab: keep it under its own key.
+    auto* reinf = new QGroupBox("REINFORCING", page);
+    reinf->setObjectName("SIDE WALL REINFORCING");
+    frames_["SIDE WALL REINFORCING"] = reinf;
+    auto* rl = new QGridLayout(reinf);
+    rl->addWidget(new QLabel("AREA", reinf), 0, 1, Qt::AlignCenter);
+    rl->addWidget(new QLabel("SPACING", reinf), 0, 2, Qt::AlignCenter);
+    const char* const rows[][3] = {{"Asws (average) =", "Asws", "SAsws"},
+                                   {"Asws (bottom) =", "Aswsb", "SAswsb"},
+                                   {"T+S =", "AsTSws", "SAsTSws"}};
+    r = 1;
+    for (const auto& rr : rows) {
+        rl->addWidget(MakeLabel(rr[0], reinf), r, 0, Qt::AlignRight);
+        rl->addWidget(MakeField(rr[1], reinf), r, 1);
+        rl->addWidget(MakeField(rr[2], reinf), r++, 2);
+    }
+    left->addWidget(reinf);
+    left->addStretch();
+    row->addLayout(left);
+    sideDrawing_ = new SideWallDrawing(p_, page);
+    sideDrawing_->setObjectName("sideWallDrawing");
+    row->addWidget(sideDrawing_, 1);
+    return page;
+}
+
+void MainWindow::BuildMenus() {
+    auto action = [this](QMenu* m, const char* text, const char* name, auto slot) {
+        QAction* a = m->addAction(text);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu("&File");
+    action(file, "&Load input", "actLoadInput", &MainWindow::LoadInput);
+    QMenu* save = file->addMenu("&Save");
+    action(save, "&Input as", "actSaveInput", &MainWindow::SaveInputAs);
+    action(save, "&Output as", "actSaveOutput", &MainWindow::SaveOutputAs);
+    file->addSeparator();
+    action(file, "&Exit", "actExit", &MainWindow::ExitProgram);
+    QMenu* define = menuBar()->addMenu("&Define");
+    action(define, "&Output calculations", "actOutput", &MainWindow::ShowOutputWindow);
+    QMenu* reset = menuBar()->addMenu("&Reset");
+    action(reset, "&All", "actResetAll", &MainWindow::ResetAll);
+    QMenu* view = menuBar()->addMenu("&View");
+    action(view, "&Input file", "actViewInput", &MainWindow::ViewInputFile);
+    action(view, "&Output file", "actViewOutput", &MainWindow::ViewOutputFile);
+    QMenu* help = menuBar()->addMenu("&Help");
+    action(help, "&Contents", "actHelp", &MainWindow::helpRequested);
+    action(help, "&About Program QELVORN", "actAbout", &MainWindow::aboutRequested);
+}
+
+void MainWindow::BuildStatusBar() {
+    panel1_ = new QLabel("No input file specified", this);
+    panel1_->setObjectName("panel1");
+    panel1_->setToolTip("Select: File > Save > Input as");
+    panel2_ = new QLabel("No output file specified", this);
+    panel2_->setObjectName("panel2");
+    panel2_->setToolTip("Select: File > Save > Output as");
+    panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusBar()->addWidget(panel1_, 1);
+    statusBar()->addWidget(panel2_, 1);
+    statusBar()->setSizeGripEnabled(false);
+}
+
+// ------------------------------------------------------------------ access
+
+QLineEdit* MainWindow::field(const std::string& name) const {
+    auto it = fields_.find(name);
+    return it == fields_.end() ? nullptr : it->second;
+}
+QRadioButton* MainWindow::option(const std::string& keyword) const {
+    auto it = options_.find(keyword);
+    return it == options_.end() ? nullptr : it->second;
+}
+QGroupBox* MainWindow::frame(const std::string& caption) const {
+    auto it = frames_.find(caption);
+    return it == frames_.end() ? nullptr : it->second;
+}
+QLabel* MainWindow::label(const std::string& text) const {
+    auto it = labels_.find(text);
+    return it == labels_.end() ? nullptr : it->second;
+}
+
+// ----------------------------------------------------------------- filling
+
+void MainWindow::SetFieldHints() {
+    for (const FieldSpec& f : MainWindowFields())
+        if (QLineEdit* e = field(f.name)) e->setToolTip(Q(HintText(f.hint, p_.Units)));
+    field("NROWS")->setToolTip(kHintNROWS);
+    field("nlc")->setToolTip(kHintNlc);
+}
+
+void MainWindow::ApplyOptionGroups() {
+    const bool haunch = p_.WallType == "haunch";
+    haunchDrawing_->setVisible(haunch);
+    noHaunchDrawing_->setVisible(!haunch);
+    label("Hh =")->setVisible(haunch);
+    field("Hh")->setVisible(haunch);
+
+    const bool pile = p_.FootingType == "pile";
+    for (const char* l : {"Gross soil bearing pressure:", "Base soil friction coefficient:",
+                          "Location of vertical resultant:"})
+        label(l)->setEnabled(!pile);
+    for (const char* f : {"Q", "Qu", "Qeq", "Fr", "Fru", "Freq", "Xr", "Xru", "Xreq"}) field(f)->setEnabled(!pile);
+    for (const char* fr : {"PILE RESISTANCE", "PILES", "PILE FIXITY"}) frame(fr)->setEnabled(pile);
+
+    const bool arema = p_.Criteria == "arema";
+    for (const char* l : {"WIDTH/SP:", "No of surcharges:"}) label(l)->setVisible(arema);
+    for (const char* f : {"Wsc", "Ssc", "Nsc"}) field(f)->setVisible(arema);
+
+    frame("CONCRETE DESIGN")->setVisible(p_.Criteria == "aashto" || arema);
+    pmButton_->setEnabled(p_.PileHead != "pin");
+}
+
+void MainWindow::FillMainWindow() {
+    p_.FormReady = kFalse;
+    SetFieldHints();
+    title_->Fill();
+    if (p_.Units == "english") option("english")->setChecked(true);
+    if (p_.Units == "metric") option("metric")->setChecked(true);
+    option(p_.WallType == "haunch" ? "haunch" : "nohaunch")->setChecked(true);
+    if (p_.FootingType == "pile") option("pile")->setChecked(true);
+    if (p_.FootingType == "spread") option("spread")->setChecked(true);
+    for (const char* c : {"aashto", "lrfd", "arema", "s6"})
+        if (p_.Criteria == c) option(c)->setChecked(true);
+    if (p_.Criteria == "aashto" || p_.Criteria == "arema") {
+        const char* d = p_.ConcreteDesign == "usd" ? "usd" : p_.ConcreteDesign == "sld" ? "sld" : "both";
+        option(d)->setChecked(true);
+    }
+    ApplyOptionGroups();
+    for (const FieldSpec& f : MainWindowFields()) field(f.name)->setText(Q(FieldText(p_, f)));
+    field("nlc")->setText(Q(FormatNumber(static_cast<float>(p_.NLC), "0")));
+    field("NROWS")->setText(Q(SignedNumberText(static_cast<float>(p_.NROWS))));
+    option(p_.PileHead == "pin" ? "pin" : "fix")->setChecked(true);
+    output_->Fill();
+    RedrawPictures();
+    p_.FormReady = kTrue;
+}
+
+// ---------------------------------------------------------------- editing
+
+void MainWindow::FieldEdited(const FieldSpec& f, const QString& text) {
+    const double typed = LeadingNumber(text.toStdString());
+    p_.*f.value = static_cast<float>(typed * static_cast<double>(FactorValue(p_, f.factor)));
+    if (f.value == &Project::fc) DeriveConcreteProperties(p_);
+    if (f.value == &Project::Ls && p_.Ls != 0) {
+        p_.chko3 = kTrue;
+        output_->box(3)->setChecked(true);
+    }
+    RedrawPictures();
+}
+
+// A new number of pile rows keeps the rows that remain; new rows are empty.
+void MainWindow::PileRowsEdited(const QString& text) {
+    const std::int32_t n = RoundHalfEven(LeadingNumber(text.toStdString()));
+    if (n <= 0) {
+        p_.ResizePileRows(n);  // stores the count, leaves the rows as they are
+        return;
+    }
+    const Column x = p_.PILEX, b = p_.PILEB, s = p_.PILES;
+    const CountColumn c = p_.PILEN, cb = p_.PILENB;
+    p_.ResizePileRows(n);
+    const std::size_t keep = std::min({x.size(), b.size(), s.size(), c.size(), cb.size(), p_.PILEX.size()});
+    for (std::size_t i = 1; i < keep; ++i) {
+        p_.PILEX[i] = x[i];
+        p_.PILEB[i] = b[i];
+        p_.PILES[i] = s[i];
+        p_.PILEN[i] = c[i];
+        p_.PILENB[i] = cb[i];
+    }
+}
+
+void MainWindow::LoadCombinationsEdited(const QString& text) {
+    if (!p_.FormReady) return;
+    if (!dialogs_.AskYesNo(this, "Would you like to delete the default load combinations?", "Load Combinations")) {
+        field("nlc")->setText(Q(SignedNumberText(static_cast<float>(p_.NLC))));
+        return;
+    }
+    p_.ResizeLoadCombinations(RoundHalfEven(LeadingNumber(text.toStdString())));
+}
+
+void MainWindow::OptionClicked(const std::string& kw) {
+    if (kw == "english" || kw == "metric") {
+        if (p_.Units == kw) return;
+        p_.Units = kw;
+        SetUnits(p_);
+        if (p_.FormReady && dialogs_.AskYesNo(this, Q(DefaultsQuestion("program units")), "Program Units")) {
+            SetDefaultLoads(p_);
+            SetCriteriaDefaults(p_);
+            SetReinforcingDefaults(p_);
+            FillMainWindow();
+        }
+        RedrawPictures();
+        return;
+    }
+    if (kw == "aashto" || kw == "arema" || kw == "lrfd" || kw == "s6") {
+        if (p_.Criteria == kw) return;
+        p_.Criteria = kw;
+        if (kw == "lrfd" || kw == "s6") p_.ConcreteDesign = "usd";
+        if (p_.FormReady && dialogs_.AskYesNo(this, Q(DefaultsQuestion("design criteria")), "Design Criteria")) {
+            SetDefaultLoads(p_);
+            SetCriteriaDefaults(p_);
+            FillMainWindow();
+            return;
+        }
+        // The frames that depend on the criteria follow the option even when
+        // the defaults are kept; the field texts stay as they are.
+        ApplyOptionGroups();
+        return;
+    }
+    if (kw == "haunch" || kw == "nohaunch") p_.WallType = kw;
+    else if (kw == "pile" || kw == "spread") p_.FootingType = kw;
+    else if (kw == "sld" || kw == "usd" || kw == "both") p_.ConcreteDesign = kw;
+    else if (kw == "fix" || kw == "pin") p_.PileHead = kw;
+    if (p_.FormReady) FillMainWindow();
+}
+
+void MainWindow::RedrawPictures() {
+    haunchDrawing_->update();
+    noHaunchDrawing_->update();
+    sideDrawing_->update();
+}
+
+void MainWindow::ShowFileNames() {
+    panel1_->setText(p_.InFile.empty() ? "No input file specified" : "Input file = " + Q(p_.InTitle));
+    panel2_->setText(p_.OutFile.empty() ? "No output file specified" : "Output file = " + Q(p_.OutTitle));
+}
+
+// ------------------------------------------------------------------- menus
+
+void MainWindow::LoadInput() {
+    const QString name = dialogs_.OpenFileName(this, kInputFilters, 1);
+    if (name.isEmpty()) return;  // cancelled: nothing changes
+    const std::string oldFile = p_.InFile, oldTitle = p_.InTitle;
+    try {
+        p_.InFile = name.toStdString();
+        p_.InTitle = QFileInfo(name).fileName().toStdString();
+        if (!ReadInputFile(p_)) {
+            // The project is as it was: so is the file it came from.
+            p_.InFile = oldFile;
+            p_.InTitle = oldTitle;
+            dialogs_.Message(this, "Error reading input file", "READ INPUT", MessageIcon::Information);
+            FillMainWindow();
+            return;
+        }
+        FillMainWindow();
+        panel1_->setText("Input file = " + Q(p_.InTitle));
+    } catch (...) {
+        p_.InFile = oldFile;
+        p_.InTitle = oldTitle;
+        dialogs_.Beep();
+        dialogs_.Message(this, "Error loading input file", "LOAD INPUT", MessageIcon::Information);
+    }
+}
+
+void MainWindow::SaveInputAs() {
+    const QString name = dialogs_.SaveFileName(this, kInputFilters, 1);
+    if (name.isEmpty()) return;
+    const std::string oldFile = p_.InFile, oldTitle = p_.InTitle;
+    try {
+        p_.InFile = name.toStdString();
+        p_.InTitle = QFileInfo(name).fileName().toStdString();
+        std::string check;
+        const bool ok = WriteInputFile(p_, &check);
+        if (!check.empty())
+            dialogs_.Message(this, Q(check), "CHECK INPUT DATA", MessageIcon::Information);
+        if (!ok) {
+            p_.InFile = oldFile;
+            p_.InTitle = oldTitle;
+            dialogs_.Message(this, "Error writing input file", "WRITE INPUT", MessageIcon::Information);
+            return;
+        }
+        panel1_->setText("Input file = " + Q(p_.InTitle));
+    } catch (...) {
+        p_.InFile = oldFile;
+        p_.InTitle = oldTitle;
+        dialogs_.Beep();
+        dialogs_.Message(this, "Error saving input file", "SAVE INPUT", MessageIcon::Information);
+    }
+}
+
+void MainWindow::SaveOutputAs() {
+    try {
+        const QString name = dialogs_.SaveFileName(this, kOutputFilters, 1);
+        if (name.isEmpty()) return;
+        p_.OutFile = name.toStdString();
+        p_.OutTitle = QFileInfo(name).fileName().toStdString();
+        panel2_->setText("Output file = " + Q(p_.OutTitle));
+    } catch (...) {
+        dialogs_.Beep();
+        dialogs_.Message(this, "Error saving output file", "SAVE OUTPUT", MessageIcon::Information);
+    }
+}
+
+void MainWindow::ViewInputFile() {
+    if (p_.InFile.empty()) {
+        dialogs_.Beep();
+        dialogs_.Message(this, "Please save input file", "VIEW INPUT", MessageIcon::Information);
+        return;
+    }
+    viewer_ = TextViewer::Open(Q(p_.InFile));
+    if (!viewer_) dialogs_.Message(this, "Unable to view input file", "VIEW INPUT", MessageIcon::Information);
+}
+
+void MainWindow::ViewOutputFile() {
+    if (p_.OutFile.empty()) {
+        dialogs_.Beep();
+        dialogs_.Message(this, "Please save output file", "VIEW OUTPUT", MessageIcon::Information);
+        return;
+    }
+    viewer_ = TextViewer::Open(Q(p_.OutFile));
+    if (!viewer_) dialogs_.Message(this, "Unable to view output file", "VIEW OUTPUT", MessageIcon::Information);
+}
+
+void MainWindow::ShowOutputWindow() {
+    const bool first = !output_->isVisible();
+    output_->show();
+    if (first) CentreOnScreen(output_);
+    output_->raise();
+    output_->activateWindow();
+}
+
+void MainWindow::ShowTitleWindow() {
+    const bool first = !title_->isVisible();
+    title_->show();
+    if (first) CentreOnScreen(title_);
+    title_->raise();
+    title_->activateWindow();
+}
+
+void MainWindow::PerformCalculations() {
+    WindowRunHost host(*this, dialogs_, panel1_, panel2_, output_);
+    try {
+        qelvorn::PerformCalculations(p_, host);
+    } catch (...) {
+        host.SetBusy(false);
+        ShowFileNames();
+        dialogs_.Message(this, "Calculation error", "PERFORM CALCULATIONS", MessageIcon::Critical);
+    }
+    // The host's destructor re-enables the window whatever happened.
+}
+
+void MainWindow::ResetAll() {
+    ResetProject(p_);
+    FillMainWindow();
+    ShowFileNames();
+}
+
+void MainWindow::ExitProgram() {
+    exiting_ = true;
+    QApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    // Only File > Exit ends the program.
+    if (exiting_) e->accept();
+    else e->ignore();
+}
+
+}  // namespace qelvorn::ui

@@ -1,0 +1,122 @@
+// The main window: the whole project edited on six tabs, the file, define,
+// reset, view and help menus, and the two-panel status bar. Every field
+// stores its value into the one Project record as the user types; option
+// buttons store their keywords and may offer to re-apply defaults.
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <map>
+#include <string>
+
+#include "model/project.h"
+#include "ui/dialogs.h"
+#include "ui/drawings.h"
+#include "ui/fields.h"
+#include "ui/small_windows.h"
+#include "ui/text_viewer.h"
+
+class QTabWidget;
+
+namespace qelvorn::ui {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Project& p, Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Writes the whole record into the windows (options, groups, fields,
+    // output options, title) with FormReady false meanwhile.
+    void FillMainWindow();
+    // Hints of every input field in the words of the current unit system.
+    void SetFieldHints();
+
+    // Controls by name, for the program's own wiring and for tests: fields
+    // by record field name ("Hw", "NROWS", "nlc"), options by keyword
+    // ("english", "lrfd", "nohaunch", "spread", "both", "pin"), frames by
+    // caption, labels by their text.
+    QLineEdit* field(const std::string& name) const;
+    QRadioButton* option(const std::string& keyword) const;
+    QGroupBox* frame(const std::string& caption) const;
+    QLabel* label(const std::string& text) const;
+    QLabel* statusPanel(int i) const { return i == 1 ? panel1_ : panel2_; }
+    QPushButton* pileMomentButton() const { return pmButton_; }
+    AbutmentDrawing* drawing(bool haunch) const { return haunch ? haunchDrawing_ : noHaunchDrawing_; }
+    SideWallDrawing* sideWallDrawing() const { return sideDrawing_; }
+    OutputWindow* outputWindow() const { return output_; }
+    TitleWindow* titleWindow() const { return title_; }
+    TextViewer* lastViewer() const { return viewer_; }
+    QTabWidget* tabs() const { return tabs_; }
+
+public slots:
+    void LoadInput();
+    void SaveInputAs();
+    void SaveOutputAs();
+    void ViewInputFile();
+    void ViewOutputFile();
+    void ShowOutputWindow();
+    void ShowTitleWindow();
+    void PerformCalculations();
+    void ResetAll();
+    void ExitProgram();
+
+signals:
+    // Windows of the load combinations, pile layout and pile lateral
+    // load - moment data, and the help and about commands.
+    void loadCombinationsRequested();
+    void pileLayoutRequested();
+    void pileMomentRequested();
+    void helpRequested();
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QWidget* BuildOptionsTab();
+    QWidget* BuildPropertiesTab();
+    QWidget* BuildConfigurationTab();
+    QWidget* BuildLoadsTab();
+    QWidget* BuildReinforcingTab();
+    QWidget* BuildSideWallsTab();
+    void BuildMenus();
+    void BuildStatusBar();
+
+    QLineEdit* MakeField(const char* name, QWidget* parent);
+    QLabel* MakeLabel(const char* text, QWidget* parent);
+    QGroupBox* MakeFrame(const char* caption, QWidget* parent);
+    QRadioButton* MakeOption(const char* text, const char* keyword, const char* hint, QWidget* parent);
+
+    void FieldEdited(const FieldSpec& f, const QString& text);
+    void PileRowsEdited(const QString& text);
+    void LoadCombinationsEdited(const QString& text);
+    void OptionClicked(const std::string& keyword);
+    void ApplyOptionGroups();
+    void ShowFileNames();
+    void RedrawPictures();
+
+    Project& p_;
+    Dialogs& dialogs_;
+    QTabWidget* tabs_ = nullptr;
+    std::map<std::string, QLineEdit*> fields_;
+    std::map<std::string, QRadioButton*> options_;
+    std::map<std::string, QGroupBox*> frames_;
+    std::map<std::string, QLabel*> labels_;
+    QLabel* panel1_ = nullptr;
+    QLabel* panel2_ = nullptr;
+    QPushButton* pmButton_ = nullptr;
+    AbutmentDrawing* haunchDrawing_ = nullptr;
+    AbutmentDrawing* noHaunchDrawing_ = nullptr;
+    SideWallDrawing* sideDrawing_ = nullptr;
+    OutputWindow* output_ = nullptr;
+    TitleWindow* title_ = nullptr;
+    QPointer<TextViewer> viewer_;
+    bool exiting_ = false;
+};
+
+}  // namespace qelvorn::ui
