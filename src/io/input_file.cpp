@@ -193,10 +193,14 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 // and line ends alike separating fields; blank lines are skipped.
 class Tokens {
 public:
-    explicit Tokens(const std::string& text) : s_(text) {}
+    // A byte order mark left by a text editor is not part of the first field.
+    explicit Tokens(const std::string& text) : s_(text) {
+        if (s_.compare(0, 3, "\xEF\xBB\xBF") == 0) start_ = 3;
+        pos_ = start_;
+    }
 
     void restart() {
-        pos_ = 0;
+        pos_ = start_;
         lineEnded_ = false;
     }
     // True when the field just read was the last one on its line.
@@ -288,6 +292,7 @@ public:
 
 private:
     const std::string& s_;
+    std::size_t start_ = 0;
     std::size_t pos_ = 0;
     bool lineEnded_ = false;
 };

@@ -447,6 +447,11 @@ TEST(InputFileReader, ToleratesBlanksLfOnlyAndMissingLeadingZeros) {
     EXPECT_EQ(q.Fr, 0.5f);
     EXPECT_EQ(q.Fru, 0.0f);
     EXPECT_EQ(q.Pdc, 12345680.0f);
+
+    // A byte order mark written by a text editor.
+    Project r = OpenProject();
+    ASSERT_TRUE(ReadInputText(r, "\xEF\xBB\xBF" + std::string(kSampleText)));
+    EXPECT_EQ(r.Title, "Abutment A1");
 }
 
 TEST(InputFileReader, TruncatedFilesLeaveTheProjectUnchanged) {
@@ -567,4 +572,50 @@ TEST(InputFileWriter, FailedSaveLeavesTheOldFileIntact) {
     p.InFile = target.string();
     EXPECT_TRUE(WriteInputFile(p));
     EXPECT_EQ(ReadAll(target), kSampleText);
+}
+
+TEST(InputFileReader, RecomputesUnitsAndConcretePropertiesForTheFile) {
+    Project p = SampleProject();
+    p.Units = "metric";
+    p.Criteria = "lrfd";
+    p.fc = 30;
+    Project q = OpenProject();
+    q.Units = "english";
+    SetUnits(q);
+    ASSERT_TRUE(ReadInputText(q, InputFileText(p)));
+    EXPECT_EQ(q.LengthFactor, 1000.0f);
+    EXPECT_EQ(q.LineLoadFactor, 1.0f);
+    EXPECT_EQ(q.LblForce, "kN");
+    // The derived properties are those of the file's concrete and criteria.
+    Project expected = q;
+    expected.Ec = 0;
+    DeriveConcreteProperties(expected);
+    EXPECT_GT(q.Ec, 0.0f);
+    EXPECT_EQ(q.Ec, expected.Ec);
+    EXPECT_EQ(q.ModRatio, expected.ModRatio);
+    EXPECT_EQ(q.Beta1, expected.Beta1);
+}
+
+TEST(InputFileWriter, IncompleteInputIsReportedAndStillWritten) {
+    TempDir dir;
+    Project p;
+    ResetProject(p);  // no dimensions yet
+    p.InFile = (dir.path / "new.in").string();
+    std::string message = "stale";
+    EXPECT_TRUE(WriteInputFile(p, &message));
+    EXPECT_EQ(p.InputComplete, kFalse);
+    EXPECT_EQ(message.rfind("The following information is not complete:", 0), 0u);
+    EXPECT_NE(message.find("Abutment configuration"), std::string::npos);
+    Project q = OpenProject();
+    q.InFile = p.InFile;
+    ASSERT_TRUE(ReadInputFile(q));
+    ExpectSameFileFields(p, q);
+
+    // A complete project leaves the message empty.
+    Project s = SampleProject();
+    s.InFile = p.InFile;
+    std::string none = "stale";
+    ASSERT_TRUE(WriteInputFile(s, &none));
+    EXPECT_EQ(s.InputComplete, kTrue) << none;
+    EXPECT_EQ(none, "");
 }
