@@ -513,7 +513,7 @@ TEST(InputFileReader, BrokenFilesLeaveTheProjectUnchanged) {
     }
 }
 
-TEST(InputFileReader, RandomGarbageNeverLoads) {
+TEST(InputFileReader, DamagedFilesLoadWholeOrNotAtAll) {
     std::mt19937 gen(7);
     const std::string good = kSampleText;
     for (int n = 0; n < 300; ++n) {
