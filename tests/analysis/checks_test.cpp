@@ -1,0 +1,397 @@
+// Section checks against hand calculations of a 24 in wall strip with one
+// 1.00 in^2 bar every 12 in at 20 in effective depth (English), and the
+// report blocks each design criteria ends with.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "analysis/checks.h"
+#include "model/defaults.h"
+
+namespace qelvorn {
+namespace {
+
+// English project with f'c = 4000 psi, fy = 60000 psi, n = 8 and the
+// strength factors of the criteria set by hand, one service combination
+// with stress increase factor 1.
+Project StripProject(const std::string& criteria, const std::string& units = "english") {
+    Project p;
+    p.Units = units;
+    SetUnits(p);
+    p.Criteria = criteria;
+    p.ConcreteDesign = "usd";
+    const bool metric = units == "metric";
+    p.fc = metric ? 35.0f : 4000.0f;
+    p.fs = metric ? 400.0f : 60000.0f;
+    p.Es = metric ? 200000.0f : 29000000.0f;
+    p.ModRatio = 8;
+    p.Alpha1 = 0.85f;
+    p.Beta1 = 0.85f;
+    p.Ecu = 0.003f;
+    p.PhiFlexure = 0.9f;
+    p.PhiShear = 0.85f;
+    p.PhiSteel = 1.0f;
+    p.PhiConcrete = 1.0f;
+    p.ModRupture = metric ? 7.5f * std::sqrt(35.0f) / 12.0f : 7.5f * std::sqrt(4000.0f);
+    p.ExpFactor = 170000;
+    if (criteria == "lrfd") {
+        p.PhiShear = 0.9f;
+        p.ExpFactor = 1.0f;
+        p.ModRupture = 240.0f * std::sqrt(4.0f);
+    }
+    if (criteria == "s6") {
+        p.PhiFlexure = p.PhiShear = 1.0f;
+        p.PhiConcrete = 0.75f;
+        p.PhiSteel = 0.9f;
+        p.Ecu = 0.0035f;
+        p.ModRupture = metric ? 0.4f * std::sqrt(35.0f) : 4.8f * std::sqrt(4000.0f);
+        p.ExpFactor = 30000;
+    }
+    p.ResizeLoadCombinations(1);
+    p.Fsls[1] = 1.0f;
+    p.CombVs = p.CombMs = p.CombVu = p.CombMu = 1;
+    return p;
+}
+
+bool Has(const Report& r, const std::string& line) {
+    return r.contents().find(line + "\r\n") != std::string::npos;
+}
+
+// The last non-empty line of the report.
+std::string LastLine(const Report& r) {
+    std::string s = r.contents();
+    while (s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0) s.resize(s.size() - 2);
+    const std::size_t at = s.rfind("\r\n");
+    return at == std::string::npos ? s : s.substr(at + 2);
+}
+
+TEST(ChecksUltimate, MomentBlockAreaFromTheStressBlockByHand) {
+    Project p = StripProject("aashto");
+    p.Mu = 60000;  // 60 k-ft/ft, above 1.2 Mcr = 54.6 k-ft/ft
+    Report r;
+    CheckMomentUltimate(p, r, 20, 24, 1.0f, 12);
+
+    // phi As fy (d - a/2) = Mu with a = As fy / (0.85 f'c), per inch:
+    // 0.9 * 60000 * A (20 - A 60000 / 6800) = 60000 -> A = 0.056988 in^2/in.
+    const double A = (1.08e6 - std::sqrt(1.08e6 * 1.08e6 - 4.0 * 476470.588 * 60000.0)) / (2.0 * 476470.588);
+    EXPECT_NEAR(A * 12.0, 0.6839, 1e-4);
+    const double a = A * 60000.0 / (0.85 * 4000.0);
+    EXPECT_NEAR(0.9 * A * 60000.0 * (20.0 - a / 2.0), 60000.0, 1.0);
+
+    EXPECT_EQ(r.contents(),
+              "\r\n"
+              "          MOMENT (Comb 1):\r\n"
+              "\r\n"
+              "          Effective depth = 20.00 in\r\n"
+              "          Factored moment = 60.000 k-ft/ft\r\n"
+              "          As required     = 0.68 < As provided = 1.00 OKAY\r\n"
+              // balanced: cb = 0.003 * 20 / (0.003 + 60000/29e6) = 11.837 in,
+              // 0.75 * 0.85 * 4000 * 0.85 cb / 60000 * 12 in = 5.13 in^2
+              "          As maximum      = 5.13 > As provided = 1.00 OKAY\r\n");
+}
+
+// Steel per inch that develops M by the stress block of the strip project:
+// a A^2 - c A + M = 0 with a = 0.9 * 0.5 * 60000^2 / 3400, c = 0.9 * 60000 d.
+double HandArea(double M, double d) {
+    const double a = 0.9 * 0.5 * 60000.0 * 60000.0 / (0.85 * 4000.0);
+    const double c = 0.9 * 60000.0 * d;
+    return (c - std::sqrt(c * c - 4 * a * M)) / (2 * a);
+}
+
+TEST(ChecksUltimate, SmallMomentRaisedToTheLesserOfCrackingTermAndFourThirds) {
+    Project p = StripProject("aashto");
+    // 1.2 Mcr = 1.2 * 474.34 * 24^2 / 6 = 54644 lb-in/in; 4/3 Mu = 13333.
+    p.Mu = 10000;
+    Report r;
+    EXPECT_NEAR(RequiredAreaUltimate(p, r, 24, 20), HandArea(40000.0 / 3.0, 20), 2e-6);
+    EXPECT_TRUE(r.contents().empty());
+    // 4/3 of 45000 = 60000 exceeds 1.2 Mcr, so 1.2 Mcr governs.
+    p.Mu = 45000;
+    EXPECT_NEAR(RequiredAreaUltimate(p, r, 24, 20), HandArea(1.2 * 7.5 * std::sqrt(4000.0) * 96, 20), 2e-6);
+    // Above 1.2 Mcr the factored moment itself.
+    p.Mu = 60000;
+    EXPECT_NEAR(RequiredAreaUltimate(p, r, 24, 20), HandArea(60000, 20), 2e-6);
+}
+
+TEST(ChecksUltimate, MomentTooHighForTheSection) {
+    Project p = StripProject("aashto");
+    p.Mu = 700000;  // beyond the maximum of c^2 / 4a = 612000
+    Report r;
+    CheckMomentUltimate(p, r, 20, 24, 1.0f, 12);
+    EXPECT_EQ(r.contents().rfind("          Factored moment = 700.000 is too high,\r\n"
+                                 "          try redesign with thicker concrete section.\r\n"
+                                 "\r\n"
+                                 "          MOMENT (Comb 1):\r\n",
+                                 0),
+              0u);
+    EXPECT_TRUE(Has(r, "          As required     = 0.00 < As provided = 1.00 OKAY"));
+
+    Report r2;
+    EXPECT_EQ(RequiredAreaUltimate(p, r2, 24, 20), 0.0f);
+    EXPECT_TRUE(Has(r2, "          try redesign with thicker concrete section."));
+}
+
+TEST(ChecksUltimate, MomentBlockEndingsByCriteria) {
+    {
+        Project p = StripProject("lrfd");
+        p.Mu = 60000;
+        Report r;
+        CheckMomentUltimate(p, r, 20, 24, 1.0f, 12);
+        // a = 60000 / 12 / 3400 = 1.4706 in, c = a / 0.85 = 1.7301 in,
+        // strain = 0.003 (20 - c) / c = 0.0317
+        EXPECT_EQ(LastLine(r), "          Strain          = 0.0317 > 0.005 OKAY");
+        CheckMomentUltimate(p, r, 20, 24, 12.0f, 12);  // 1 in^2/in: over-reinforced
+        EXPECT_EQ(LastLine(r).substr(0, 28), "          Strain          = ");
+        EXPECT_NE(LastLine(r).find("< 0.005 NO GOOD ***"), std::string::npos);
+    }
+    {
+        Project p = StripProject("s6");
+        p.Mu = 60000;
+        Report r;
+        CheckMomentUltimate(p, r, 20, 24, 1.0f, 12);
+        // a = 0.9 * 60000 / 12 / (0.85 * 0.75 * 4000) = 1.7647, c/d = a / (0.85 * 20)
+        EXPECT_EQ(LastLine(r), "          c/d limit       = 0.50 > c/d ratio = 0.10 OKAY");
+        CheckMomentUltimate(p, r, 20, 24, 6.0f, 12);  // a = 10.588, c/d = 0.62
+        EXPECT_EQ(LastLine(r), "          c/d limit       = 0.50 < c/d ratio = 0.62 NO GOOD ***");
+    }
+    {
+        Project p = StripProject("arema");
+        p.Mu = 60000;
+        Report r;
+        CheckMomentUltimate(p, r, 20, 24, 6.0f, 12);
+        EXPECT_EQ(LastLine(r), "          As maximum      = 5.13 < As provided = 6.00 NO GOOD ***");
+    }
+}
+
+TEST(ChecksUltimate, ShearDepthAndStirrups) {
+    Project p = StripProject("aashto");
+    // phi 2 sqrt(f'c) = 0.85 * 2 * 63.246 = 107.52 psi
+    p.Vu = 1075.2f * 1.0f;  // d required = 10.00 in
+    Report r;
+    CheckShearUltimate(p, r, 20);
+    EXPECT_EQ(r.contents(),
+              "\r\n"
+              "          SHEAR (Comb 1):\r\n"
+              "\r\n"
+              "          Effective depth = 20.00 in\r\n"
+              "          Factored shear  = 12.902 kip/ft\r\n"
+              "          d required      = 10.00 < d provided = 20.00 OKAY\r\n");
+
+    p.Vu = 3225.6f;  // d required = 30 in; Av = (3225.6 - 2150.4) / (0.85 * 60000 * 20)
+    Report r2;
+    CheckShearUltimate(p, r2, 20);
+    EXPECT_TRUE(Has(r2, "          d required      = 30.00 > d provided = 20.00 NO GOOD ***"));
+    EXPECT_TRUE(Has(r2, "          Av required     = 1.05E-03 in^2/in^2 with d provided"));
+}
+
+TEST(ChecksUltimate, S6ShearInEnglishUnitsConvertsToNewtonsAndMillimetres) {
+    Project p = StripProject("s6");
+    p.Vu = 1000;  // lb/in
+    Report r;
+    CheckShearUltimate(p, r, 20);
+    const double V = 1000.0 * 4.448222 / 25.4;              // N/mm
+    const double fr = 4.8 * std::sqrt(4000.0) * 0.006894757;  // MPa
+    const double dreq = 1000.0 * V / ((600.0 * 0.75 * fr - V) * 0.9) / 25.4;
+    char line[100];
+    std::snprintf(line, sizeof line, "          d required      = %.2f < d provided = 20.00 OKAY", dreq);
+    EXPECT_TRUE(Has(r, line)) << r.contents();
+
+    // At or beyond 600 phic fr no depth suffices: the section is reported
+    // NO GOOD without a required depth, with the stirrups at the given depth.
+    p.Vu = static_cast<float>(600.0 * 0.75 * fr / (4.448222 / 25.4)) * 1.2f;
+    Report r2;
+    CheckShearUltimate(p, r2, 20);
+    EXPECT_TRUE(Has(r2, "          d required      = unlimited > d provided = 20.00 NO GOOD ***")) << r2.contents();
+    EXPECT_NE(r2.contents().find("          Av required     = "), std::string::npos);
+    EXPECT_EQ(r2.contents().find("= -"), std::string::npos);
+}
+
+TEST(ChecksService, CrackedSectionStressesByHand) {
+    Project p = StripProject("aashto");
+    p.Ms = 30000;  // 30 k-ft/ft
+    Report r;
+    float fss = 0, fcs = 0;
+    ServiceStresses(p, r, 20, 1.0f, 12, fss, fcs);
+    // rho n = 8 / 240; k = sqrt((rho n)^2 + 2 rho n) - rho n; j = 1 - k/3
+    const double rn = 8.0 / 240.0;
+    const double k = std::sqrt(rn * rn + 2 * rn) - rn;
+    const double j = 1 - k / 3;
+    EXPECT_NEAR(k, 0.22701, 1e-5);
+    EXPECT_NEAR(j, 0.92433, 1e-5);
+    EXPECT_NEAR(fss, 30000.0 * 12 / (1.0 * j * 20), 0.5);  // 19473.6 psi
+    EXPECT_NEAR(fcs, 2 * 30000.0 / (k * j * 400), 0.05);   // 714.9 psi
+    EXPECT_TRUE(r.contents().empty());
+
+    p.ConcreteDesign = "sld";
+    CheckMomentService(p, r, 20, 1.0f, 12);
+    EXPECT_TRUE(Has(r, "          Service moment  = 30.000 k-ft/ft"));
+    char line[100];
+    std::snprintf(line, sizeof line, "          Steel stress    = %.2f < Allowable stress = 24000.00 OKAY", fss);
+    EXPECT_TRUE(Has(r, line)) << r.contents();
+    std::snprintf(line, sizeof line, "          Concrete stress = %.2f psi", fcs);
+    EXPECT_TRUE(Has(r, line));
+
+    // Over-stressed: As = Ms / (fsa j d) with kb = 1600 / (1600 + 24000/8)
+    p.Ms = 45000;
+    Report r2;
+    CheckMomentService(p, r2, 20, 1.0f, 12);
+    const double kb = 1600.0 / (1600.0 + 3000.0);
+    const double A = 45000.0 / (24000.0 * (1 - kb / 3) * 20) * 12;
+    std::snprintf(line, sizeof line, "          As required     = %.2f in^2", A);
+    EXPECT_TRUE(Has(r2, line)) << r2.contents();
+    EXPECT_NEAR(RequiredAreaService(p, r2, 20) * 12, A, 1e-4);
+}
+
+TEST(ChecksService, ServiceShearWithStressIncrease) {
+    Project p = StripProject("arema");
+    p.Fsls[1] = 1.25f;
+    p.Vs = 0.95f * 63.245553f * 1.25f * 10;  // d required 10 in
+    Report r;
+    CheckShearService(p, r, 20);
+    EXPECT_TRUE(Has(r, "          d required      = 10.00 < d provided = 20.00 OKAY")) << r.contents();
+    EXPECT_TRUE(Has(r, "          Service shear   = 9.012 kip/ft"));
+}
+
+TEST(ChecksCrack, AashtoAllowableStressFromZ) {
+    Project p = StripProject("aashto");
+    p.Ms = 30000;
+    Report r;
+    CheckCrackControl(p, r, 20, 24, 12, 1.0f);
+    // dc = min(4, r + 2) = 2.5642 in; fsa = 170000 / (dc * 2 dc s)^0.333
+    const double dc = std::sqrt(1.0 / 3.1416) + 2.0;
+    const double fsa = 170000.0 / std::pow(dc * 2 * dc * 12, 0.333);
+    float fss = 0, fcs = 0;
+    ServiceStresses(p, r, 20, 1.0f, 12, fss, fcs);
+    EXPECT_NEAR(fsa, 31512.0, 1.0);
+    char line[120];
+    std::snprintf(line, sizeof line, "          Allowable stress = %.2f > Service stress = %.2f OKAY", fsa, fss);
+    EXPECT_TRUE(Has(r, line)) << r.contents();
+    EXPECT_TRUE(Has(r, "          Service moment   = 30.000 k-ft/ft"));
+
+    // Service load design has shown the moment already.
+    p.ConcreteDesign = "both";
+    Report r2;
+    CheckCrackControl(p, r2, 20, 24, 12, 1.0f);
+    EXPECT_EQ(r2.contents().find("Service moment"), std::string::npos);
+
+    // No tension: nothing to control.
+    p.Ms = 0;
+    Report r3;
+    CheckCrackControl(p, r3, 20, 24, 12, 1.0f);
+    EXPECT_NE(LastLine(r3).find("> Service stress = 0.00 OKAY"), std::string::npos);
+
+    // Over the allowable but under 0.6 fy: area and spacing alternatives.
+    p.Ms = 50000;
+    Report r4;
+    CheckCrackControl(p, r4, 20, 24, 12, 1.0f);
+    EXPECT_NE(r4.contents().find("in^2 at the same reinf spacing, or\r\n"), std::string::npos);
+    EXPECT_NE(r4.contents().find("in with the same reinf area/width\r\n"), std::string::npos);
+}
+
+TEST(ChecksCrack, LrfdSpacingLimitNeverNegative) {
+    Project p = StripProject("lrfd");
+    p.Ms = 30000;
+    Report r;
+    CheckCrackControl(p, r, 20, 24, 12, 1.0f);
+    // beta_s = 1 + dc / (0.7 (h - dc)); smax = 700 / (beta_s fss) - 2 dc
+    const double dc = std::sqrt(1.0 / 3.1416) + 2.0;
+    const double beta = 1 + dc / (0.7 * (24 - dc));
+    const double smax = 700.0 / (beta * 19.47363) - 2 * dc;
+    char line[120];
+    std::snprintf(line, sizeof line, "          Maximum spacing  = %.2f in > Reinf spacing = 12.00 OKAY", smax);
+    EXPECT_EQ(LastLine(r), line);
+
+    // 130 ksi: 700 / (beta fss) < 2 dc. The limit is shown as 0 and the
+    // area is the one that brings the limit to the provided spacing.
+    p.Ms = 200000;
+    Report r2;
+    CheckCrackControl(p, r2, 20, 24, 12, 1.0f);
+    const double fss = 200000.0 * 12 / (0.9243303 * 20) / 1000;
+    const double area = 1.0 * (12 + 2 * dc) / (700 / (beta * fss));
+    std::snprintf(line, sizeof line, "          As required      = %.2f in^2 at the same reinf spacing", area);
+    EXPECT_EQ(LastLine(r2), line);
+    EXPECT_TRUE(Has(r2, "          Maximum spacing  = 0.00 in < Reinf spacing = 12.00 NO GOOD ***")) << r2.contents();
+
+    // No tension in the bars: no spacing limit, no fault.
+    p.Ms = 0;
+    Report r3;
+    CheckCrackControl(p, r3, 20, 24, 12, 1.0f);
+    EXPECT_EQ(LastLine(r3), "          Maximum spacing  = no limit > Reinf spacing = 12.00 OKAY");
+}
+
+TEST(ChecksCrack, S6FortyPercentCrackingMoment) {
+    Project p = StripProject("s6", "metric");
+    const float h = 600, d = 520, s = 200, As = 500;
+    const float Mr = 0.4f * p.ModRupture * h * h / 6.0f;  // 56.794 kN-m/m
+    p.Ms = 40000;
+    Report r;
+    CheckCrackControl(p, r, d, h, s, As);
+    EXPECT_EQ(LastLine(r), "          40% Cracking moment  = 56.794 > 40.000 OKAY");
+
+    // Exactly at the 40% cracking moment the crack control factor is zero.
+    p.Ms = Mr;
+    Report r2;
+    CheckCrackControl(p, r2, d, h, s, As);
+    EXPECT_EQ(LastLine(r2), "          Crack control factor = 0.0 < 30000.0 OKAY");
+
+    // Beyond it with the steel under 0.6 fy: the area and spacing that
+    // satisfy the relation.
+    p.Ms = 250000;
+    Report r3;
+    CheckCrackControl(p, r3, d, h, s, As);
+    float fss = 0, fcs = 0;
+    ServiceStresses(p, r3, d, As, s, fss, fcs);
+    ASSERT_LT(fss, 240.0f);
+    const double rb = std::sqrt(500.0 / 3.1416);
+    const double cm = 1 - (Mr / 250000.0) * (Mr / 250000.0);
+    const double zc = cm * (0.9 * (200 - 2 * rb) + 100) * fss;
+    ASSERT_GT(zc, 30000.0);
+    const double smax = (30000.0 / (cm * fss) - 100) / 0.9 + 2 * rb;
+    // the maximum spacing brings the factor back to z
+    EXPECT_NEAR(cm * (0.9 * (smax - 2 * rb) + 100) * fss, 30000.0, 1e-6);
+    char line[120];
+    std::snprintf(line, sizeof line, "          Crack control factor = %.1f > 30000.0 NO GOOD ***", zc);
+    EXPECT_TRUE(Has(r3, line)) << r3.contents();
+    std::snprintf(line, sizeof line, "          As required          = %.2f mm^2 at the same reinf spacing, or",
+                  500.0 * zc / 30000.0);
+    EXPECT_TRUE(Has(r3, line)) << r3.contents();
+    std::snprintf(line, sizeof line, "          Maximum spacing      = %.2f mm with the same reinf area/width", smax);
+    EXPECT_EQ(LastLine(r3), line);
+
+    // Steel above 0.6 fy: only the spacing; a spacing limit below zero is
+    // shown as 0 (no spacing works at this stress).
+    p.Ms = 400000;
+    p.ExpFactor = 15000;
+    Report r4;
+    CheckCrackControl(p, r4, d, h, s, As);
+    EXPECT_EQ(r4.contents().find("As required"), std::string::npos);
+    EXPECT_EQ(LastLine(r4), "          Maximum spacing      = 0.00 mm with the same reinf area/width");
+}
+
+TEST(ChecksTemperatureShrinkage, RequirementByCriteria) {
+    auto line = [](const char* criteria, const char* units, float h, float As, float s, float b) {
+        Project p = StripProject(criteria, units);
+        Report r;
+        CheckTemperatureShrinkage(p, r, h, As, s, b);
+        return LastLine(r);
+    };
+    // 0.125 in^2/ft at 12 in; 0.25 in^2/ft; 500 mm^2/m -> 0.775 in^2 per 39.37 in
+    EXPECT_EQ(line("aashto", "english", 24, 0.31f, 12, 240), "          T&S reinforcement = 0.31 > Area required = 0.13 OKAY");
+    EXPECT_EQ(line("arema", "english", 24, 0.20f, 12, 240), "          T&S reinforcement = 0.20 < Area required = 0.25 NO GOOD ***");
+    EXPECT_EQ(line("s6", "english", 24, 0.31f, 12, 240), "          T&S reinforcement = 0.31 > Area required = 0.24 OKAY");
+    EXPECT_EQ(line("s6", "metric", 600, 199, 300, 6000), "          T&S reinforcement = 199.00 > Area required = 150.00 OKAY");
+    // LRFD: 1.3 b h / (2 (b + h) fy) per foot = 1.3*240*24/(2*264*60) = 0.2364,
+    // one bar at 6 in carries half a foot.
+    EXPECT_EQ(line("lrfd", "english", 24, 0.11f, 6, 240), "          T&S reinforcement = 0.11 < Area required = 0.12 NO GOOD ***");
+    // Limits 0.11 and 0.6 in^2/ft
+    EXPECT_EQ(line("lrfd", "english", 6, 0.31f, 12, 6), "          T&S reinforcement = 0.31 > Area required = 0.11 OKAY");
+    EXPECT_EQ(line("lrfd", "english", 1000, 0.31f, 6, 1000), "          T&S reinforcement = 0.31 > Area required = 0.30 OKAY");
+    // Metric: b, h and fy in inch and kip units, spacing 300 mm = 11.81 in,
+    // result in mm^2: fy = 400 MPa = 58.015 ksi,
+    // 1.3*236.22*23.622/(2*259.84*58.015) * 11.811/12 * 645.16 = 152.8
+    EXPECT_EQ(line("lrfd", "metric", 600, 199, 300, 6000), "          T&S reinforcement = 199.00 > Area required = 152.78 OKAY");
+}
+
+}  // namespace
+}  // namespace qelvorn
