@@ -1,0 +1,483 @@
+#include "analysis/pile_footing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "analysis/sections.h"
+#include "model/defaults.h"
+
+using namespace qelvorn;
+
+namespace {
+
+constexpr float kTan14 = 0.25f;  // tan(14.0362 deg)
+
+// A pile cap 10 ft wide and 20 ft long on two rows of four piles, 2 ft and
+// 8 ft from the toe; toe 3 ft, stem 2 ft, heel 5 ft. One load combination
+// whose stability results are set by hand.
+Project TwoRowProject() {
+    Project p;
+    p.Units = "english";
+    SetUnits(p);
+    p.FootingType = "pile";
+    p.Criteria = "aashto";
+    p.ConcreteDesign = "usd";
+    p.PileHead = "pin";
+    p.WallType = "nohaunch";
+    p.fc = 4000;
+    p.fs = 60000;
+    p.ExpFactor = 170;
+    DeriveConcreteProperties(p);
+    p.rhoc = 150.0f / 1728.0f;
+    p.rhos = 120.0f / 1728.0f;
+    p.Wf = 120;
+    p.Lf = 240;
+    p.Lw = 240;
+    p.Tf = 36;
+    p.Ht = 24;
+    p.Dt = 36;
+    p.Tw = 24;
+    p.Hw = 0;  // no battered stem: heel from 60 in to the heel edge
+    p.Hb = 0;
+    p.Kp = 2;
+    p.Kpu = 3;
+    p.Kpeq = 1;
+    p.PILED = 12;
+    p.ResizePileRows(2);
+    p.PILEX[1] = 24;
+    p.PILEX[2] = 96;
+    p.PILEN[1] = 4;
+    p.PILEN[2] = 4;
+    p.PILES[1] = 60;
+    p.PILES[2] = 60;
+    p.PileP = 200000;
+    p.PileT = 50000;
+    p.PileV = 20000;
+    p.PilePu = 300000;
+    p.PileTu = 80000;
+    p.PileVu = 30000;
+    p.PilePeq = 300000;
+    p.PileTeq = 80000;
+    p.PileVeq = 30000;
+    p.Asfbt = 0.79f;
+    p.SAsfbt = 12;
+    p.Asfbh = 0.79f;
+    p.SAsfbh = 12;
+    p.Asft = 0.6f;
+    p.SAsft = 12;
+    p.CAsft = 2;
+    p.CAsfb = 3;
+    p.AsLf = 0.6f;
+    p.SAsLf = 12;
+    p.AsTSf = 0.31f;
+    p.SAsTSf = 12;
+    p.ResizeLoadCombinations(1);
+    p.Fsls[1] = 1;
+    p.Fdasls[1] = p.Fdesls[1] = 1;
+    p.Fdamax[1] = p.Fdemax[1] = 1.3f;
+    p.Fdamin[1] = p.Fdemin[1] = 0.9f;
+    for (auto* x : {&p.Xsls, &p.Xuls1, &p.Xuls2, &p.Xuls3, &p.Xuls4, &p.Xuls2st}) x->assign(2, 48.0f);
+    p.Vsls[1] = 800000;
+    p.Vmax[1] = 1000000;
+    p.Vmin[1] = 700000;
+    p.Vminst[1] = 750000;
+    p.Hsls[1] = 300000;
+    p.Hmax[1] = 350000;
+    p.Hmin[1] = 250000;
+    return p;
+}
+
+void SizeTables(Project& p) {
+    p.PileVert.resize(p.NROWS, 6, p.NLC);
+    p.PileLat.resize(p.NROWS, 6, p.NLC);
+    p.PileMom.resize(p.NROWS, 6, p.NLC);
+    p.Ppass.resize(6, p.NLC);
+    p.Hbatter.resize(6, p.NLC);
+    p.Vtoe.resize(6, p.NLC);
+    p.Mtoe.resize(6, p.NLC);
+    p.Vheel.resize(6, p.NLC);
+    p.Mheel.resize(6, p.NLC);
+}
+
+class PileFooting : public ::testing::Test {
+protected:
+    void SetUp() override { ClearArithmeticFaults(); }
+    void TearDown() override { ClearArithmeticFaults(); }
+};
+
+std::string RunSection(Project& p) {
+    Report r;
+    PileFootingSection(p, r);
+    return r.allText();
+}
+
+}  // namespace
+
+// --- group and pile loads ---------------------------------------------------
+
+TEST_F(PileFooting, TwoRowGroupPropertiesAndPinnedPileLoads) {
+    Project p = TwoRowProject();
+    p.PILENB[1] = 4;
+    p.PILEB[1] = 14.0362f;
+    PileGroupProperties(p);
+    // Centroid midway between the rows; each pile 36 in from it.
+    EXPECT_FLOAT_EQ(p.Npiles, 8.0f);
+    EXPECT_FLOAT_EQ(p.Xcg, 60.0f);
+    EXPECT_FLOAT_EQ(p.Ipile, 8.0f * 36.0f * 36.0f);
+
+    SizeTables(p);
+    Report r;
+    // SLS: V = 800 kip at 48 in, e = 12 in towards the toe:
+    // 800000/8 +- 36 * 12 * 800000 / 10368.
+    PileLoads(p, r, 1, 5, "SLS", 300000, 800000, 48);
+    EXPECT_NEAR(p.PileVert(1, 5, 1), 133333.3f, 0.5f);
+    EXPECT_NEAR(p.PileVert(2, 5, 1), 66666.7f, 0.5f);
+    // Passive 2 x 240 x 120/1728 x 60^2 / 2 = 60000 lb; battered row
+    // 4 x 133333 x 0.25 = 133333 lb; the rest shared by the eight piles.
+    EXPECT_NEAR(p.Ppass(5, 1), 60000.0f, 0.5f);
+    EXPECT_NEAR(p.Hbatter(5, 1), 4.0f * 133333.3f * kTan14, 10.0f);
+    const float lateral = (300000.0f - 60000.0f - p.Hbatter(5, 1)) / 8.0f;
+    EXPECT_NEAR(p.PileLat(1, 5, 1), lateral, 0.5f);
+    EXPECT_NEAR(p.PileLat(2, 5, 1), lateral, 0.5f);
+    EXPECT_EQ(p.PileMom(1, 5, 1), 0.0f);
+}
+
+TEST_F(PileFooting, LateralLoadBelowPassiveResistanceLeavesNoPileShear) {
+    Project p = TwoRowProject();
+    PileGroupProperties(p);
+    SizeTables(p);
+    Report r;
+    PileLoads(p, r, 1, 5, "SLS", 50000, 800000, 60);
+    EXPECT_EQ(p.PileLat(1, 5, 1), 0.0f);
+    EXPECT_EQ(p.PileLat(2, 5, 1), 0.0f);
+    // Concentric load: every pile carries V / Npiles.
+    EXPECT_FLOAT_EQ(p.PileVert(1, 5, 1), 100000.0f);
+    EXPECT_NE(r.allText().find("          1        SLS        1        100.0     0.0       0.0\r\n"), std::string::npos)
+        << r.allText();
+}
+
+TEST_F(PileFooting, PassiveResistanceByCase) {
+    Project p = TwoRowProject();
+    p.Fsls[1] = 1.5f;
+    // Service: Fsls x Kp; ultimate: Kpu; earthquake only with an earthquake
+    // pressure on the wall.
+    EXPECT_NEAR(PassiveResistance(p, 5, 1), 1.5f * 60000.0f, 1.0f);
+    EXPECT_NEAR(PassiveResistance(p, 1, 1), 90000.0f, 1.0f);
+    p.Feqmax[1] = 1;
+    p.Peq = 0;
+    EXPECT_NEAR(PassiveResistance(p, 1, 1), 90000.0f, 1.0f);
+    p.Peq = 5000;
+    EXPECT_NEAR(PassiveResistance(p, 1, 1), 30000.0f, 1.0f);
+}
+
+TEST_F(PileFooting, PileMomentFollowsTheLoadMomentCurve) {
+    Project p;
+    p.pile1v = 10000;
+    p.pile1m = 20000;
+    p.pile2v = 20000;
+    p.pile2m = 30000;
+    p.pile3v = 40000;
+    p.pile3m = 40000;
+    EXPECT_EQ(PileMomentFromLateral(p, 0), 0.0f);
+    EXPECT_EQ(PileMomentFromLateral(p, -100), 0.0f);
+    EXPECT_FLOAT_EQ(PileMomentFromLateral(p, 5000), 10000.0f);   // through the origin
+    EXPECT_FLOAT_EQ(PileMomentFromLateral(p, 15000), 25000.0f);  // first to second point
+    EXPECT_FLOAT_EQ(PileMomentFromLateral(p, 30000), 35000.0f);  // second to third point
+    EXPECT_FLOAT_EQ(PileMomentFromLateral(p, 40000), 40000.0f);
+    EXPECT_FLOAT_EQ(PileMomentFromLateral(p, 90000), 40000.0f);  // beyond the last point
+}
+
+TEST_F(PileFooting, FixedHeadsAddTheHeadMomentsToTheOverturning) {
+    Project p = TwoRowProject();
+    p.PileHead = "fix";
+    p.pile1v = 10000;
+    p.pile1m = 120000;
+    p.pile2v = 20000;
+    p.pile2m = 180000;
+    p.pile3v = 40000;
+    p.pile3m = 240000;
+    PileGroupProperties(p);
+    SizeTables(p);
+    Report r;
+    // h = (300000 - 60000) / 8 = 30000 lb: m = 180000 + 10000 x 60000/20000.
+    PileLoads(p, r, 1, 5, "SLS", 300000, 800000, 60);
+    EXPECT_FLOAT_EQ(p.PileLat(1, 5, 1), 30000.0f);
+    EXPECT_FLOAT_EQ(p.PileMom(2, 5, 1), 210000.0f);
+    EXPECT_EQ(p.Hbatter(5, 1), 0.0f);
+    // No eccentricity: only the head moments 8 x 210000 overturn the group.
+    EXPECT_NEAR(p.PileVert(1, 5, 1), 100000.0f + 36.0f * 8.0f * 210000.0f / 10368.0f, 0.5f);
+    EXPECT_NEAR(p.PileVert(2, 5, 1), 100000.0f - 36.0f * 8.0f * 210000.0f / 10368.0f, 0.5f);
+    EXPECT_NE(r.allText().find("17.5\r\n"), std::string::npos);  // 210000 lb-in in k-ft
+}
+
+// --- pile cap loads ----------------------------------------------------------
+
+// Toe 48 in with its bottom bars 30 in deep, heel 48 in behind the stem
+// (x0 = 72 in); one row in each, three piles of 12 in.
+Project CapProject() {
+    Project p = TwoRowProject();
+    p.Dt = 48;
+    p.Tw = 24;
+    p.Tf = 36;
+    p.CAsfb = 5;
+    p.Asfbt = 3.1416f;  // bar radius 1 in: depth 36 - 5 - 1 = 30 in
+    p.Asfbh = 3.1416f;
+    p.Lf = 300;
+    p.PILEX[1] = 15;
+    p.PILEX[2] = 100;
+    p.PILEN[1] = 3;
+    p.PILEN[2] = 3;
+    SizeTables(p);
+    p.PileVert(1, 5, 1) = 100000;  // 1000 lb/in of footing
+    p.PileVert(2, 5, 1) = 50000;   // 500 lb/in
+    return p;
+}
+
+TEST_F(PileFooting, StraddlingPileStripsShareTheirReaction) {
+    Project p = CapProject();
+    Report r;
+    PileCapLoads(p, r, 1, 5, 2, 3);
+    // Toe: -2 x 48^2/2 + 3 x 100000 x 33 / 300 > 0, so the shear section
+    // is one depth from the face, x = 18, through the strip 9..21: 3/4.
+    EXPECT_NEAR(p.Mtoe(5, 1), -2304.0f + 33000.0f, 0.1f);
+    EXPECT_NEAR(p.Vtoe(5, 1), -2.0f * 18.0f + 0.75f * 1000.0f, 0.01f);
+    // Heel: -3 x 48^2/2 + 3 x 50000 x 28 / 300 > 0; section at 120 - 18 =
+    // 102 through the strip 94..106: 1/3 of the row lies beyond it.
+    EXPECT_NEAR(p.Mheel(5, 1), -3456.0f + 14000.0f, 0.1f);
+    EXPECT_NEAR(p.Vheel(5, 1), -3.0f * 18.0f + 500.0f / 3.0f, 0.01f);
+}
+
+TEST_F(PileFooting, SectionsAtTheFaceWhenTheBottomIsNotInTension) {
+    Project p = CapProject();
+    p.PileVert(1, 5, 1) = 1000;
+    p.PileVert(2, 5, 1) = 1000;
+    Report r;
+    PileCapLoads(p, r, 1, 5, 2, 3);
+    EXPECT_LT(p.Mtoe(5, 1), 0.0f);
+    // Section at the stem face x = 48: the whole strip 9..21 lies before it.
+    EXPECT_NEAR(p.Vtoe(5, 1), -2.0f * 48.0f + 10.0f, 0.01f);
+    EXPECT_NEAR(p.Vheel(5, 1), -3.0f * 48.0f + 10.0f, 0.01f);
+}
+
+TEST_F(PileFooting, ShortToeAndMissingHeelCarryNoShear) {
+    Project p = CapProject();
+    p.Dt = 20;  // shorter than its 30 in effective depth
+    p.Wf = 60;  // 60 - 20 - 24 = 16 in heel ...
+    p.Tw = 40;  // ... now no heel at all
+    p.PILEX[1] = 10;
+    p.PILEX[2] = 50;
+    Report r;
+    PileCapLoads(p, r, 1, 5, 2, 3);
+    EXPECT_GT(p.Mtoe(5, 1), 0.0f);
+    EXPECT_EQ(p.Vtoe(5, 1), 0.0f);
+    EXPECT_EQ(p.Mheel(5, 1), 0.0f);
+    EXPECT_EQ(p.Vheel(5, 1), 0.0f);
+}
+
+// --- longitudinal bars ---------------------------------------------------------
+
+TEST_F(PileFooting, TributaryWidthsFollowTheDistanceFromTheToe) {
+    Project p;
+    p.Wf = 120;
+    p.ResizePileRows(3);
+    p.PILEX[1] = 96;  // entered out of order
+    p.PILEX[2] = 24;
+    p.PILEX[3] = 60;
+    const auto w = TributaryWidths(p);
+    EXPECT_FLOAT_EQ(w[2], 24.0f + 18.0f);
+    EXPECT_FLOAT_EQ(w[3], 18.0f + 18.0f);
+    EXPECT_FLOAT_EQ(w[1], 18.0f + 24.0f);
+
+    p.ResizePileRows(1);
+    p.PILEX[1] = 30;
+    EXPECT_FLOAT_EQ(TributaryWidths(p)[1], 120.0f);
+}
+
+// --- the section as written in the report -----------------------------------
+
+TEST_F(PileFooting, PinnedHeadsReportNoMoments) {
+    Project p = TwoRowProject();
+    p.Criteria = "lrfd";
+    const std::string out = RunSection(p);
+    EXPECT_NE(out.find("Number of piles    = 8\r\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Pile CG distance   = 5.000 ft\r\n"), std::string::npos);
+    EXPECT_NE(out.find("Pile group inertia = 7.200E+01 ft^2\r\n"), std::string::npos);
+    EXPECT_EQ(out.find("Moment (Comb"), std::string::npos);
+    EXPECT_NE(out.find("ULS Compression (Comb 1)"), std::string::npos);
+    EXPECT_EQ(out.find("NOTE: Maximum pile axial loads"), std::string::npos);
+    // Every BENDING MOMENT cell (from column 60) reads 0.0.
+    const std::size_t from = out.find("\r\n\r\n", out.find("PILE LOADS:") + 13);
+    const std::size_t to = out.find("MAXIMUM PILE LOADS:");
+    int rows = 0;
+    for (std::size_t at = from; at < to;) {
+        const std::size_t eol = out.find("\r\n", at);
+        const std::string line = out.substr(at, eol - at);
+        if (line.size() > 59 && line.find('-') == std::string::npos) {
+            EXPECT_EQ(line.substr(59), "0.0") << line;
+            ++rows;
+        }
+        at = eol + 2;
+    }
+    EXPECT_EQ(rows, 10);  // SLS and four ULS cases, two rows each
+}
+
+TEST_F(PileFooting, CapacityLinesAndBatterNote) {
+    Project p = TwoRowProject();
+    p.PILENB[1] = 4;
+    p.PILEB[1] = 14.0362f;
+    p.Vmax[1] = 0;
+    p.Vmin[1] = 0;
+    const std::string out = RunSection(p);
+    // Governing SLS compression 133333 lb on the battered row, along the
+    // pile 133333 / cos(14.04 deg) = 137437 lb.
+    EXPECT_NE(out.find("               SLS Compression (Comb 1)     = 137.4   < 200.0 OKAY\r\n"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("NOTE: Maximum pile axial loads include effect of batter."), std::string::npos);
+    // ULS lines only for the limit-states criteria.
+    EXPECT_EQ(out.find("ULS Compression"), std::string::npos);
+}
+
+TEST_F(PileFooting, TensionIsShownWithItsSignAndComparedByItsSize) {
+    Project p = TwoRowProject();
+    p.Xsls[1] = 10;  // far towards the toe: the heel row pulls
+    p.Vmax[1] = p.Vmin[1] = 0;
+    p.Hsls[1] = 0;
+    const std::string out = RunSection(p);
+    // 100000 - 36 x 50 x 800000 / 10368 = -38889 lb.
+    EXPECT_NE(out.find("               SLS Tension (Comb 1)         = -38.9   < 50.0 OKAY\r\n"), std::string::npos) << out;
+}
+
+TEST_F(PileFooting, S6ShowsCase2StarInPileLoadsButNotInFootingLoads) {
+    Project p = TwoRowProject();
+    p.Criteria = "s6";
+    const std::string out = RunSection(p);
+    EXPECT_NE(out.find("ULS 2*"), std::string::npos);
+    EXPECT_NE(p.PileVert(1, 6, 1), 0.0f);
+    EXPECT_EQ(p.Mtoe(6, 1), 0.0f);
+    EXPECT_EQ(p.Vheel(6, 1), 0.0f);
+    EXPECT_NE(p.Mtoe(2, 1), 0.0f);
+    const std::size_t loads = out.find("FOOTING LOADS:");
+    ASSERT_NE(loads, std::string::npos);
+    EXPECT_EQ(out.find("2*", loads), std::string::npos);
+}
+
+TEST_F(PileFooting, LateralStabilityRows) {
+    Project p = TwoRowProject();
+    const std::string out = RunSection(p);
+    // SLS: 60000 + 8 x 20000 = 220 kip against 300 kip.
+    EXPECT_NE(out.find("          1        SLS       300.0     220.0     NO GOOD ***\r\n"), std::string::npos)
+        << out;
+    // ULS under AASHTO without earthquake: resistance shown, status empty.
+    // 90000 + 8 x 30000 = 330 kip.
+    EXPECT_NE(out.find("                   ULS   1   350.0     330.0     \r\n"), std::string::npos);
+}
+
+TEST_F(PileFooting, ServiceLoadDesignUsesTheServiceLongitudinalCheck) {
+    Project p = TwoRowProject();
+    p.ConcreteDesign = "sld";
+    p.Fdasls[1] = p.Fdesls[1] = 1;
+    const std::string out = RunSection(p);
+    EXPECT_EQ(out.find("ULS 1"), std::string::npos);
+    EXPECT_NE(out.find("L O N G I T U D I N A L   R E I N F O R C E M E N T"), std::string::npos);
+    EXPECT_NE(out.find("     SLS CALCULATIONS FOR FOOTING TOE:\r\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("     SLS CALCULATIONS FOR FOOTING HEEL:\r\n"), std::string::npos);
+    EXPECT_EQ(p.CombMs, 1);
+    // Heel row (8 ft, tributary 36 + 24 in, 4 piles of 66667 lb over 240 in)
+    // against the heel's own weight: the larger governs m = s^2 q / 10.
+    const float pile = 4.0f * 66666.7f / (240.0f * 60.0f);
+    const float down = 36.0f * 150.0f / 1728.0f;
+    EXPECT_NEAR(p.Ms, 60.0f * 60.0f * std::max(pile, down) / 10.0f, 1.0f);
+}
+
+TEST_F(PileFooting, ARowUnderBothToeAndHeelEntersBothSets) {
+    Project p = TwoRowProject();
+    // A haunch deeper than the wall is high puts the back face of the
+    // battered stem ahead of its front face at the footing: x0 = Dt - 12.
+    p.WallType = "haunch";
+    p.Hh = 24;
+    p.Ts = 12;
+    p.Tb = 12;
+    p.Tw = 12;
+    p.Wf = 120;
+    p.Dt = 48;
+    p.Bat = 45;
+    p.PILEX[1] = 42;
+    const std::string out = RunSection(p);
+    const std::size_t toe = out.find("ULS CALCULATIONS FOR FOOTING TOE:");
+    const std::size_t heel = out.find("ULS CALCULATIONS FOR FOOTING HEEL:");
+    ASSERT_NE(toe, std::string::npos) << out;
+    ASSERT_NE(heel, std::string::npos);
+    EXPECT_LT(toe, heel);
+}
+
+// --- degenerate input ends the run with its cause named ------------------
+
+TEST_F(PileFooting, AllPilesInOneRowEndTheRunWithTheCauseNamed) {
+    Project p = TwoRowProject();
+    p.PILEX[2] = p.PILEX[1];
+    Report r;
+    try {
+        PileFootingSection(p, r);
+        FAIL() << "no fault";
+    } catch (const CalculationFault& f) {
+        EXPECT_EQ(f.cause(), "all piles in one row: the pile group cannot resist overturning by axial loads");
+    }
+    EXPECT_EQ(r.allText().find("nan"), std::string::npos);
+    EXPECT_NE(r.allText().find("Pile group inertia = 0.000E+00 ft^2"), std::string::npos);
+}
+
+TEST_F(PileFooting, ZeroFootingLengthAndNoPilesAreNamed) {
+    Project p = TwoRowProject();
+    p.Lf = 0;
+    Report r;
+    try {
+        PileFootingSection(p, r);
+        FAIL() << "no fault";
+    } catch (const CalculationFault& f) {
+        EXPECT_NE(f.cause().find("zero footing length"), std::string::npos);
+    }
+    ClearArithmeticFaults();
+    Project q = TwoRowProject();
+    q.PILEN[1] = q.PILEN[2] = 0;
+    Report r2;
+    try {
+        PileFootingSection(q, r2);
+        FAIL() << "no fault";
+    } catch (const CalculationFault& f) {
+        EXPECT_EQ(f.cause(), "no piles in the pile group");
+    }
+}
+
+TEST_F(PileFooting, ZeroServiceFactorAndEqualCurvePointsAreNamed) {
+    Project p = TwoRowProject();
+    p.Fsls[1] = 0;
+    Report r;
+    try {
+        PileFootingSection(p, r);
+        FAIL() << "no fault";
+    } catch (const CalculationFault& f) {
+        EXPECT_EQ(f.cause(), "zero SLS stress increase factor in load combination 1");
+    }
+    ClearArithmeticFaults();
+
+    // h = (220000 - 60000) / 8 = 20000 lb lands on two points of equal load.
+    Project q = TwoRowProject();
+    q.PileHead = "fix";
+    q.pile1v = 10000;
+    q.pile1m = 100000;
+    q.pile2v = q.pile3v = 20000;
+    q.pile2m = 150000;
+    q.pile3m = 200000;
+    q.Hsls[1] = 220000;
+    Report r2;
+    try {
+        PileFootingSection(q, r2);
+        FAIL() << "no fault";
+    } catch (const CalculationFault& f) {
+        EXPECT_EQ(f.cause(), "two equal points of the pile lateral load - moment curve");
+    }
+    EXPECT_EQ(r2.allText().find("nan"), std::string::npos);
+}
