@@ -1,0 +1,196 @@
+// Footing toe and heel design from the footing-load tables: which blocks
+// are written, the governing searches and the checks by criteria.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "analysis/footing_toe_heel.h"
+#include "analysis/sections.h"
+#include "model/defaults.h"
+#include "report/report.h"
+
+namespace qelvorn {
+namespace {
+
+// English AASHTO USD footing 10 ft wide, 2 ft thick: toe 3 ft, stem 2 ft,
+// heel 5 ft; #8 bars at 12 in, 3 in bottom cover and 2 in top cover so
+// that the top and bottom depths differ (20.50 and 21.50 in).
+Project ToeHeelProject(int nlc) {
+    Project p;
+    ResetProject(p);
+    p.WallType = "nohaunch";
+    p.fc = 4000;
+    p.fs = 60000;
+    p.ExpFactor = 170000;
+    DeriveConcreteProperties(p);
+    p.Hw = 180; p.Hb = 60; p.Tw = 24; p.Bat = 0;
+    p.Dt = 36; p.Wf = 120; p.Lf = 360; p.Tf = 24;
+    p.Asft = 0.79f; p.Asfbt = 0.79f; p.Asfbh = 0.79f; p.AsTSf = 0.31f;
+    p.SAsft = 12; p.SAsfbt = 12; p.SAsfbh = 12; p.SAsTSf = 12;
+    p.CAsft = 2; p.CAsfb = 3;
+    p.ResizeLoadCombinations(nlc);
+    for (int c = 1; c <= nlc; ++c) p.Fsls[c] = 1.0f;
+    for (auto* t : {&p.Vtoe, &p.Mtoe, &p.Vheel, &p.Mheel}) t->resize(5, nlc);
+    ClearArithmeticFaults();
+    return p;
+}
+
+std::vector<std::string> Lines(const Report& r) {
+    std::vector<std::string> out;
+    const std::string& s = r.contents();
+    std::size_t start = 0;
+    for (std::size_t pos; (pos = s.find("\r\n", start)) != std::string::npos; start = pos + 2)
+        out.push_back(s.substr(start, pos - start));
+    return out;
+}
+
+std::vector<std::string> Between(const std::vector<std::string>& lines, const std::string& from,
+                                 const std::string& to) {
+    std::vector<std::string> out;
+    bool in = false;
+    for (const std::string& l : lines) {
+        if (in && l.find(to) != std::string::npos) break;
+        if (!in && l.find(from) != std::string::npos) in = true;
+        if (in) out.push_back(l);
+    }
+    return out;
+}
+
+int Count(const std::vector<std::string>& lines, const std::string& what) {
+    int n = 0;
+    for (const std::string& l : lines)
+        if (l.find(what) != std::string::npos) ++n;
+    return n;
+}
+
+// The line that follows the first line containing `heading`.
+std::string After(const std::vector<std::string>& lines, const std::string& heading, int offset) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].find(heading) != std::string::npos && i + offset < lines.size()) return lines[i + offset];
+    return {};
+}
+
+TEST(FootingGeometry, HeelLengthAndBarDepthsByHand) {
+    Project p;
+    p.WallType = "haunch";
+    p.Hw = 240; p.Hb = 72; p.Hh = 24; p.Ts = 30; p.Tb = 18; p.Tw = 36; p.Bat = 5;
+    p.Wf = 156; p.Dt = 48;
+    // Battered height 240 - 72 - 24 - (30 + 18 - 36) = 132 in.
+    EXPECT_FLOAT_EQ(BatteredStemHeight(p), 132.0f);
+    EXPECT_NEAR(FootingHeelLength(p), 72.0f - 132.0f * std::tan(5.0f * 3.1416f / 180.0f), 1e-4f);
+    p.WallType = "nohaunch";
+    EXPECT_FLOAT_EQ(BatteredStemHeight(p), 168.0f);
+    // #8 bar: radius sqrt(0.79 / 3.1416) = 0.50146 in.
+    EXPECT_NEAR(BarEffectiveDepth(24.0f, 3.0f, 0.79f), 20.49854f, 1e-4f);
+}
+
+TEST(FootingToeHeel, ToeBlockOnlyWithAToeAndHeelBlockOnlyWithAHeel) {
+    Project p = ToeHeelProject(1);
+    p.Mheel(1, 1) = -200000;
+    p.Mheel(5, 1) = -150000;
+    p.Dt = 0;
+    p.Wf = 84;  // heel 60 in behind a 24 in stem
+    Report r;
+    DesignFootingToeHeel(p, r);
+    auto lines = Lines(r);
+    EXPECT_EQ(Count(lines, "F O O T I N G   T O E"), 0);
+    EXPECT_EQ(Count(lines, "F O O T I N G   H E E L"), 1);
+    EXPECT_EQ(Count(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
+
+    // A stem that reaches the heel edge: toe only.
+    Project q = ToeHeelProject(1);
+    q.Wf = 60;
+    Report r2;
+    DesignFootingToeHeel(q, r2);
+    lines = Lines(r2);
+    EXPECT_EQ(Count(lines, "F O O T I N G   T O E"), 1);
+    EXPECT_EQ(Count(lines, "F O O T I N G   H E E L"), 0);
+    EXPECT_EQ(Count(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
+}
+
+TEST(FootingToeHeel, NegativeToeMomentsDesignTheTopBarsOnly) {
+    Project p = ToeHeelProject(2);
+    for (int c = 1; c <= 2; ++c)
+        for (int k = 1; k <= 5; ++k) p.Mtoe(k, c) = -1000.0f * static_cast<float>(k + c);
+    Report r;
+    DesignFootingToeHeel(p, r);
+    const auto toe = Between(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    EXPECT_EQ(Count(toe, "NO TENSION AT FOOTING BOTTOM:"), 2);
+    EXPECT_EQ(Count(toe, "          TENSION AT FOOTING TOP:"), 2);
+    // No shear in any cell.
+    EXPECT_EQ(Count(toe, "          ==> No shear in footing toe"), 1);
+    // Ultimate top moment: the most negative cell, k = 4 of comb 2, with
+    // the top-bar depth 24 - 2 - 0.50 in.
+    EXPECT_EQ(Count(toe, "MOMENT (Comb 2):"), 1);
+    EXPECT_EQ(Count(toe, "Factored moment = 6.000 k-ft/ft"), 1);
+    EXPECT_EQ(Count(toe, "Effective depth = 21.50 in"), 2);
+}
+
+TEST(FootingToeHeel, UltimateShearGovernsByStressWithTheDepthOfItsSign) {
+    Project p = ToeHeelProject(2);
+    p.Vtoe(3, 1) = -1040;  // larger shear, on the deeper top bars: 48.38 lb/in^2
+    p.Vtoe(2, 2) = 1000;   // on the bottom bars: 1000 / 20.50 = 48.78 lb/in^2
+    Report r;
+    DesignFootingToeHeel(p, r);
+    const auto toe = Between(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    EXPECT_EQ(After(toe, "SHEAR (Comb", 0), "          SHEAR (Comb 2):");
+    EXPECT_EQ(After(toe, "SHEAR (Comb", 2), "          Effective depth = 20.50 in");
+
+    p.Vtoe(2, 2) = 900;
+    Report r2;
+    DesignFootingToeHeel(p, r2);
+    const auto toe2 = Between(Lines(r2), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    EXPECT_EQ(After(toe2, "SHEAR (Comb", 0), "          SHEAR (Comb 1):");
+    EXPECT_EQ(After(toe2, "SHEAR (Comb", 2), "          Effective depth = 21.50 in");
+}
+
+TEST(FootingToeHeel, ServiceMomentGovernsByRatioToItsIncreaseFactor) {
+    Project p = ToeHeelProject(3);
+    p.Mtoe(5, 1) = 100000;  // ratio 100000
+    p.Mtoe(5, 2) = 120000;  // larger moment, ratio 80000
+    p.Fsls[2] = 1.5f;
+    p.Mtoe(5, 3) = 150000;  // ratio 100000: the tie keeps comb 1
+    p.Fsls[3] = 1.5f;
+    Report r;
+    DesignFootingToeHeel(p, r);
+    const auto toe = Between(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    EXPECT_EQ(Count(toe, "CRACK CONTROL (Comb 1):"), 1);
+    EXPECT_EQ(Count(toe, "Service moment   = 100.000 k-ft/ft"), 1);
+}
+
+TEST(FootingToeHeel, ServiceDesignUnderAashtoWritesWorkingStressChecksOnly) {
+    Project p = ToeHeelProject(1);
+    p.ConcreteDesign = "sld";
+    p.Vtoe(1, 1) = 5000;  // ultimate cells are ignored
+    p.Mtoe(1, 1) = 500000;
+    p.Vtoe(5, 1) = 250;  // 3 kip/ft
+    p.Mtoe(5, 1) = 80000;
+    p.Mheel(5, 1) = -60000;
+    Report r;
+    DesignFootingToeHeel(p, r);
+    const auto lines = Lines(r);
+    EXPECT_EQ(Count(lines, "ULTIMATE LIMIT STATE CALCULATIONS:"), 0);
+    EXPECT_EQ(Count(lines, "CRACK CONTROL"), 0);
+    const auto toe = Between(lines, "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    EXPECT_EQ(Count(toe, "Service shear   = 3.000 kip/ft"), 1);
+    EXPECT_EQ(Count(toe, "Service moment  = 80.000 k-ft/ft"), 1);
+    const auto heel = Between(lines, "F O O T I N G   H E E L", "TEMPERATURE AND SHRINKAGE:");
+    EXPECT_EQ(Count(heel, "          ==> No shear in footing heel"), 1);
+    EXPECT_EQ(Count(heel, "NO TENSION AT FOOTING BOTTOM:"), 1);
+    EXPECT_EQ(Count(heel, "Service moment  = 60.000 k-ft/ft"), 1);
+}
+
+TEST(FootingToeHeel, ZeroIncreaseFactorEndsTheRunWithACalculationError) {
+    Project p = ToeHeelProject(2);
+    p.Mtoe(5, 1) = 100000;
+    p.Fsls[2] = 0.0f;
+    Report r;
+    EXPECT_THROW(DesignFootingToeHeel(p, r), CalculationFault);
+    EXPECT_EQ(r.allText().find("nan"), std::string::npos);
+    ClearArithmeticFaults();
+}
+
+}  // namespace
+}  // namespace qelvorn
