@@ -99,6 +99,11 @@ int main(int argc, char** argv) {
     if (files.size() != 2) return Usage("an input file and an output file are needed");
     if (files[0].empty() || files[1].empty()) return Usage("empty file name");
 
+    // The section list is checked before anything is read.
+    qelvorn::Project chosen;
+    std::string bad;
+    if (haveSections && !SetSections(chosen, sections, bad)) return Usage("unknown section " + bad);
+
     qelvorn::Project p;
     qelvorn::ResetProject(p);
     p.InFile = files[0];
@@ -108,8 +113,10 @@ int main(int argc, char** argv) {
         return kExitFile;
     }
     if (haveSections) {
-        std::string bad;
-        if (!SetSections(p, sections, bad)) return Usage("unknown section " + bad);
+        p.chko1 = chosen.chko1;
+        p.chko2 = chosen.chko2;
+        p.chko3 = chosen.chko3;
+        p.chko4 = chosen.chko4;
     }
     p.OutFile = files[1];
     p.OutTitle = FileTitle(files[1]);
