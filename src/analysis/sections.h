@@ -29,7 +29,11 @@ void SpreadFootingSection(Project& p, Report& r);
 void PileFootingSection(Project& p, Report& r);
 void DesignFootingToeHeel(Project& p, Report& r);
 // The FOOTING LOADS table of Vtoe, Mtoe, Vheel, Mheel and its two legends,
-// written by the spread footing and the pile footing alike.
+// written by the spread footing and the pile footing alike. It needs no
+// flags: it reads NLC, ConcreteDesign and the four tables (sized 5 x NLC)
+// and shows the SLS row (k = 5) and, unless "sld", the ULS rows k = 1..4 of
+// each combination whose cell carries a toe or a heel moment; a case that
+// was not computed therefore has to be left at 0.
 void FootingLoadsTable(Project& p, Report& r);
 void PileCapLongitudinal(Project& p, Report& r);
 
