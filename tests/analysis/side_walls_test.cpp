@@ -1,0 +1,210 @@
+// Side walls: pressure at a depth, the short/long decision, the loads of the
+// short wall's two sections and the averaged loads of a long wall, and the
+// blocks the section writes.
+#include "analysis/side_walls.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/sections.h"
+#include "sample_projects.h"
+
+namespace qelvorn {
+namespace {
+
+using testing::AddSideWalls;
+using testing::SamplePileProject;
+
+// Sample pile abutment: heel behind the back wall Lh = 156 - 48 - 30 - 18 =
+// 60 in, wall height 240 in, with simple earth loads.
+Project SideWallProject(float Ls) {
+    Project p = SamplePileProject();
+    AddSideWalls(p);
+    p.Ls = Ls;
+    p.rhos = 120.0f / 1728.0f;
+    p.Kep = 0.3f;
+    p.Yep = 0.33f;  // triangular
+    p.Keq = 0;
+    p.Qcp = 0;
+    p.Hcp = 0;
+    p.Qsc = 0;
+    return p;
+}
+
+struct Captured {
+    Report r;
+    std::vector<std::string> messages;
+    Captured() {
+        r.onMessage = [this](const std::string& text, const std::string&) { messages.push_back(text); };
+    }
+};
+
+bool Contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+
+TEST(SideWallPressure, FollowsTheResultantRatio) {
+    Project p = SideWallProject(60);
+    Captured c;
+    const float H = 240, K = 0.3f, gamma = p.rhos;
+    // Total P = gamma K H^2 / 2; a uniform pressure carries it as P / H at
+    // every depth.
+    const float P = gamma * K * H * H / 2.0f;
+    for (float z : {0.0f, 60.0f, 120.0f, 240.0f})
+        EXPECT_FLOAT_EQ(PressureAtDepth(p, c.r, K, H, z, 0.5f), P / H) << z;
+    // Triangles: gamma K z growing from the top, gamma K (H - z) from the
+    // bottom.
+    EXPECT_FLOAT_EQ(PressureAtDepth(p, c.r, K, H, 100.0f, 0.333f), gamma * K * 100.0f);
+    EXPECT_FLOAT_EQ(PressureAtDepth(p, c.r, K, H, 100.0f, 0.667f), gamma * K * 140.0f);
+    // Trapezoid with the resultant at 0.4 H: the pressure integrates to P
+    // (trapezoid rule is exact for a linear pressure).
+    const float top = PressureAtDepth(p, c.r, K, H, 0.0f, 0.4f);
+    const float bottom = PressureAtDepth(p, c.r, K, H, H, 0.4f);
+    EXPECT_NEAR((top + bottom) / 2.0f * H, P, P * 1e-5f);
+    EXPECT_LT(top, bottom);
+    EXPECT_TRUE(c.messages.empty());
+
+    // Out of range: one message per call, no pressure.
+    EXPECT_EQ(PressureAtDepth(p, c.r, K, H, 100.0f, 0.7f), 0.0f);
+    ASSERT_EQ(c.messages.size(), 1u);
+    EXPECT_EQ(c.messages[0], "Error in lateral earth pressure resultant location");
+}
+
+TEST(SideWallKind, ShortUpToTheHeelLengthLongFrom110Percent) {
+    EXPECT_TRUE(IsShortSideWall(SideWallProject(60)));   // Ls = Lh: ratio 1
+    EXPECT_TRUE(IsShortSideWall(SideWallProject(65)));
+    EXPECT_FALSE(IsShortSideWall(SideWallProject(66)));  // Ls = 1.1 Lh
+    EXPECT_FALSE(IsShortSideWall(SideWallProject(120)));
+    // Without a heel the wall cannot stand on the footing: long.
+    Project p = SideWallProject(60);
+    p.Wf = p.Dt + p.Ts + p.Tb;
+    EXPECT_FALSE(IsShortSideWall(p));
+}
+
+TEST(SideWallLoads, ShortWallSectionsHandChecked) {
+    Project p = SideWallProject(60);
+    p.Qsc = 250.0f / 144.0f;
+    p.Qcp = 200.0f / 144.0f;
+    p.Hcp = 180;  // between Hw/2 and Hw
+    p.Keq = 0.1f;
+    p.Yeq = 0.5f;
+    Captured c;
+    const float L = 60, Hw = 240;
+
+    const WallSectionLoads mid = ShortSideWallLoads(p, c.r, Hw / 2.0f);
+    // Earth: triangle, gamma K z at mid-height over the 60 in cantilever.
+    const float qep = p.rhos * 0.3f * 120.0f;
+    EXPECT_FLOAT_EQ(mid.Vep, qep * L);
+    EXPECT_FLOAT_EQ(mid.Mep, qep * L * L / 2.0f);
+    // Earthquake, uniform: (gamma Keq Hw^2 / 2) / Hw.
+    const float qeq = p.rhos * 0.1f * Hw / 2.0f;
+    EXPECT_FLOAT_EQ(mid.Veq, qeq * L);
+    EXPECT_FLOAT_EQ(mid.Meq, qeq * L * L / 2.0f);
+    // Compaction: 1 - 120/180 of Qcp left at mid-height.
+    EXPECT_FLOAT_EQ(mid.Vcp, p.Qcp / 3.0f * L);
+    EXPECT_FLOAT_EQ(mid.Mcp, p.Qcp / 3.0f * L * L / 2.0f);
+    // Surcharge: Kep Qsc at any depth.
+    EXPECT_FLOAT_EQ(mid.Vsc, 0.3f * p.Qsc * L);
+
+    const WallSectionLoads bottom = ShortSideWallLoads(p, c.r, Hw);
+    EXPECT_EQ(bottom.Vcp, 0.0f);  // below the compaction depth
+    EXPECT_EQ(bottom.Mcp, 0.0f);
+    EXPECT_FLOAT_EQ(bottom.Vep, 2.0f * mid.Vep);
+    EXPECT_FLOAT_EQ(bottom.Veq, mid.Veq);
+    EXPECT_TRUE(c.messages.empty());
+
+    // A bad earthquake ratio names the earthquake pressure and leaves the
+    // earth pressure alone.
+    p.Yeq = 0.9f;
+    const WallSectionLoads bad = ShortSideWallLoads(p, c.r, Hw);
+    EXPECT_EQ(bad.Veq, 0.0f);
+    EXPECT_FLOAT_EQ(bad.Vep, bottom.Vep);
+    ASSERT_EQ(c.messages.size(), 1u);
+    EXPECT_EQ(c.messages[0], "Error in earthquake pressure resultant location");
+}
+
+TEST(SideWallLoads, LongWallOfFullHeightIsAConstantHeightWall) {
+    Project p = SideWallProject(120);
+    p.Hs = p.Hw;
+    p.Qsc = 250.0f / 144.0f;
+    p.Qcp = 200.0f / 144.0f;
+    p.Hcp = 180;
+    p.Keq = 0.1f;
+    const float Ls = 120, Hw = 240, g = p.rhos;
+    const WallSectionLoads s = LongSideWallLoads(p);
+    // Force per unit length F over the whole length: V = F Ls, M = F Ls^2/2,
+    // both per unit height of the wall.
+    auto check = [&](float F, float V, float M, const char* what) {
+        EXPECT_NEAR(V, F * Ls / Hw, F * Ls / Hw * 1e-5f) << what;
+        EXPECT_NEAR(M, F * Ls * Ls / 2.0f / Hw, F * Ls * Ls / Hw * 1e-5f) << what;
+    };
+    check(0.3f * g * Hw * Hw / 2.0f, s.Vep, s.Mep, "earth");
+    check(0.1f * g * Hw * Hw / 2.0f, s.Veq, s.Meq, "earthquake");
+    check(p.Qcp * 180.0f / 2.0f, s.Vcp, s.Mcp, "compaction");
+    check(0.3f * p.Qsc * Hw, s.Vsc, s.Msc, "surcharge");
+
+    // A lower free end carries less.
+    p.Hs = 60;
+    const WallSectionLoads lower = LongSideWallLoads(p);
+    EXPECT_LT(lower.Vep, s.Vep);
+    EXPECT_LT(lower.Mep, s.Mep);
+
+    // Without a heel the whole wall tapers; still finite.
+    p.Wf = p.Dt + p.Ts + p.Tb;
+    const WallSectionLoads noHeel = LongSideWallLoads(p);
+    EXPECT_GT(noHeel.Vep, 0.0f);
+    EXPECT_LT(noHeel.Vep, lower.Vep);
+}
+
+TEST(SideWallReport, ShortWallHasTwoSectionsLongWallOne) {
+    {
+        Project p = SideWallProject(60);
+        Captured c;
+        DesignSideWalls(p, c.r);
+        const std::string& t = c.r.contents();
+        EXPECT_EQ(t.rfind("\r\n     S I D E   W A L L S\r\n     " + std::string(65, '=') + "\r\n\r\n     " +
+                              std::string(65, '-') + "\r\n     W A L L   M I D - H E I G H T\r\n",
+                          0),
+                  0u);
+        EXPECT_TRUE(Contains(t, "     W A L L   B O T T O M\r\n     " + std::string(65, '-') +
+                                    "\r\n\r\n     UNFACTORED LOADS:\r\n"));
+        EXPECT_TRUE(Contains(t, "TEMPERATURE AND SHRINKAGE"));
+    }
+    {
+        Project p = SideWallProject(66);
+        Captured c;
+        DesignSideWalls(p, c.r);
+        const std::string& t = c.r.contents();
+        EXPECT_EQ(t.rfind("\r\n     S I D E   W A L L S\r\n     " + std::string(65, '=') +
+                              "\r\n\r\n     UNFACTORED LOADS:\r\n",
+                          0),
+                  0u);
+        EXPECT_FALSE(Contains(t, "M I D - H E I G H T"));
+        EXPECT_FALSE(Contains(t, "W A L L   B O T T O M"));
+    }
+}
+
+TEST(SideWallReport, CompactionOnlyAtMidHeightAndZeroHeelRuns) {
+    Project p = SideWallProject(60);
+    p.Qcp = 200.0f / 144.0f;
+    p.Hcp = 180;
+    Captured c;
+    DesignSideWalls(p, c.r);
+    const std::string& t = c.r.contents();
+    const std::size_t bottom = t.find("W A L L   B O T T O M");
+    ASSERT_NE(bottom, std::string::npos);
+    EXPECT_LT(t.find("Compaction pressure"), bottom);
+    EXPECT_EQ(t.find("Compaction pressure", bottom), std::string::npos);
+
+    // Zero heel: designed as a long wall without an arithmetic fault.
+    Project q = SideWallProject(60);
+    q.Wf = q.Dt + q.Ts + q.Tb;
+    Captured d;
+    ClearArithmeticFaults();
+    DesignSideWalls(q, d.r);
+    EXPECT_NO_THROW(d.r.checkFault());
+    EXPECT_FALSE(Contains(d.r.contents(), "W A L L   B O T T O M"));
+}
+
+}  // namespace
+}  // namespace qelvorn
