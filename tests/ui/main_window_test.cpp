@@ -1,0 +1,314 @@
+// Main window: typing into fields, option buttons and their questions, the
+// filling of a new project, showing and enabling by option, hints in both
+// unit systems, pile rows kept on a new count, and the drawings.
+#include <QtTest>
+
+#include "model/defaults.h"
+#include "scripted_dialogs.h"
+#include "ui/main_window.h"
+
+using namespace qelvorn;
+using namespace qelvorn::ui;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    Project p;
+    ScriptedDialogs d;
+    MainWindow* w = nullptr;
+
+    // Replaces the text of a field key by key, as the user types it.
+    void Type(const char* name, const QString& text) {
+        QLineEdit* e = w->field(name);
+        QVERIFY(e);
+        e->clear();
+        QTest::keyClicks(e, text);
+    }
+
+private slots:
+    void init() {
+        p = Project();
+        d = ScriptedDialogs();
+        w = new MainWindow(p, d);
+        ResetProject(p);
+        w->FillMainWindow();
+    }
+    void cleanup() { delete w; }
+
+    void typingStoresLeadingNumberTimesFactor() {
+        QLineEdit* hw = w->field("Hw");
+        hw->clear();
+        std::vector<float> stored;
+        for (QChar c : QString("150")) {
+            QTest::keyClick(hw, c.toLatin1());
+            stored.push_back(p.Hw);
+        }
+        QCOMPARE(stored, (std::vector<float>{12.0f, 180.0f, 1800.0f}));  // 1, 15, 150 ft in inches
+        Type("Tw", "3.5ft");
+        QCOMPARE(p.Tw, 42.0f);
+        Type("Tw", "abc");
+        QCOMPARE(p.Tw, 0.0f);
+        Type("Qsc", "240");  // psf -> psi
+        QCOMPARE(p.Qsc, 240.0f / 144.0f);
+        Type("rhos", "120");  // pcf -> pci
+        QCOMPARE(p.rhos, static_cast<float>(120.0 * static_cast<double>(p.UnitWeightFactor)));
+        Type("Xru", "0.667");  // a ratio: no factor
+        QCOMPARE(p.Xru, 0.667f);
+        w->FillMainWindow();
+        QCOMPARE(w->field("Xru")->text(), QString("0.667"));
+        QCOMPARE(w->field("Qsc")->text(), QString("240.00"));
+        QVERIFY(d.questions.empty());
+    }
+
+    void fieldsWithMoreBehaviour() {
+        const float ec = p.Ec;
+        Type("fc", "5000");
+        QCOMPARE(p.fc, 5000.0f);
+        QVERIFY(p.Ec > ec);  // derived again from the new strength
+        QCOMPARE(p.chko3, kFalse);
+        Type("Ls", "10");
+        QCOMPARE(p.Ls, 120.0f);
+        QCOMPARE(p.chko3, kTrue);
+        QVERIFY(w->outputWindow()->box(3)->isChecked());
+    }
+
+    void newProjectTexts() {
+        QCOMPARE(w->field("Hw")->text(), QString("0.000"));
+        QCOMPARE(w->field("fc")->text(), QString("4000.0"));
+        QCOMPARE(w->field("rhoc")->text(), QString("150.00"));
+        QCOMPARE(w->field("nlc")->text(), QString("6"));
+        QVERIFY(w->field("NROWS")->text().startsWith(' '));
+        QCOMPARE(w->statusPanel(1)->text(), QString("No input file specified"));
+        QCOMPARE(w->statusPanel(1)->toolTip(), QString("Select: File > Save > Input as"));
+        QCOMPARE(w->statusPanel(2)->text(), QString("No output file specified"));
+        QCOMPARE(w->statusPanel(2)->toolTip(), QString("Select: File > Save > Output as"));
+        QVERIFY(w->option("english")->isChecked());
+        QVERIFY(w->option("aashto")->isChecked());
+        QVERIFY(w->option("haunch")->isChecked());
+        QVERIFY(w->option("pile")->isChecked());
+        QVERIFY(w->option("usd")->isChecked());
+        // Output window of a new project: echo and abutment ticked.
+        QVERIFY(w->outputWindow()->box(1)->isChecked());
+        QVERIFY(w->outputWindow()->box(2)->isChecked());
+        QVERIFY(!w->outputWindow()->box(3)->isChecked());
+        QVERIFY(!w->outputWindow()->box(4)->isChecked());
+    }
+
+    void metricAnsweredNoChangesOnlyUnits() {
+        Type("Hw", "20");
+        const Project before = p;
+        const QString hwText = w->field("Hw")->text();
+        w->option("metric")->click();
+        QCOMPARE(d.questionTitles.size(), std::size_t{1});
+        QCOMPARE(d.questionTitles[0], QString("Program Units"));
+        QCOMPARE(d.questions[0], QString("Would you like to change default parameters\rrelated to the program "
+                                         "units?  This will\roverwrite any parameters you have specified."));
+        QCOMPARE(p.Units, std::string("metric"));
+        QCOMPARE(p.LengthFactor, 1000.0f);
+        QCOMPARE(p.LblLength, std::string("m"));
+        QCOMPARE(p.Hw, before.Hw);  // 240 now read as mm
+        QCOMPARE(p.fc, before.fc);
+        QCOMPARE(p.NLC, before.NLC);
+        QCOMPARE(p.Fdamax, before.Fdamax);
+        QCOMPARE(p.Asw, before.Asw);
+        QCOMPARE(w->field("Hw")->text(), hwText);  // not refilled
+        QCOMPARE(w->field("Hw")->toolTip(), QString("Wall height (feet) above footing heel"));
+        // Back to English, No again: every stored number as it was.
+        w->option("english")->click();
+        QCOMPARE(p.LengthFactor, 12.0f);
+        QCOMPARE(p.Hw, before.Hw);
+    }
+
+    void metricAnsweredYesRefills() {
+        d.answers = {true};
+        w->option("metric")->click();
+        QCOMPARE(w->field("Hw")->toolTip(), QString("Wall height (meters) above footing heel"));
+        QCOMPARE(w->field("rhos")->toolTip(), QString("Unit weight (kN/m^3) of soil"));
+        QCOMPARE(w->field("ExpFactor")->toolTip(), QString("Exposure factor for crack control (N/mm)"));
+        QCOMPARE(w->field("Asw")->toolTip(), QString("Area (mm^2) of reinf in wall stem"));
+        QCOMPARE(w->field("SAsw")->toolTip(), QString("Spacing (mm) of reinf in wall stem"));
+        QCOMPARE(w->field("Q")->toolTip(), QString("SLS soil bearing capacity (kPa)"));
+        QCOMPARE(w->field("PileP")->toolTip(), QString("SLS pile compression capacity (kN)"));
+        QCOMPARE(w->field("fc")->toolTip(), QString("Concrete compressive strength (MPa)"));
+        QCOMPARE(w->field("Wbarrier")->toolTip(), QString("Uniform barrier weight (kN/m) on wall"));
+        QCOMPARE(w->field("Kep")->toolTip(), QString("Lateral earth pressure coefficient"));
+        QCOMPARE(w->field("NROWS")->toolTip(), QString("Number of pile rows"));
+        QCOMPARE(w->field("PILED")->toolTip(), QString("Pile diameter or width (mm)"));
+    }
+
+    void englishHints() {
+        QCOMPARE(w->field("Tw")->toolTip(), QString("Wall thickness (feet) "));
+        QCOMPARE(w->field("rhos")->toolTip(), QString("Unit (pcf) weight of soil"));
+        QCOMPARE(w->field("ExpFactor")->toolTip(), QString("Exposure factor for crack control (lbs/in)"));
+        QCOMPARE(w->field("Xreq")->toolTip(),
+                 QString("Location of EQ vertical resultant divided by footing width"));
+        QCOMPARE(w->field("AsLf")->toolTip(), QString("Area (in^2) of longitudinal reinf in pile footing"));
+        QCOMPARE(w->field("nlc")->toolTip(), QString("Number of load combinations"));
+        QCOMPARE(w->option("lrfd")->toolTip(), QString("AASHTO LRFD Bridge Design Specifications (2004)"));
+    }
+
+    void lrfdForcesUsdWhateverTheAnswer() {
+        w->option("both")->click();
+        QCOMPARE(p.ConcreteDesign, std::string("both"));
+        w->option("lrfd")->click();  // answered No
+        QCOMPARE(d.questionTitles.back(), QString("Design Criteria"));
+        QCOMPARE(p.Criteria, std::string("lrfd"));
+        QCOMPARE(p.ConcreteDesign, std::string("usd"));
+        QCOMPARE(p.NLC, 6);  // defaults kept
+        QVERIFY(w->frame("CONCRETE DESIGN")->isHidden());
+
+        w->option("aashto")->click();
+        QVERIFY(!w->frame("CONCRETE DESIGN")->isHidden());
+        w->option("both")->click();
+        d.answers = {true};
+        w->option("s6")->click();
+        QCOMPARE(p.ConcreteDesign, std::string("usd"));
+        QVERIFY(w->frame("CONCRETE DESIGN")->isHidden());
+
+        d.answers = {true};
+        w->option("lrfd")->click();
+        QCOMPARE(p.NLC, 4);  // the LRFD default combinations
+        QCOMPARE(w->field("Qsc")->text(), QString("360.00"));
+    }
+
+    void aremaShowsSurchargeFields() {
+        for (const char* f : {"Wsc", "Ssc", "Nsc"}) QVERIFY(w->field(f)->isHidden());
+        QVERIFY(w->label("WIDTH/SP:")->isHidden());
+        d.answers = {true};
+        w->option("arema")->click();
+        for (const char* f : {"Wsc", "Ssc", "Nsc"}) QVERIFY(!w->field(f)->isHidden());
+        QVERIFY(!w->label("No of surcharges:")->isHidden());
+        QVERIFY(!w->frame("CONCRETE DESIGN")->isHidden());
+    }
+
+    void footingTypeEnablesItsGroups() {
+        const char* soil[] = {"Q", "Qu", "Qeq", "Fr", "Fru", "Freq", "Xr", "Xru", "Xreq"};
+        for (const char* f : soil) QVERIFY(!w->field(f)->isEnabled());
+        QVERIFY(!w->label("Gross soil bearing pressure:")->isEnabled());
+        QVERIFY(w->frame("PILE RESISTANCE")->isEnabled());
+        QVERIFY(w->frame("PILES")->isEnabled());
+        QVERIFY(w->frame("PILE FIXITY")->isEnabled());
+        w->option("spread")->click();
+        QCOMPARE(p.FootingType, std::string("spread"));
+        for (const char* f : soil) QVERIFY(w->field(f)->isEnabled());
+        QVERIFY(!w->frame("PILE RESISTANCE")->isEnabled());
+        QVERIFY(!w->frame("PILES")->isEnabled());
+        QVERIFY(!w->frame("PILE FIXITY")->isEnabled());
+        for (const char* f : {"Kp", "Kpu", "Kpeq"}) QVERIFY(w->field(f)->isEnabled());
+        w->option("pile")->click();
+        for (const char* f : {"Kp", "Kpu", "Kpeq"}) QVERIFY(w->field(f)->isEnabled());
+        QVERIFY(!w->field("Q")->isEnabled());
+        QVERIFY(d.questions.empty());
+    }
+
+    void wallTypeAndPileFixity() {
+        QVERIFY(!w->field("Hh")->isHidden());
+        w->option("nohaunch")->click();
+        QCOMPARE(p.WallType, std::string("nohaunch"));
+        QVERIFY(w->field("Hh")->isHidden());
+        QVERIFY(w->label("Hh =")->isHidden());
+        QVERIFY(w->drawing(true)->isHidden());
+        QVERIFY(!w->drawing(false)->isHidden());
+        w->option("pin")->click();
+        QVERIFY(!w->pileMomentButton()->isEnabled());
+        w->option("fix")->click();
+        QCOMPARE(p.PileHead, std::string("fix"));
+        QVERIFY(w->pileMomentButton()->isEnabled());
+    }
+
+    void newPileCountKeepsTheRowsThatRemain() {
+        Type("NROWS", "3");
+        QCOMPARE(p.NROWS, 3);
+        for (int i = 1; i <= 3; ++i) {
+            p.PILEX[i] = 12.0f * static_cast<float>(i);
+            p.PILEN[i] = i + 4;
+            p.PILENB[i] = 1;
+            p.PILEB[i] = 14.0f;
+            p.PILES[i] = 60.0f;
+        }
+        Type("NROWS", "5");
+        QCOMPARE(p.NROWS, 5);
+        QCOMPARE(p.PILEX.size(), std::size_t{6});
+        QCOMPARE(p.PILEX[3], 36.0f);
+        QCOMPARE(p.PILEN[2], 6);
+        QCOMPARE(p.PILEB[1], 14.0f);
+        QCOMPARE(p.PILEX[4], 0.0f);
+        QCOMPARE(p.PILEN[5], 0);
+        Type("NROWS", "2.5");  // halves to even
+        QCOMPARE(p.NROWS, 2);
+        QCOMPARE(p.PILEX.size(), std::size_t{3});
+        QCOMPARE(p.PILEX[2], 24.0f);
+        QCOMPARE(p.PILES[2], 60.0f);
+        Type("NROWS", "0");
+        QCOMPARE(p.NROWS, 0);
+        QCOMPARE(p.PILEX.size(), std::size_t{3});  // rows as they were
+        QCOMPARE(p.PILEX[1], 12.0f);
+        QVERIFY(d.questions.empty());
+    }
+
+    void loadCombinationCountAsks() {
+        QLineEdit* nlc = w->field("nlc");
+        nlc->selectAll();
+        QTest::keyClicks(nlc, "3");  // answered No
+        QCOMPARE(d.questionTitles.back(), QString("Load Combinations"));
+        QCOMPARE(d.questions.back(), QString("Would you like to delete the default load combinations?"));
+        QCOMPARE(p.NLC, 6);
+        QCOMPARE(nlc->text(), QString(" 6"));
+        d.answers = {true};
+        nlc->selectAll();
+        QTest::keyClicks(nlc, "3");
+        QCOMPARE(p.NLC, 3);
+        QCOMPARE(p.LoadTitle.size(), std::size_t{4});
+        QCOMPARE(p.LoadTitle[1], std::string());
+        QCOMPARE(p.Fdamax[3], 0.0f);
+    }
+
+    void fillingAsksNothing() {
+        p.Units = "metric";
+        p.Criteria = "lrfd";
+        p.WallType = "nohaunch";
+        SetUnits(p);
+        w->FillMainWindow();
+        QVERIFY(d.questions.empty());
+        QCOMPARE(p.FormReady, kTrue);
+        QVERIFY(w->option("metric")->isChecked());
+        QVERIFY(w->option("lrfd")->isChecked());
+        QVERIFY(w->frame("CONCRETE DESIGN")->isHidden());
+    }
+
+    void drawingsToScaleOnlyWhenConsistent() {
+        QVERIFY(!w->drawing(true)->toScale());  // a new project has no dimensions
+        // A haunch wall 20 ft high: back wall 6 x 1.5 ft, seat 3 ft, stem 4 ft,
+        // haunch 2 ft; the seat and back wall overhang the stem by 0.5 ft.
+        const char* dims[][2] = {{"Hw", "20"}, {"Tw", "4"}, {"Hb", "6"}, {"Tb", "1.5"}, {"Hh", "2"}, {"Ts", "3"},
+                                 {"Db", "1.5"}, {"Dt", "4"}, {"Wf", "14"}, {"Tf", "3"}, {"Ht", "2"}};
+        for (const auto& dim : dims) Type(dim[0], dim[1]);
+        QVERIFY(w->drawing(true)->toScale());
+        QVERIFY(!w->drawing(false)->toScale());  // 4 < 3 + 1.5: no room on the stem without a haunch
+        Type("Tw", "5");                         // stem now wider than seat and back wall
+        QVERIFY(!w->drawing(true)->toScale());
+        QVERIFY(w->drawing(false)->toScale());
+        Type("Wf", "8");  // seat and stem run past the heel
+        QVERIFY(!w->drawing(false)->toScale());
+        Type("Wf", "14");
+        QVERIFY(!w->sideWallDrawing()->toScale());
+        w->option("nohaunch")->click();
+        for (const auto& dim : {std::pair{"Ls", "10"}, {"Hs", "5"}, {"Tst", "1"}, {"Tsb", "1.5"}})
+            Type(dim.first, dim.second);
+        QVERIFY(w->sideWallDrawing()->toScale());
+        // Every picture paints in both states.
+        w->tabs()->setCurrentIndex(5);
+        QVERIFY(!w->sideWallDrawing()->grab().isNull());
+        w->tabs()->setCurrentIndex(2);
+        QVERIFY(!w->drawing(false)->grab().isNull());
+    }
+
+    void closedOnlyByExit() {
+        w->show();
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
