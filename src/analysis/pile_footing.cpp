@@ -156,8 +156,8 @@ void MomentLine(Report& r, const std::string& label, const Governing& g, const P
 }
 
 // The lines of one class ("SLS", "SLS EQ", "ULS", "ULS EQ") against its
-// capacities (already scaled by the governing Fsls for the service classes:
-// each search carries its own factor).
+// pile capacities; a service capacity is raised by the Fsls of the
+// combination that governs each line.
 struct Capacities {
     float compression, tension, shear;
 };
