@@ -1,0 +1,266 @@
+// Back wall and stem wall of a 20 ft haunched abutment (English): unfactored
+// loads by hand, the governing combinations and the report variants of the
+// design criteria and concrete design options.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "analysis/sections.h"
+#include "analysis/wall_design.h"
+#include "model/defaults.h"
+
+namespace qelvorn {
+namespace {
+
+Project WallProject(const std::string& criteria, const std::string& design) {
+    Project p;
+    p.Units = "english";
+    SetUnits(p);
+    p.Criteria = criteria;
+    p.ConcreteDesign = design;
+    p.WallType = "haunch";
+    p.fc = 4000;
+    p.fs = 60000;
+    p.Es = 29000000;
+    p.ModRatio = 8;
+    p.Alpha1 = 0.85f;
+    p.Beta1 = 0.85f;
+    p.Ecu = 0.003f;
+    p.PhiFlexure = 0.9f;
+    p.PhiShear = 0.85f;
+    p.PhiSteel = p.PhiConcrete = 1.0f;
+    p.ModRupture = 7.5f * std::sqrt(4000.0f);
+    p.ExpFactor = 170000;
+    if (criteria == "lrfd") {
+        p.PhiShear = 0.9f;
+        p.ExpFactor = 1.0f;
+        p.ModRupture = 480;
+    }
+    if (criteria == "s6") {
+        p.PhiFlexure = p.PhiShear = 1.0f;
+        p.PhiConcrete = 0.75f;
+        p.PhiSteel = 0.9f;
+        p.Ecu = 0.0035f;
+        p.ModRupture = 4.8f * std::sqrt(4000.0f);
+        p.ExpFactor = 170000;
+    }
+    // Stem of H = 240 - 72 - 24 - (30 + 18 - 36) = 132 in below the haunch.
+    p.Hw = 240; p.Hb = 72; p.Tb = 18; p.Tw = 36; p.Ts = 30; p.Hh = 24; p.Db = 15; p.Lw = 480;
+    p.Pdc = 600000; p.Pdv = 120000; p.Pl1 = 320000;
+    p.Vlf = 16000; p.yVlf = 72; p.Vfr = 40000;
+    p.Kep = 0.3f; p.Yep = 0.5f; p.rhos = 120.0f / 1728.0f;
+    p.Asw = 0.79f; p.SAsw = 12; p.CAsw = 3; p.Asb = 0.44f; p.SAsb = 12;
+    p.AsTSw = 0.31f; p.SAsTSw = 12; p.AsTSb = 0.31f; p.SAsTSb = 12;
+    // Two combinations: 1.5 x everything but earthquake, and a service
+    // combination with a 1.33 stress increase.
+    p.ResizeLoadCombinations(2);
+    for (int k = 0; k < kLoadTypes; ++k) {
+        const bool quake = k == kLoadTypes - 1;
+        (p.*kSlsFactors[k])[1] = quake ? 0.0f : 1.0f;
+        (p.*kMaxFactors[k])[1] = quake ? 0.0f : 1.5f;
+        (p.*kSlsFactors[k])[2] = 1.0f;
+        (p.*kMaxFactors[k])[2] = 1.0f;
+    }
+    p.Fsls[1] = 1.0f;
+    p.Fsls[2] = 1.33f;
+    return p;
+}
+
+std::vector<std::string> Lines(const Report& r) {
+    std::vector<std::string> out;
+    const std::string& s = r.contents();
+    std::size_t start = 0, end;
+    while ((end = s.find("\r\n", start)) != std::string::npos) {
+        out.push_back(s.substr(start, end - start));
+        start = end + 2;
+    }
+    return out;
+}
+
+bool Has(const Report& r, const std::string& text) { return r.contents().find(text) != std::string::npos; }
+
+// A row of the unfactored load table: name at 10, shear at 40, moment at 55.
+std::string Row(const std::string& name, const std::string& V, const std::string& M) {
+    std::string s(9, ' ');
+    s += name;
+    if (!V.empty()) s.append(39 - s.size(), ' ').append(V);
+    s.append(54 - s.size(), ' ').append(M);
+    return s;
+}
+
+TEST(BackWall, UnfactoredLoadsByHand) {
+    Project p = WallProject("aashto", "usd");
+    Report r;
+    BackWallSection(p, r);
+    const auto lines = Lines(r);
+    ASSERT_GE(lines.size(), 12u);
+    EXPECT_EQ(lines[1], "     B A C K W A L L");
+    EXPECT_EQ(lines[4], "     UNFACTORED LOADS:");
+    EXPECT_EQ(lines[6], "         LOAD CONDITION                SHEAR          MOMENT");
+    EXPECT_EQ(lines[7], "                                       (kip/ft)       (k-ft/ft)");
+    // d = 18 - 3 - sqrt(0.44/pi) = 14.626 in; shear at 72 - d = 57.374 in:
+    // 0.3 * 120/1728 * 57.374^2 / 2 = 34.29 lb/in = 0.411 kip/ft.
+    // Moment: 0.5 * 72 * 0.3 * 120/1728 * 72^2 / 2 = 1944 lb-in/in.
+    EXPECT_EQ(lines[9], Row("Lateral earth pressure", "0.411", "1.944"));
+    EXPECT_EQ(lines[10], "         " + std::string(61, '-'));
+    EXPECT_TRUE(Has(r, "     ULTIMATE LIMIT STATE CALCULATIONS:\r\n\r\n          SHEAR (Comb 1):"));
+    EXPECT_TRUE(Has(r, "          Effective depth = 14.63 in\r\n"));
+    // The service moment, largest after division by the stress increase,
+    // comes from combination 1 (1.944 against 1.944 / 1.33).
+    EXPECT_TRUE(Has(r, "          CRACK CONTROL (Comb 1):"));
+    EXPECT_TRUE(Has(r, "          Service moment   = 1.944 k-ft/ft\r\n"));
+    EXPECT_TRUE(Has(r, "          TEMPERATURE AND SHRINKAGE:"));
+    EXPECT_EQ(r.contents().find("NO GOOD"), std::string::npos) << r.contents();
+}
+
+TEST(WallEnvelope, ServiceComparedAfterStressIncreaseTiesKeepTheEarlier) {
+    Project p = WallProject("aashto", "usd");
+    p.Fsls[2] = 1.25f;
+    // Combination 2 has a larger service moment (1.2 x) but a smaller one
+    // after division by 1.25; the factored values tie.
+    (p.*kSlsFactors[8])[2] = 1.2f;  // ep
+    (p.*kMaxFactors[8])[2] = 1.5f;
+    FindSectionForces(p, {{&Project::Fepsls, &Project::Fepmax, 10.0f, 100.0f}});
+    EXPECT_EQ(p.CombVs, 1);
+    EXPECT_EQ(p.CombMs, 1);
+    EXPECT_EQ(p.Ms, 100.0f);
+    EXPECT_EQ(p.CombVu, 1);
+    EXPECT_EQ(p.CombMu, 1);
+    EXPECT_EQ(p.Mu, 150.0f);
+    (p.*kSlsFactors[8])[2] = 1.3f;  // 130 / 1.25 = 104 > 100
+    (p.*kMaxFactors[8])[2] = 1.6f;
+    FindSectionForces(p, {{&Project::Fepsls, &Project::Fepmax, 10.0f, 100.0f}});
+    EXPECT_EQ(p.CombMs, 2);
+    EXPECT_EQ(p.Ms, 130.0f);
+    EXPECT_EQ(p.CombMu, 2);
+}
+
+TEST(StemWall, UniformEarthPressureAndBearingMomentsByHand) {
+    Project p = WallProject("aashto", "usd");
+    Report r;
+    StemWallSection(p, r);
+    const auto lines = Lines(r);
+    EXPECT_EQ(lines[1], "     S T E M   W A L L");
+    // Bearing 3 in from the centre of the 36 in stem: 600 kip / 40 ft * 3 in.
+    EXPECT_EQ(lines[9], Row("Dead load constant", "", "3.750"));
+    EXPECT_EQ(lines[10], Row("Dead load varying", "", "0.750"));
+    EXPECT_EQ(lines[11], Row("Live load standard", "", "2.000"));
+    // Longitudinal force 16 kip / 40 ft at 240 - 72 + 72 in above the base.
+    EXPECT_EQ(lines[12], Row("LL longitudinal force", "0.400", "8.000"));
+    EXPECT_EQ(lines[13], Row("FR longitudinal force", "1.000", "14.000"));
+    // Uniform q = 0.3 * 120/1728 * 240 / 2 = 2.5 psi; shear at 240 - d
+    // (d = 36 - 3 - sqrt(0.79/pi) = 32.499): 518.75 lb/in; moment 2.5 * 240^2 / 2.
+    EXPECT_EQ(lines[14], Row("Lateral earth pressure", "6.225", "72.000"));
+    EXPECT_EQ(lines[15], "         " + std::string(61, '-'));
+    EXPECT_TRUE(Has(r, "     (Ultimate Strength Design)\r\n"));
+
+    // A bearing beyond the middle of the stem gives no bridge-load moment.
+    p.Db = 20;
+    Report r2;
+    StemWallSection(p, r2);
+    EXPECT_FALSE(Has(r2, "Dead load constant"));
+    EXPECT_FALSE(Has(r2, "Live load standard"));
+    EXPECT_TRUE(Has(r2, "LL longitudinal force"));
+}
+
+TEST(StemWall, RequiredReinforcementTable) {
+    Project p = WallProject("aashto", "usd");
+    Report r;
+    StemWallSection(p, r);
+    const auto lines = Lines(r);
+    std::size_t at = 0;
+    while (at < lines.size() && lines[at] != "     REQUIRED REINFORCEMENT AREA IN STEM WALL SECTIONS:") ++at;
+    ASSERT_LT(at + 17, lines.size());
+    EXPECT_EQ(lines[at + 1], "     (Ultimate Strength Design)");
+    EXPECT_EQ(lines[at + 4], "         HEIGHT    THICK     deff      MOMENT    AREA      LOAD");
+    EXPECT_EQ(lines[at + 5], "         (ft)      (in)      (in)      (k-ft/ft) (in^2)    COMB");
+    // Section 1 at 240 - 13.2 in = 18.90 ft, section 10 at the haunch, 9.00 ft.
+    EXPECT_EQ(lines[at + 7].substr(0, 39), "         18.90     36.00     32.50     ");
+    EXPECT_EQ(lines[at + 16].substr(0, 39), "         9.00      36.00     32.50     ");
+    EXPECT_EQ(lines[at + 16].substr(59), " 1 ");
+    EXPECT_EQ(lines[at + 17], "         " + std::string(61, '-'));
+    EXPECT_EQ(at + 18, lines.size());
+}
+
+TEST(StemWall, ServiceLoadDesignUnderAashto) {
+    Project p = WallProject("aashto", "sld");
+    Report r;
+    StemWallSection(p, r);
+    EXPECT_FALSE(Has(r, "ULTIMATE LIMIT STATE"));
+    EXPECT_FALSE(Has(r, "CRACK CONTROL"));
+    EXPECT_TRUE(Has(r, "     SERVICEABILITY LIMIT STATE CALCULATIONS:\r\n\r\n          SHEAR (Comb 1):"));
+    EXPECT_TRUE(Has(r, "          Service moment  = "));
+    EXPECT_TRUE(Has(r, "          TEMPERATURE AND SHRINKAGE:"));
+    EXPECT_TRUE(Has(r, "     (Service Load Design)\r\n"));
+}
+
+TEST(StemWall, BothDesignsUnderArema) {
+    Project p = WallProject("arema", "both");
+    Report r;
+    StemWallSection(p, r);
+    EXPECT_TRUE(Has(r, "ULTIMATE LIMIT STATE CALCULATIONS:"));
+    EXPECT_TRUE(Has(r, "          Service shear   = "));
+    EXPECT_TRUE(Has(r, "          CRACK CONTROL (Comb "));
+    // the service moment block has shown the moment already
+    EXPECT_FALSE(Has(r, "          Service moment   = "));
+    EXPECT_TRUE(Has(r, "     (Ultimate Strength Design)\r\n"));
+}
+
+TEST(StemWall, LimitStateCriteriaEndings) {
+    {
+        Project p = WallProject("lrfd", "usd");
+        Report r;
+        StemWallSection(p, r);
+        EXPECT_TRUE(Has(r, "> 0.005 OKAY\r\n\r\n     SERVICEABILITY LIMIT STATE CALCULATIONS:")) << r.contents();
+        EXPECT_FALSE(Has(r, "(Ultimate Strength Design)"));
+        EXPECT_FALSE(Has(r, "          SHEAR (Comb 1):\r\n\r\n          Effective depth = 32.50 in\r\n          Service"));
+    }
+    {
+        Project p = WallProject("s6", "usd");
+        Report r;
+        StemWallSection(p, r);
+        EXPECT_TRUE(Has(r, "OKAY\r\n\r\n     SERVICEABILITY LIMIT STATE CALCULATIONS:"));
+        EXPECT_TRUE(Has(r, "          c/d limit       = 0.50 > c/d ratio = "));
+        EXPECT_FALSE(Has(r, "(Ultimate Strength Design)"));
+        // The back wall's small moment stays under 40% of the cracking moment:
+        // 0.4 * 4.8 sqrt(4000) * 18^2 / 6 = 6.557 k-ft/ft against 1.944.
+        Report rb;
+        BackWallSection(p, rb);
+        EXPECT_TRUE(Has(rb, "          40% Cracking moment  = 6.557 > 1.944 OKAY\r\n\r\n          TEMPERATURE AND SHRINKAGE:"))
+            << rb.contents();
+    }
+}
+
+TEST(StemWall, MomentTooHighForTheSection) {
+    Project p = WallProject("aashto", "usd");
+    p.Tw = 8;  // d = 4.5 in for a 72 k-ft/ft earth moment
+    Report r;
+    StemWallSection(p, r);
+    EXPECT_TRUE(Has(r, " is too high,\r\n          try redesign with thicker concrete section.\r\n\r\n          MOMENT (Comb 1):"));
+    EXPECT_TRUE(Has(r, "          As required     = 0.00 < As provided = 0.79 OKAY"));
+}
+
+TEST(StemWall, ResultantRatioOutOfRangeEndsTheSection) {
+    std::vector<std::string> messages;
+    Project p = WallProject("aashto", "usd");
+    p.Yep = 0.7f;
+    Report r;
+    r.onMessage = [&](const std::string& text, const std::string&) { messages.push_back(text); };
+    StemWallSection(p, r);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Error in lateral earth pressure resultant location");
+    EXPECT_TRUE(r.contents().empty());
+
+    p.Yep = 0.5f;
+    p.Keq = 0.1f;
+    p.Yeq = 0.2f;
+    StemWallSection(p, r);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1], "Error in earthquake pressure resultant location");
+    EXPECT_TRUE(r.contents().empty());
+}
+
+}  // namespace
+}  // namespace qelvorn
