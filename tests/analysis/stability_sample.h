@@ -34,7 +34,6 @@ inline float Ft(float ft) { return ft * 12.0f; }
 inline float Kip(float kip) { return kip * 1000.0f; }
 inline float Ksf(float ksf) { return ksf * 1000.0f / 144.0f; }
 inline float Kcf(float kcf) { return kcf * 1000.0f / 1728.0f; }
-inline float Kipft(float m) { return m * 12000.0f; }  // kip-ft to lb-in
 // Internal values back to kips, kip-ft and ft.
 inline double ToKip(float lb) { return lb / 1000.0; }
 inline double ToKipft(float lbin) { return lbin / 12000.0; }
