@@ -132,8 +132,9 @@ float NetLoadIntegral(const PressureStretch& q, float qdn, float a, float b, Wei
 // Toe: cantilever from the stem face at x = Dt to the toe edge at x = 0.
 // Heel: cantilever from the back face of the stem at x = Wf - Lheel to the
 // heel edge at x = Wf. The moment is taken at the face; the shear at one
-// effective depth from the face when the moment puts the bottom in tension
-// (the support then compresses the cantilever's root), else at the face.
+// effective depth from the face when the net load pushes the cantilever up
+// against the stem (positive moment: the usual critical section), else at
+// the face, where a net load hanging from the stem is critical.
 //
 // A toe or heel shorter than its effective depth puts that shear section
 // beyond the footing's end: no load lies between the section and the edge,

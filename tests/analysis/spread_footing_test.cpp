@@ -24,27 +24,32 @@ constexpr float kLf = 360.0f;  // in
 SoilPressure Tri(float V, float X) { return SoilPressureDistribution(PressureShape::Triangular, V, X, kWf, kLf); }
 SoilPressure Uni(float V, float X) { return SoilPressureDistribution(PressureShape::Uniform, V, X, kWf, kLf); }
 
-// Resultant force and its distance from the toe of the pressure diagram,
-// integrated numerically (midpoint rule in double precision).
-void Resultant(const SoilPressure& s, double& force, double& x) {
-    const int n = 200000;
-    const double h = kWf / static_cast<double>(n);
-    double f = 0, m = 0;
-    for (int i = 0; i < n; ++i) {
-        const double xi = (i + 0.5) * h;
-        double q = 0;
-        switch (s.pressureCase) {
-        case 1: q = xi <= s.L ? s.qToe * (1.0 - xi / s.L) : 0.0; break;
-        case 2:
-        case 3: q = s.qToe + (s.qHeel - s.qToe) * xi / kWf; break;
-        case 4: q = xi >= kWf - s.L ? s.qHeel * (1.0 - (kWf - xi) / s.L) : 0.0; break;
-        case 11: q = xi <= s.L ? s.qToe : 0.0; break;
-        case 12: q = xi >= kWf - s.L ? s.qHeel : 0.0; break;
-        default: break;
-        }
-        f += q * h;
-        m += q * h * xi;
+// Upward pressure of a diagram at x from the toe of a footing Wf wide.
+double PressureAt(const SoilPressure& s, double Wf, double x) {
+    switch (s.pressureCase) {
+    case 1: return x <= s.L ? s.qToe * (1.0 - x / s.L) : 0.0;
+    case 2:
+    case 3: return s.qToe + (s.qHeel - s.qToe) * x / Wf;
+    case 4: return x >= Wf - s.L ? s.qHeel * (1.0 - (Wf - x) / s.L) : 0.0;
+    case 11: return x <= s.L ? s.qToe : 0.0;
+    case 12: return x >= Wf - s.L ? s.qHeel : 0.0;
+    default: return 0.0;
     }
+}
+
+// Midpoint rule in double precision.
+double Integrate(double a, double b, const std::function<double(double)>& f) {
+    const int n = 100000;
+    const double h = (b - a) / n;
+    double sum = 0;
+    for (int i = 0; i < n; ++i) sum += f(a + (i + 0.5) * h) * h;
+    return sum;
+}
+
+// Resultant force and its distance from the toe of a pressure diagram.
+void Resultant(const SoilPressure& s, double& force, double& x) {
+    const double f = Integrate(0, kWf, [&](double xi) { return PressureAt(s, kWf, xi); });
+    const double m = Integrate(0, kWf, [&](double xi) { return PressureAt(s, kWf, xi) * xi; });
     force = f * kLf;
     x = f != 0 ? m / f : 0;
 }
@@ -129,33 +134,16 @@ TEST(SoilPressureDistribution, EveryDiagramCarriesTheLoadAtItsResultant) {
 // Numerical toe and heel loads of the same pressure diagram, for comparison
 // with the exact integrals.
 FootingCellLoads NumericLoads(const FootingStrip& g, const SoilPressure& s, double qdnToe, double qdnHeel) {
-    const auto q = [&](double x) -> double {
-        switch (s.pressureCase) {
-        case 1: return x <= s.L ? s.qToe * (1.0 - x / s.L) : 0.0;
-        case 2:
-        case 3: return s.qToe + (s.qHeel - s.qToe) * x / g.Wf;
-        case 4: return x >= g.Wf - s.L ? s.qHeel * (1.0 - (g.Wf - x) / s.L) : 0.0;
-        case 11: return x <= s.L ? s.qToe : 0.0;
-        case 12: return x >= g.Wf - s.L ? s.qHeel : 0.0;
-        default: return 0.0;
-        }
-    };
-    const auto integrate = [](double a, double b, const std::function<double(double)>& f) {
-        const int n = 100000;
-        const double h = (b - a) / n;
-        double sum = 0;
-        for (int i = 0; i < n; ++i) sum += f(a + (i + 0.5) * h) * h;
-        return sum;
-    };
+    const auto q = [&](double x) { return PressureAt(s, g.Wf, x); };
     FootingCellLoads out;
     const double dt = g.Dt;
-    out.Mtoe = static_cast<float>(integrate(0, dt, [&](double x) { return (q(x) - qdnToe) * (dt - x); }));
+    out.Mtoe = static_cast<float>(Integrate(0, dt, [&](double x) { return (q(x) - qdnToe) * (dt - x); }));
     const double a = out.Mtoe > 0 ? dt - g.Dtoe : dt;
-    out.Vtoe = static_cast<float>(integrate(0, a, [&](double x) { return q(x) - qdnToe; }));
+    out.Vtoe = static_cast<float>(Integrate(0, a, [&](double x) { return q(x) - qdnToe; }));
     const double x0 = g.Wf - g.Lheel;
-    out.Mheel = static_cast<float>(integrate(x0, g.Wf, [&](double x) { return (q(x) - qdnHeel) * (x - x0); }));
+    out.Mheel = static_cast<float>(Integrate(x0, g.Wf, [&](double x) { return (q(x) - qdnHeel) * (x - x0); }));
     const double b = out.Mheel > 0 ? g.Lheel - g.Dheel : g.Lheel;
-    out.Vheel = static_cast<float>(integrate(g.Wf - b, g.Wf, [&](double x) { return q(x) - qdnHeel; }));
+    out.Vheel = static_cast<float>(Integrate(g.Wf - b, g.Wf, [&](double x) { return q(x) - qdnHeel; }));
     return out;
 }
 
