@@ -10,6 +10,7 @@
 #include "analysis/sections.h"
 #include "model/defaults.h"
 #include "report/report.h"
+#include "sample_projects.h"
 
 namespace qelvorn {
 namespace {
@@ -37,14 +38,7 @@ Project ToeHeelProject(int nlc) {
     return p;
 }
 
-std::vector<std::string> Lines(const Report& r) {
-    std::vector<std::string> out;
-    const std::string& s = r.contents();
-    std::size_t start = 0;
-    for (std::size_t pos; (pos = s.find("\r\n", start)) != std::string::npos; start = pos + 2)
-        out.push_back(s.substr(start, pos - start));
-    return out;
-}
+std::vector<std::string> Lines(const Report& r) { return testing::ReportLines(r.contents()); }
 
 std::vector<std::string> Between(const std::vector<std::string>& lines, const std::string& from,
                                  const std::string& to) {
