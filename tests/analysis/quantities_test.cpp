@@ -1,0 +1,346 @@
+// Quantities: concrete volumes of the current geometry, the bar list (lengths
+// by bar size, counts with halves to even, bars that continue or merge, the
+// pile cap's longitudinal row, side wall rows), the total and the legend.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "analysis/sections.h"
+#include "analysis/stability.h"
+#include "model/numtext.h"
+#include "sample_projects.h"
+
+namespace qelvorn {
+namespace {
+
+using testing::AddSideWalls;
+using testing::ReportLines;
+using testing::SamplePileProject;
+using testing::SampleSpreadProject;
+
+struct BarRow {
+    std::string mark;
+    std::string area, length, number, weight, description;
+};
+
+struct Quantities {
+    std::vector<std::string> lines;
+    std::vector<BarRow> rows;
+    std::string totalNumber, totalWeight;
+    std::string abutment, footing;  // volume texts
+    int legendRows = 0;
+};
+
+// Writes the quantities and reads the tables back by their columns.
+Quantities Write(Project& p) {
+    Report r;
+    WriteQuantities(p, r);
+    Quantities q;
+    q.lines = ReportLines(r.contents());
+    auto field = [](const std::string& line, std::size_t from, std::size_t to) {
+        std::string s = line.size() > from ? line.substr(from, to - from) : "";
+        while (!s.empty() && s.back() == ' ') s.pop_back();
+        return s;
+    };
+    int rules = 0;
+    bool inLegend = false;
+    for (const std::string& line : q.lines) {
+        if (line == "         " + std::string(61, '-')) {
+            ++rules;
+            continue;
+        }
+        if (line.rfind("         Abutment", 0) == 0) q.abutment = field(line, 24, 40);
+        if (line.rfind("         Footing", 0) == 0) q.footing = field(line, 24, 40);
+        if (line.rfind("         Total =", 0) == 0) {
+            q.totalNumber = field(line, 39, 44);
+            q.totalWeight = field(line, 44, 54);
+        } else if (rules == 5) {  // after the bar list header
+            q.rows.push_back({field(line, 9, 19), field(line, 19, 29), field(line, 29, 39), field(line, 39, 44),
+                              field(line, 44, 54), field(line, 54, 80)});
+        }
+        if (line.rfind("              BAR       LOCATION", 0) == 0) {
+            inLegend = true;
+            continue;
+        }
+        if (inLegend && line.size() > 15 && line[14] != '-' && line[14] != ' ') ++q.legendRows;
+    }
+    return q;
+}
+
+std::vector<BarRow> RowsOf(const Quantities& q, const std::string& mark) {
+    std::vector<BarRow> out;
+    for (const BarRow& b : q.rows)
+        if (b.mark == mark) out.push_back(b);
+    return out;
+}
+
+std::string Len(float v) { return FormatNumber(v, "0.0"); }
+
+// Diameter of a round bar of area A.
+float Diameter(float A) { return 2.0f * std::sqrt(A / 3.1416f); }
+
+// Spread footing in English units, no haunch, no side walls.
+Project EnglishSpread() {
+    Project p = SamplePileProject();
+    p.FootingType = "spread";
+    p.WallType = "nohaunch";
+    p.Lw = 120;
+    return p;
+}
+
+TEST(QuantitiesBars, CountsRoundHalfToEvenBeforeAddingOne) {
+    Project p = EnglishSpread();
+    p.SAsb = 12;
+    p.Lw = 126;  // 10.5 spaces
+    EXPECT_EQ(RowsOf(Write(p), "Asb").at(0).number, "11");
+    p.Lw = 138;  // 11.5 spaces
+    EXPECT_EQ(RowsOf(Write(p), "Asb").at(0).number, "13");
+    // Two layers of longitudinal T&S bars over the back wall height.
+    p.Hb = 66;  // 5.5 spaces -> 6 + 1 bars per face
+    EXPECT_EQ(RowsOf(Write(p), "AsTSb").at(1).number, "14");
+}
+
+TEST(QuantitiesBars, DevelopmentLengthsBySize) {
+    struct Case {
+        const char* units;
+        float area;
+        float ldFactor, leFactor;
+    };
+    // 0.60 in^2: db 0.874 in; 1.00 in^2: db 1.128 in; 387 mm^2: db 22.2 mm;
+    // 510 mm^2: db 25.5 mm.
+    for (const Case& c : {Case{"english", 0.60f, 40, 52}, Case{"english", 1.00f, 50, 65},
+                          Case{"metric", 387.0f, 40, 52}, Case{"metric", 510.0f, 50, 65}}) {
+        Project p = c.units == std::string("metric") ? SampleSpreadProject() : EnglishSpread();
+        p.WallType = "nohaunch";
+        p.Asb = c.area;
+        p.AsTSb = c.area;
+        const float db = Diameter(c.area);
+        const Quantities q = Write(p);
+        // Back wall bars embedded le into the stem, vertical T&S bars ld.
+        EXPECT_EQ(RowsOf(q, "Asb").at(0).length, Len(p.Hb - p.CAsw + c.leFactor * db)) << c.units << c.area;
+        EXPECT_EQ(RowsOf(q, "AsTSb").at(0).length, Len(p.Hb - p.CAsw + c.ldFactor * db)) << c.units << c.area;
+    }
+}
+
+TEST(QuantitiesBars, EqualToeAndHeelBarsRunTheFullWidth) {
+    Project p = EnglishSpread();
+    p.Asw = 0.79f; p.SAsw = 12;
+    p.Asfbt = 0.60f; p.SAsfbt = 12;
+    p.Asfbh = 0.60f; p.SAsfbh = 12;
+    const Quantities q = Write(p);
+    const BarRow toe = RowsOf(q, "Asfbt").at(0);
+    EXPECT_EQ(toe.length, "0.0");
+    EXPECT_EQ(toe.number, "0");
+    EXPECT_EQ(toe.weight, "0.0");
+    EXPECT_EQ(RowsOf(q, "Asfbh").at(0).length, Len(p.Wf - 2.0f * p.CAsft));
+    // The stem bars end in a hook beyond the vertical leg: 0.79 in^2 gives a
+    // computed diameter of 1.003 in, so the large-bar 18 db.
+    const float db = Diameter(0.79f);
+    const float H = p.Hw - p.Hb;
+    EXPECT_EQ(RowsOf(q, "Asw").at(0).length, Len(p.Tf + H - p.CAsw - p.CAsfb - db / 2.0f + 18.0f * db));
+    p.Asw = 0.60f;  // db 0.874 in: 16 db
+    EXPECT_EQ(RowsOf(Write(p), "Asw").at(0).length,
+              Len(p.Tf + H - p.CAsw - p.CAsfb - Diameter(0.60f) / 2.0f + 16.0f * Diameter(0.60f)));
+}
+
+TEST(QuantitiesBars, StemBarsContinueAsToeBottomBars) {
+    Project p = EnglishSpread();
+    p.Asw = 0.79f; p.SAsw = 12;
+    p.Asfbt = 0.79f; p.SAsfbt = 12;
+    p.Asfbh = 0.44f; p.SAsfbh = 12;
+    const Quantities q = Write(p);
+    EXPECT_EQ(RowsOf(q, "Asfbt").at(0).number, "0");
+    EXPECT_EQ(RowsOf(q, "Asfbh").at(0).length, Len(p.Wf - p.Dt - p.CAsft));
+    // Vertical leg plus the leg along the footing bottom to the toe.
+    const float db = Diameter(0.79f);
+    const float H = p.Hw - p.Hb;
+    const float vertical = p.Tf + H - p.CAsw - p.CAsfb - db / 2.0f;
+    const float toe = p.Dt + p.Tw - p.CAsw - db / 2.0f - p.CAsft;
+    EXPECT_EQ(RowsOf(q, "Asw").at(0).length, Len(vertical + toe));
+}
+
+TEST(QuantitiesBars, PileCapListsTheLongitudinalLayerOnce) {
+    Project p = SamplePileProject();
+    p.AsLf = 0.60f; p.SAsLf = 12;
+    p.AsTSf = 0.31f; p.SAsTSf = 12;
+    Quantities q = Write(p);
+    ASSERT_EQ(RowsOf(q, "AsLf").size(), 1u);
+    EXPECT_TRUE(RowsOf(q, "AsTSf").empty());
+    // 2 x (156/12 + 1) bars
+    EXPECT_EQ(RowsOf(q, "AsLf").at(0).number, "28");
+    EXPECT_EQ(RowsOf(q, "AsLf").at(0).length, Len(p.Lf - 2.0f * p.CAsft));
+
+    p.AsTSf = 0.30f; p.SAsTSf = 6;  // same area per unit width
+    q = Write(p);
+    EXPECT_TRUE(RowsOf(q, "AsLf").empty());
+    ASSERT_EQ(RowsOf(q, "AsTSf").size(), 1u);
+    EXPECT_EQ(RowsOf(q, "AsTSf").at(0).number, "54");  // 2 x (26 + 1)
+
+    p.SAsTSf = 0;  // no T&S bars given
+    q = Write(p);
+    EXPECT_EQ(RowsOf(q, "AsLf").size(), 1u);
+
+    // A cap without longitudinal bars still lists its T&S bars.
+    p.AsLf = 0;
+    p.SAsTSf = 6;
+    q = Write(p);
+    EXPECT_TRUE(RowsOf(q, "AsLf").empty());
+    EXPECT_EQ(RowsOf(q, "AsTSf").size(), 1u);
+}
+
+TEST(QuantitiesBars, ZeroAreaOrSpacingWritesNoRowAndAddsNothing) {
+    Project p = EnglishSpread();
+    const Quantities all = Write(p);
+    const std::vector<BarRow> tsb = RowsOf(all, "AsTSb");
+    ASSERT_EQ(tsb.size(), 2u);
+    const int tsbBars = std::stoi(tsb[0].number) + std::stoi(tsb[1].number);
+
+    p.AsTSb = 0;
+    Quantities q = Write(p);
+    EXPECT_TRUE(RowsOf(q, "AsTSb").empty());
+    EXPECT_EQ(std::stoi(q.totalNumber), std::stoi(all.totalNumber) - tsbBars);
+    p.AsTSb = 0.31f;
+    p.SAsTSb = 0;
+    q = Write(p);
+    EXPECT_TRUE(RowsOf(q, "AsTSb").empty());
+    EXPECT_EQ(std::stoi(q.totalNumber), std::stoi(all.totalNumber) - tsbBars);
+
+    // Totals are the sums of the rows.
+    int n = 0;
+    for (const BarRow& b : all.rows) n += std::stoi(b.number);
+    EXPECT_EQ(std::stoi(all.totalNumber), n);
+    // Weight of a row: area x 0.283 lb/in^3 x length x number.
+    const BarRow asft = RowsOf(all, "Asft").at(0);
+    EXPECT_EQ(asft.weight, FormatNumber(p.Asft * 0.283f * (p.Wf - 2.0f * p.CAsft) * 41.0f, "0.0"));
+    EXPECT_EQ(asft.number, "41");  // 480/12 + 1 across the footing length
+}
+
+TEST(QuantitiesBars, ShortSideWallRows) {
+    Project p = EnglishSpread();
+    AddSideWalls(p);
+    p.Ls = 60;  // heel 156 - 48 - 30 - 18 = 60: on the footing
+    const Quantities q = Write(p);
+    const float across = p.Ls + p.Tb + p.Ts - 2.0f * p.CAsw;
+    ASSERT_EQ(RowsOf(q, "Asws").size(), 1u);
+    EXPECT_EQ(RowsOf(q, "Asws")[0].description, "Top half");
+    EXPECT_EQ(RowsOf(q, "Asws")[0].length, Len(across));
+    EXPECT_EQ(RowsOf(q, "Asws")[0].number, "11");    // 120/12 + 1
+    EXPECT_EQ(RowsOf(q, "Aswsb")[0].number, "10");   // 120/12, mid-height bar counted above
+    const std::vector<BarRow> ts = RowsOf(q, "AsTSws");
+    ASSERT_EQ(ts.size(), 2u);
+    EXPECT_EQ(ts[0].description, "Horizontal");
+    EXPECT_EQ(ts[0].number, "21");
+    EXPECT_EQ(ts[1].description, "Vertical");
+    EXPECT_EQ(ts[1].number, "12");  // 2 x (60/12 + 1)
+    EXPECT_EQ(ts[1].length, Len(p.Tf + p.Hw - p.CAsw - p.CAsfb));
+    EXPECT_EQ(q.legendRows, 12);
+}
+
+TEST(QuantitiesBars, LongSideWallListsEveryBar) {
+    Project p = EnglishSpread();
+    AddSideWalls(p);  // Ls 120 against a 60 in heel; Hs 60
+    p.AsTSws = 0;
+    const Quantities q = Write(p);
+    const std::vector<BarRow> h = RowsOf(q, "Asws");
+    ASSERT_EQ(h.size(), 21u);  // 240/12 + 1
+    const float db = Diameter(p.Asws);
+    EXPECT_EQ(h.front().description, "@ y = " + Len(p.CAsw + db / 2.0f));
+    EXPECT_EQ(h.back().description, "@ y = " + Len(p.Hw - p.CAsw - db / 2.0f));
+    for (const BarRow& b : h) EXPECT_EQ(b.number, "1");
+    // Below the end height the bars run the full length; the top bar is cut
+    // by the slope of 180 in over 60 in.
+    EXPECT_EQ(h.front().length, Len(p.Ls + p.Tb + p.Ts - 2.0f * p.CAsw));
+    const float alpha = std::atan(180.0f / 60.0f);
+    const float y = p.Hw - p.CAsw - db / 2.0f;
+    EXPECT_EQ(h.back().length, Len(p.Ls + p.Tb + p.Ts - p.CAsw - p.CAsw / std::sin(alpha) -
+                                   (y - p.Hs) / std::tan(alpha)));
+    EXPECT_TRUE(RowsOf(q, "Aswsb").empty());
+    EXPECT_TRUE(RowsOf(q, "AsTSws").empty());
+
+    // Vertical T&S bars in pairs, x from the free end.
+    p.AsTSws = 0.31f;
+    const std::vector<BarRow> ts = RowsOf(Write(p), "AsTSws");
+    ASSERT_EQ(ts.size(), 21u + 11u);
+    const BarRow endBar = ts[21];
+    const float dt = Diameter(0.31f);
+    const float x = p.CAsw + dt / 2.0f;
+    EXPECT_EQ(endBar.number, "2");
+    EXPECT_EQ(endBar.description, "@ x = " + Len(x));
+    EXPECT_EQ(endBar.length, Len(x * 3.0f + p.Hs - 2.0f * p.CAsw));
+    EXPECT_EQ(ts.back().length, Len(p.Tf + p.Hw - p.CAsw - p.CAsfb));
+}
+
+TEST(QuantitiesBars, BatteredStemBarFollowsTheBatterInDegrees) {
+    Project p = EnglishSpread();
+    p.Bat = 10;
+    p.Asw = 0.60f;
+    const float db = Diameter(0.60f);
+    const float H = p.Hw - p.Hb;
+    const float incline = (p.Tf + H - p.CAsw - p.CAsfb - db / 2.0f) / std::cos(10.0f * 3.1416f / 180.0f);
+    EXPECT_EQ(RowsOf(Write(p), "Asw").at(0).length, Len(incline + 16.0f * db));
+}
+
+TEST(QuantitiesLayout, TablesStandAtTheirColumns) {
+    using testing::Cols;
+    Project p = EnglishSpread();
+    p.Asb = 0.60f;
+    const Quantities q = Write(p);
+    const std::vector<std::string> head(q.lines.begin(), q.lines.begin() + 19);
+    const std::string rule = Cols().at(10, std::string(61, '-'));
+    const std::vector<std::string> expected = {
+        "",
+        "     Q U A N T I T I E S",
+        "     " + std::string(65, '='),
+        "",
+        Cols().at(10, "CONCRETE:"),
+        "",
+        rule,
+        Cols().at(10, "ITEM").at(25, "VOLUME"),
+        Cols().at(25, "(yd^3)"),
+        rule,
+        Cols().at(10, "Abutment").at(25, q.abutment),
+        Cols().at(10, "Footing").at(25, q.footing),
+        rule,
+        "",
+        Cols().at(10, "REINFORCING:"),
+        "",
+        rule,
+        Cols().at(10, "BAR").at(20, "AREA").at(30, "LENGTH").at(40, "NO").at(45, "WEIGHT").at(55, "DESCRIPTION"),
+        Cols().at(20, "(in^2)").at(30, "(in)").at(45, "(lb)"),
+    };
+    EXPECT_EQ(head, expected);
+    // First bar row: back wall bars 72 - 2 + 52 x 0.874 = 115.45 in long,
+    // 120/12 + 1 = 11 bars, 0.60 x 0.283 x 115.45 x 11 = 215.6 lb.
+    EXPECT_EQ(q.lines[20], std::string(Cols().at(10, "Asb").at(20, "0.60").at(30, "115.5").at(40, "11").at(45, "215.6")));
+}
+
+TEST(QuantitiesLegend, NineRowsWithoutSideWalls) {
+    Project p = EnglishSpread();
+    const Quantities q = Write(p);
+    EXPECT_EQ(q.legendRows, 9);
+    EXPECT_EQ(q.lines.back(), "              " + std::string(56, '-'));
+}
+
+TEST(QuantitiesConcrete, VolumesOfTheCurrentGeometryWithOrWithoutStability) {
+    Project p = SamplePileProject();
+    AddSideWalls(p);
+    // Footing 156 x 480 x 42 in^3 = 67.4 yd^3.
+    p.Volw = 9.9e9f;  // stale values of an earlier run
+    p.Volf = 0;
+    const Quantities off = Write(p);
+    EXPECT_EQ(off.footing, "67.4");
+
+    Report r;
+    Stability(p, r);
+    const Quantities on = Write(p);
+    EXPECT_EQ(on.abutment, off.abutment);
+    EXPECT_EQ(on.footing, off.footing);
+    EXPECT_EQ(on.abutment, FormatNumber(p.Volw * p.VolumeFactor, "0.0"));
+    EXPECT_EQ(on.footing, FormatNumber(p.Volf * p.VolumeFactor, "0.0"));
+}
+
+}  // namespace
+}  // namespace qelvorn
