@@ -121,13 +121,9 @@ void DesignSideWalls(Project& p, Report& r) {
     const bool shortWall = IsShortSideWall(p);
 
     WallSectionLoads loads;
-    if (shortWall) {
-        DashBlock(r, "W A L L   M I D - H E I G H T");
-        loads = ShortSideWallLoads(p, r, p.Hw / 2.0f);
-    } else {
-        r.setCause("zero wall height");
-        loads = LongSideWallLoads(p);
-    }
+    if (shortWall) DashBlock(r, "W A L L   M I D - H E I G H T");
+    r.setCause("zero wall height");
+    loads = shortWall ? ShortSideWallLoads(p, r, p.Hw / 2.0f) : LongSideWallLoads(p);
     r.blank();
     r.spc(5).text("UNFACTORED LOADS:").endl();
     r.setCause("zero side wall reinforcing area or spacing");
