@@ -30,11 +30,33 @@ Decimal7 ToDecimal7(float v) {
         d.digits = "0000000";
         return d;
     }
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.6e", a);  // d.dddddde+XX
-    d.digits.push_back(buf[0]);
-    d.digits.append(buf + 2, 6);
-    d.exp = std::atoi(buf + 9);
+    // The single's exact value carries at most 9 significant digits that
+    // matter here; take more and round the seventh with halves away from
+    // zero, as every other rounding of a displayed number does (a single
+    // holding 3604996.5 reads 3604997, as the modulus 57000*sqrt(4000) =
+    // 3604996.53 should).
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.20e", a);  // d.dddd...e+XX
+    std::string digits;
+    digits.push_back(buf[0]);
+    digits.append(buf + 2, 20);
+    d.exp = std::atoi(buf + 23);
+    d.digits = digits.substr(0, 7);
+    if (digits[7] >= '5') {
+        bool carry = true;
+        for (std::size_t i = 7; carry && i-- > 0;) {
+            if (d.digits[i] == '9') {
+                d.digits[i] = '0';
+            } else {
+                ++d.digits[i];
+                carry = false;
+            }
+        }
+        if (carry) {  // 9999999.5 -> 1000000 x 10^(exp+1)
+            d.digits = "1000000";
+            ++d.exp;
+        }
+    }
     return d;
 }
 

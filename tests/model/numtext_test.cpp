@@ -138,3 +138,14 @@ TEST(RoundByFormat, RoundsAsTheFormattedText) {
     EXPECT_EQ(RoundByFormat(0.0025f, "0.000"), 0.003f);
     EXPECT_EQ(RoundByFormat(-0.0025f, "0.000"), -0.003f);
 }
+
+// A single that sits exactly halfway at the seventh digit reads with the
+// half taken away from zero, as the true value it stands for: the modulus
+// 57000*sqrt(4000) = 3604996.53 is held as 3604996.5 and must round to
+// 3604997, not to the even 3604996.
+TEST(FormatNumber, SeventhDigitHalvesGoAwayFromZero) {
+    EXPECT_EQ(FormatNumber(3604996.5f, "0."), "3604997");
+    EXPECT_EQ(FormatNumber(-3604996.5f, "0.0"), "-3604997.0");
+    EXPECT_EQ(ShortestText(9999999.5f), "1E+07");
+    EXPECT_EQ(RoundByFormat(57000.0f * std::sqrt(4000.0f), "0."), 3604997.0f);
+}
