@@ -10,6 +10,7 @@
 #include "model/project.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/program_windows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     static qelvorn::Project project;
     qelvorn::ui::QtDialogs dialogs;
     qelvorn::ui::MainWindow window(project, dialogs);
+    new qelvorn::ui::ProgramWindows(window, project, dialogs, QApplication::applicationDirPath());
     qelvorn::ui::CentreOnScreen(&window);
     qelvorn::ResetProject(project);
     window.FillMainWindow();

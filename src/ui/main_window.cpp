@@ -510,6 +510,7 @@ void MainWindow::FillMainWindow() {
     output_->Fill();
     RedrawPictures();
     p_.FormReady = kTrue;
+    emit filled();
 }
 
 // ---------------------------------------------------------------- editing
@@ -530,6 +531,7 @@ void MainWindow::PileRowsEdited(const QString& text) {
     const std::int32_t n = RoundHalfEven(LeadingNumber(text.toStdString()));
     if (n <= 0) {
         p_.ResizePileRows(n);  // stores the count, leaves the rows as they are
+        emit tableResized();
         return;
     }
     const Column x = p_.PILEX, b = p_.PILEB, s = p_.PILES;
@@ -543,6 +545,7 @@ void MainWindow::PileRowsEdited(const QString& text) {
         p_.PILEN[i] = c[i];
         p_.PILENB[i] = cb[i];
     }
+    emit tableResized();
 }
 
 void MainWindow::LoadCombinationsEdited(const QString& text) {
@@ -552,6 +555,7 @@ void MainWindow::LoadCombinationsEdited(const QString& text) {
         return;
     }
     p_.ResizeLoadCombinations(RoundHalfEven(LeadingNumber(text.toStdString())));
+    emit tableResized();
 }
 
 void MainWindow::OptionClicked(const std::string& kw) {

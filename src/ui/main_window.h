@@ -73,6 +73,10 @@ signals:
     void pileMomentRequested();
     void helpRequested();
     void aboutRequested();
+    // The windows were filled from the record: the other windows refill.
+    void filled();
+    // A new count of pile rows or load combinations was stored.
+    void tableResized();
 
 protected:
     void closeEvent(QCloseEvent* e) override;

@@ -1,0 +1,62 @@
+#include "ui/help.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "ui/small_windows.h"
+
+namespace qelvorn::ui {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+    setWindowTitle("QELVORN Help");
+    setObjectName("HelpWindow");
+    browser_->setObjectName("helpBrowser");
+    browser_->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(640, 520);
+}
+
+void HelpWindow::ShowTopic(const QString& fileName, const QString& html, const QString& topic) {
+    const bool first = fileName_.isEmpty();
+    if (fileName != fileName_ || browser_->toHtml().isEmpty()) {
+        browser_->setHtml(html);
+        fileName_ = fileName;
+    }
+    topic_ = topic;
+    show();
+    if (first) CentreOnScreen(this);
+    browser_->scrollToAnchor(topic);
+    raise();
+    activateWindow();
+}
+
+Help::Help(QString programDir, PlatformOpen open) : dir_(std::move(programDir)), open_(std::move(open)) {
+    if (!open_) open_ = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+}
+
+Help::~Help() { delete window_; }
+
+QString Help::FileName() const { return QDir(dir_).filePath(kHelpFile); }
+
+bool Help::ShowTopic(const QString& topic) {
+    QFile file(FileName());
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray content = file.readAll();
+    // A compiled HTML Help file starts with its "ITSF" signature.
+    if (content.startsWith("ITSF")) {
+        open_(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
+        return true;
+    }
+    if (!window_) window_ = new HelpWindow;
+    window_->ShowTopic(FileName(), QString::fromUtf8(content), topic);
+    return true;
+}
+
+}  // namespace qelvorn::ui
