@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include "analysis/checks.h"
@@ -367,6 +368,45 @@ TEST(ChecksCrack, S6FortyPercentCrackingMoment) {
     CheckCrackControl(p, r4, d, h, s, As);
     EXPECT_EQ(r4.contents().find("As required"), std::string::npos);
     EXPECT_EQ(LastLine(r4), "          Maximum spacing      = 0.00 mm with the same reinf area/width");
+}
+
+// The number that follows a line's label, or NaN when no line starts so.
+double NumberAfter(const Report& r, const std::string& label) {
+    const std::size_t at = r.contents().find("\r\n" + label);
+    if (at == std::string::npos) return std::nan("");
+    return std::stod(r.contents().substr(at + 2 + label.size()));
+}
+
+TEST(ChecksCrack, S6InEnglishUnitsEvaluatesTheFactorInNewtonsPerMillimetre) {
+    // 24 in strip, one 1.00 in^2 bar every 12 in at d = 20 in, z = 170 000 lb/in.
+    Project p = StripProject("s6");
+    p.ExpFactor = 170000;
+    p.Ms = 40000;  // lb-in/in, above 40% of the cracking moment
+    Report r;
+    CheckCrackControl(p, r, 20, 24, 12, 1.0f);
+    const double fr = 4.8 * std::sqrt(4000.0);
+    const double Mr = 0.4 * fr * 24 * 24 / 6;  // 11 657 lb-in/in
+    const double rn = 8.0 / 240.0, k = std::sqrt(rn * rn + 2 * rn) - rn, j = 1 - k / 3;
+    const double fss = 40000.0 * 12 / (1.0 * j * 20);  // 25 966 psi, under 0.6 fy
+    // zc = (1 - (Mr/Ms)^2) (0.9 s' + 100) fs with s' in mm and fs in MPa.
+    const double rb = std::sqrt(1.0 / 3.1416);
+    const double cm = 1 - (Mr / 40000) * (Mr / 40000);
+    const double sPrime = (12 - 2 * rb) * 25.4;
+    const double zc = cm * (0.9 * sPrime + 100) * fss * 0.006894757;  // N/mm
+    const double zAllow = 170000 * 4.448222 / 25.4;                     // N/mm
+    ASSERT_GT(zc, zAllow);
+    EXPECT_TRUE(Has(r, "          Service moment       = 40.000 k-ft/ft"));
+    EXPECT_NEAR(NumberAfter(r, "          Steel stress         = "), fss, 0.05) << r.contents();
+    // Both factors shown in lb/in, the unit z was entered in.
+    EXPECT_NEAR(NumberAfter(r, "          Crack control factor = "), zc / (4.448222 / 25.4), 0.5) << r.contents();
+    EXPECT_TRUE(Has(r, " > 170000.0 NO GOOD ***"));
+    char line[140];
+    std::snprintf(line, sizeof line, "          As required          = %.2f in^2 at the same reinf spacing, or", zc / zAllow);
+    EXPECT_TRUE(Has(r, line)) << r.contents();
+    // Spacing from the relation solved for s' at the actual stress, back in inches.
+    const double smax = ((zAllow / (cm * fss * 0.006894757) - 100) / 0.9) / 25.4 + 2 * rb;
+    std::snprintf(line, sizeof line, "          Maximum spacing      = %.2f in with the same reinf area/width", smax);
+    EXPECT_EQ(LastLine(r), line);
 }
 
 TEST(ChecksTemperatureShrinkage, RequirementByCriteria) {

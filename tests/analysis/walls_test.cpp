@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "analysis/earth_pressure.h"
 #include "analysis/sections.h"
 #include "analysis/wall_design.h"
 #include "model/defaults.h"
@@ -240,6 +242,108 @@ TEST(StemWall, MomentTooHighForTheSection) {
     StemWallSection(p, r);
     EXPECT_TRUE(Has(r, " is too high,\r\n          try redesign with thicker concrete section.\r\n\r\n          MOMENT (Comb 1):"));
     EXPECT_TRUE(Has(r, "          As required     = 0.00 < As provided = 0.79 OKAY"));
+}
+
+// Metric back wall, no haunch: 2 m high, 400 mm thick (Tw - Ts), one
+// 284 mm^2 bar every 250 mm at 50 mm cover, earth at K = 0.3 of 18.85 kN/m^3
+// with its resultant at mid-height, one combination: service 1, factored 1.5.
+Project MetricBackWall(const std::string& criteria) {
+    Project p;
+    p.Units = "metric";
+    SetUnits(p);
+    p.Criteria = criteria;
+    p.ConcreteDesign = "usd";
+    p.WallType = "nohaunch";
+    p.fc = 28;
+    p.fs = 420;
+    p.Es = 200000;
+    p.ModRatio = 8;
+    p.Alpha1 = p.Beta1 = 0.85f;
+    p.Ecu = 0.003f;
+    p.PhiFlexure = 0.9f;
+    p.PhiShear = criteria == "lrfd" ? 0.9f : 0.85f;
+    p.PhiSteel = p.PhiConcrete = 1.0f;
+    p.ModRupture = 0.63f * std::sqrt(28.0f);
+    p.ExpFactor = criteria == "lrfd" ? 1.0f : 23000.0f;
+    p.Hw = 6000; p.Hb = 2000; p.Tb = 400; p.Tw = 1000; p.Ts = 600; p.Lw = 12000;
+    p.Kep = 0.3f; p.Yep = 0.5f; p.rhos = 18.85e-6f;
+    p.CAsw = 50; p.Asb = 284; p.SAsb = 250; p.AsTSb = 199; p.SAsTSb = 300;
+    p.ResizeLoadCombinations(1);
+    (p.*kSlsFactors[8])[1] = 1.0f;  // ep
+    (p.*kMaxFactors[8])[1] = 1.5f;
+    (p.*kSlsFactors[9])[1] = 1.0f;  // sc
+    (p.*kMaxFactors[9])[1] = 1.5f;
+    p.Fsls[1] = 1.0f;
+    return p;
+}
+
+std::string Fmt(const char* format, double value) {
+    char buf[160];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+TEST(BackWall, MetricLrfdByHand) {
+    Project p = MetricBackWall("lrfd");
+    Report r;
+    BackWallSection(p, r);
+    // d = 400 - 50 - sqrt(284/pi) = 340.492 mm; shear at 2000 - d.
+    const double d = 400.0 - 50.0 - std::sqrt(284.0 / 3.1416);
+    const double h1 = 2000.0 - d;
+    const double g = 0.3 * 18.85e-6;           // K gamma, N/mm^3
+    const double V = g * h1 * h1 / 2;          // 7.787 N/mm
+    const double M = 0.5 * 2000 * g * 2000 * 2000 / 2;  // 11310 N-mm/mm
+    EXPECT_TRUE(Has(r, Row("Lateral earth pressure", Fmt("%.3f", V), Fmt("%.3f", M / 1000)) + "\r\n")) << r.contents();
+    EXPECT_TRUE(Has(r, "                                       (kN/m)         (kN-m/m)\r\n"));
+    EXPECT_TRUE(Has(r, "          Effective depth = 340.49 mm\r\n"));
+    EXPECT_TRUE(Has(r, "          Factored shear  = " + Fmt("%.3f", 1.5 * V) + " kN/m\r\n"));
+    // 2 phi (sqrt(f'c) / 12) 0.9 in MPa: d required = Vu / (0.15 sqrt(28) 0.9)
+    const double dreq = 1.5 * V / (2 * 0.9 * std::sqrt(28.0) / 12 * 0.9);
+    EXPECT_TRUE(Has(r, "          d required      = " + Fmt("%.2f", dreq) + " < d provided = 340.49 OKAY\r\n"));
+    // 4/3 Mu = 22620 is below 1.2 Mcr = 106 675: the area for 4/3 Mu from
+    // 0.9 fy A (d - fy A / (2 * 0.85 f'c)) = Mdes.
+    const double Mdes = 4.0 / 3.0 * 1.5 * M;
+    const double a = 0.9 * 0.5 * 420.0 * 420.0 / (0.85 * 28.0), c = 0.9 * 420.0 * d;
+    const double A = (c - std::sqrt(c * c - 4 * a * Mdes)) / (2 * a);
+    EXPECT_TRUE(Has(r, "          As required     = " + Fmt("%.2f", A * 250) + " < As provided = 284.00 OKAY\r\n"));
+    // Crack control in kip-inch units: cracked section under 11310 N-mm/mm.
+    const double rn = 284.0 / (d * 250) * 8, k = std::sqrt(rn * rn + 2 * rn) - rn, j = 1 - k / 3;
+    const double fss = M * 250 / (284 * j * d);  // MPa
+    const double dcIn = (400 - d) / 25.4, hIn = 400 / 25.4;
+    const double beta = 1 + dcIn / (0.7 * (hIn - dcIn));
+    const double smax = (700.0 / (beta * fss / 0.006894757 / 1000) - 2 * dcIn) * 25.4;
+    EXPECT_TRUE(Has(r, "          Steel stress     = " + Fmt("%.2f", fss) + " MPa\r\n"));
+    EXPECT_TRUE(Has(r, "          Maximum spacing  = " + Fmt("%.2f", smax) + " mm > Reinf spacing = 250.00 OKAY\r\n"))
+        << r.contents();
+    // T&S: 1.3 b h / (2 (b + h) fy) in^2/ft with b = 78.74 in, h = 15.75 in,
+    // fy = 60.92 ksi -> 0.1400, times 300/304.8 ft, in mm^2.
+    const double perFoot = 1.3 * (2000 / 25.4) * (400 / 25.4) / (2 * (2400 / 25.4) * (420 / 6.894757));
+    EXPECT_NEAR(perFoot, 0.1400, 1e-4);
+    EXPECT_TRUE(Has(r, "          T&S reinforcement = 199.00 > Area required = " +
+                           Fmt("%.2f", perFoot * 300 / 304.8 * 645.16) + " OKAY\r\n"));
+}
+
+TEST(BackWall, MetricAremaSurchargeSpreadsWithDepth) {
+    Project p = MetricBackWall("arema");
+    p.ConcreteDesign = "sld";
+    // 17.24 kPa on a 3 m wide strip, neighbours 3.5 m apart; the spread
+    // width Wsc + z - 150 mm is capped at 3.5 m at both depths.
+    p.Qsc = 0.01724f; p.Wsc = 3000; p.Ssc = 3500;
+    Report r;
+    BackWallSection(p, r);
+    const double d = 400.0 - 50.0 - std::sqrt(284.0 / 3.1416);
+    const double q = 2 * 0.3 * 0.01724 * 3000 / 3500;  // MPa
+    EXPECT_TRUE(Has(r, Row("Surcharge pressure", Fmt("%.3f", q * (2000 - d)), Fmt("%.3f", q * 2000 * 2000 / 2 / 1000)) +
+                           "\r\n"))
+        << r.contents();
+    // Service load design only: no ultimate block, no crack control.
+    EXPECT_FALSE(Has(r, "ULTIMATE LIMIT STATE"));
+    EXPECT_FALSE(Has(r, "CRACK CONTROL"));
+    EXPECT_TRUE(Has(r, "          Service shear   = "));
+    // A shallower section: at z = 600 the width is 3000 + 600 - 150 = 3450 mm.
+    EXPECT_NEAR(SurchargePressure(p, 600), 2 * 0.3 * 0.01724 * 3000 / 3450, 1e-9);
+    // 0.25 in^2/ft in mm^2 at 300 mm: 0.25 * 25.4 * 300 / 12
+    EXPECT_TRUE(Has(r, "          T&S reinforcement = 199.00 > Area required = 158.75 OKAY\r\n"));
 }
 
 TEST(StemWall, ResultantRatioOutOfRangeEndsTheSection) {
