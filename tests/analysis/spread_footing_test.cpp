@@ -393,6 +393,137 @@ TEST(SpreadFootingSection, CombinationWithoutLateralLoadStillShowsItsServiceSlid
     EXPECT_EQ(Count(sliding, "          2        SLS       50.0"), 1);
 }
 
+// Pads a line with blanks up to (not including) a column counted from 1,
+// as a Tab stop does.
+std::string To(std::string line, int column) {
+    line.resize(static_cast<std::size_t>(column - 1), ' ');
+    return line;
+}
+
+TEST(SpreadFootingSection, EarthquakeCombinationUnderAashtoBothAndSld) {
+    Project p = SpreadProject(2);
+    p.ConcreteDesign = "both";
+    p.Peq = 1000.0f;
+    // Comb 1: ordinary, 10 psi service and 20 psi ultimate, centred.
+    CentredService(p, 1, 10.0f);
+    p.Vmax[1] = p.Vmin[1] = 20.0f * kWf * kLf;
+    p.Xuls1[1] = p.Xuls2[1] = p.Xuls3[1] = p.Xuls4[1] = kWf / 2.0f;
+    p.Hsls[1] = 20000;
+    p.Hmax[1] = 30000;
+    // Comb 2: earthquake (service and ultimate), 12 psi service with a 1.33
+    // increase, 15 psi ultimate; no service lateral load.
+    CentredService(p, 2, 12.0f);
+    p.Fsls[2] = 1.33f;
+    p.Feqsls[2] = 1.0f;
+    p.Feqmax[2] = 1.0f;
+    p.Vmax[2] = p.Vmin[2] = 15.0f * kWf * kLf;
+    p.Xuls1[2] = p.Xuls2[2] = p.Xuls3[2] = p.Xuls4[2] = kWf / 2.0f;
+    p.Hsls[2] = 0;
+    p.Hmax[2] = 40000;
+    Report r;
+    SpreadFootingSection(p, r);
+    const auto lines = Lines(r);
+
+    // Capacities: Q Fsls = 4000 * 1.33 psf for the service EQ pressure of
+    // 12 psi = 1728 psf; Qeq = 8000 psf for the 15 psi = 2160 psf ultimate
+    // EQ pressure. The ordinary ultimate pressure has no line under aashto.
+    const auto maxima = Between(lines, "MAXIMUM PRESSURE(S):", "SLIDING STABILITY:");
+    EXPECT_EQ(Count(maxima, To(To("               SLS Pressure (Comb 1)", 45) + "= 1440.0", 55) + "< 4000.0 OKAY"), 1)
+        << r.contents();
+    EXPECT_EQ(Count(maxima, To(To("               SLS EQ Pressure (Comb 2)", 45) + "= 1728.0", 55) + "< 5320.0 OKAY"),
+              1);
+    EXPECT_EQ(Count(maxima, To(To("               ULS EQ Pressure (Comb 2)", 45) + "= 2160.0", 55) + "< 8000.0 OKAY"),
+              1);
+    EXPECT_EQ(Count(maxima, "ULS Pressure"), 0);
+
+    // Sliding. Passive force K rhos (Tf + Ht)^2 / 2 Lw = K * 28800 lb with
+    // rhos = 120 pcf, 48 in and 360 in.
+    //   comb 1 SLS: 1.0 * (0.5 * 432 kip + 2 * 28.8 kip) = 273.6 kip;
+    //   comb 2 has no service lateral load but an ultimate one: no SLS row,
+    //   and the ULS EQ row carries the combination number:
+    //   0.6 * 648 kip + 2.5 * 28.8 kip = 460.8 kip.
+    const auto sliding = Between(lines, "SLIDING STABILITY:", "FOOTING LOADS:");
+    EXPECT_EQ(Count(sliding, "          1        SLS       20.0      273.6     OKAY"), 1) << r.contents();
+    EXPECT_EQ(Count(sliding, "          2        ULS EQ    40.0      460.8     OKAY"), 1);
+    EXPECT_EQ(Count(sliding, "SLS EQ"), 0);
+    EXPECT_EQ(Count(sliding, "ULS EQ"), 1);
+
+    // With service load design the ultimate earthquake lines disappear, and
+    // the earthquake combination with a service lateral load is labelled
+    // SLS EQ: 1.33 * (0.5 * 518.4 kip + 57.6 kip) = 421.344 kip.
+    p.ConcreteDesign = "sld";
+    p.Hsls[2] = 10000;
+    Report r2;
+    SpreadFootingSection(p, r2);
+    const auto lines2 = Lines(r2);
+    EXPECT_EQ(Count(lines2, "ULS EQ"), 0) << r2.contents();
+    EXPECT_EQ(Count(lines2, "SLS EQ Pressure (Comb 2)"), 1);
+    EXPECT_EQ(Count(lines2, "          2        SLS EQ    10.0      421.3     OKAY"), 1);
+}
+
+// Metric AASHTO LRFD footing 4 m wide and 10 m long, 0.8 m thick, toe 1 m,
+// stem 0.8 m, heel 2.2 m; one strength combination without service loads.
+TEST(SpreadFootingSection, MetricLrfdUniformPressureLoadsAndSlidingByHand) {
+    Project p;
+    ResetProject(p);
+    p.Units = "metric";
+    SetUnits(p);
+    p.Criteria = "lrfd";
+    p.ConcreteDesign = "usd";
+    p.FootingType = "spread";
+    p.WallType = "nohaunch";
+    p.fc = 28;
+    p.fs = 420;
+    p.ExpFactor = 0.75f;
+    p.rhoc = 24e-6f;
+    p.rhos = 19e-6f;
+    DeriveConcreteProperties(p);
+    p.Hw = 5000; p.Hb = 1500; p.Tb = 300; p.Lw = 10000; p.Tw = 800; p.Bat = 0;
+    p.Dt = 1000; p.Wf = 4000; p.Lf = 10000; p.Tf = 800; p.Ht = 600;
+    p.Q = 0.3f; p.Qu = 0.45f; p.Qeq = 0.6f;
+    p.Fru = 0.5f; p.Kpu = 2.0f;
+    p.Asft = 500; p.Asfbt = 500; p.Asfbh = 500; p.AsTSf = 200;
+    p.SAsft = 200; p.SAsfbt = 200; p.SAsfbh = 200; p.SAsTSf = 300;
+    p.CAsft = 75; p.CAsfb = 75;
+    p.Peq = 0;
+    p.ResizeLoadCombinations(1);
+    for (auto* loc : {&p.Xsls, &p.Xuls1, &p.Xuls2, &p.Xuls3, &p.Xuls4, &p.Xuls2st}) loc->assign(2, 0.0f);
+    p.Fsls[1] = 1.0f;
+    p.Fdamax[1] = p.Fdamin[1] = 1.25f;
+    p.Vmax[1] = p.Vmin[1] = 2.0e6f;  // 2000 kN
+    p.Xuls1[1] = p.Xuls2[1] = p.Xuls3[1] = p.Xuls4[1] = 1500.0f;
+    p.Hmax[1] = 500000;
+    ClearArithmeticFaults();
+    Report r;
+    SpreadFootingSection(p, r);
+    const auto lines = Lines(r);
+
+    // Uniform block over 2X = 3 m: 2000 kN / (3 m * 10 m) = 66.7 kPa. No
+    // service row, so the first ultimate row carries the combination.
+    const auto pressures = Between(lines, "SOIL BEARING PRESSURE:", "TRIANGULAR PRESSURE CASES:");
+    EXPECT_EQ(Count(pressures, "                                       (m)       (kPa)     (kPa) "), 1) << r.contents();
+    EXPECT_EQ(Count(pressures, "          1        ULS 1      11       3.000     66.7      0.0"), 1);
+    EXPECT_EQ(Count(pressures, "                   ULS 4      11       3.000     66.7      0.0"), 1);
+    EXPECT_EQ(Count(pressures, "SLS"), 0);
+    EXPECT_EQ(Count(lines, To(To("               ULS Pressure (Comb 1)", 45) + "= 66.7", 55) + "< 450.0 OKAY"), 1);
+    EXPECT_EQ(Count(lines, "SLS Pressure"), 0);
+
+    // Sliding: 0.5 * 2000 kN + 2 * 19 kN/m^3 * 1.4^2 / 2 * 10 m = 1372.4 kN.
+    EXPECT_EQ(Count(lines, "          1        ULS       500.0     1372.4    OKAY"), 1);
+
+    // Toe: net 0.0666667 - 0.8 m * 24 kN/m^3 * 1.25 = 0.0426667 MPa over
+    // 1 m: M = 0.0426667 * 1000^2 / 2 = 21333 N-mm/mm; shear one effective
+    // depth (800 - 75 - sqrt(500 / 3.1416) = 712.38 mm) from the face:
+    // 0.0426667 * 287.62 = 12.272 N/mm.
+    // Heel (x = 1.8 m to 4 m; contact up to 3 m): M = 0.0666667 * 1200^2 / 2
+    // - 0.024 * 2200^2 / 2 = -10080 N-mm/mm, negative, so the shear is taken
+    // at the face: 0.0666667 * 1200 - 0.024 * 2200 = 27.2 N/mm.
+    const auto loads = Between(lines, "FOOTING LOADS:", "ULS CASES:");
+    EXPECT_EQ(Count(loads, "          1     ULS     1    12.272    21.333    27.200    -10.080"), 1) << r.contents();
+    EXPECT_EQ(Count(loads, "                ULS     4    12.272    21.333    27.200    -10.080"), 1);
+    EXPECT_EQ(Count(loads, "                             (kN/m)    (kN-m/m)  (kN/m)    (kN-m/m)"), 1);
+}
+
 TEST(SpreadFootingSection, ZeroIncreaseFactorEndsTheRunWithACalculationError) {
     Project p = SpreadProject(2);
     CentredService(p, 1, 10.0f);
