@@ -176,6 +176,51 @@ TEST(FootingToeHeel, ServiceDesignUnderAashtoWritesWorkingStressChecksOnly) {
     EXPECT_EQ(Count(heel, "Service moment  = 60.000 k-ft/ft"), 1);
 }
 
+TEST(FootingToeHeel, ChecksWrittenForEachConcreteDesignAndCriteria) {
+    struct Variant {
+        const char* criteria;
+        const char* design;
+        bool ultimate;      // ultimate block with its shear and moments
+        bool working;       // working-stress shear and moment checks
+        bool crack;         // crack control
+        bool serviceMoment; // crack control carries its own service moment line
+    };
+    const Variant variants[] = {
+        {"aashto", "sld", false, true, false, false}, {"aashto", "both", true, true, true, false},
+        {"arema", "usd", true, false, true, true},    {"lrfd", "usd", true, false, true, true},
+        {"s6", "usd", true, false, true, true},
+    };
+    for (const Variant& v : variants) {
+        SCOPED_TRACE(std::string(v.criteria) + " " + v.design);
+        Project p = ToeHeelProject(1);
+        p.Criteria = v.criteria;
+        p.ConcreteDesign = v.design;
+        DeriveConcreteProperties(p);
+        p.Vtoe(1, 1) = 500;
+        p.Mtoe(1, 1) = 120000;
+        p.Vtoe(5, 1) = 250;  // 3 kip/ft on the bottom-bar depth 20.50 in
+        p.Mtoe(5, 1) = 80000;
+        p.Wf = 60;  // no heel
+        Report r;
+        DesignFootingToeHeel(p, r);
+        const auto lines = Lines(r);
+        EXPECT_EQ(Count(lines, "     ULTIMATE LIMIT STATE CALCULATIONS:"), v.ultimate ? 1 : 0);
+        EXPECT_EQ(Count(lines, "Factored shear  = 6.000 kip/ft"), v.ultimate ? 1 : 0);
+        EXPECT_EQ(Count(lines, "Factored moment = 120.000 k-ft/ft"), v.ultimate ? 1 : 0);
+        EXPECT_EQ(Count(lines, "     SERVICEABILITY LIMIT STATE CALCULATIONS:"), 1);
+        EXPECT_EQ(Count(lines, "Service shear   = 3.000 kip/ft"), v.working ? 1 : 0);
+        EXPECT_EQ(Count(lines, "Service moment  = 80.000 k-ft/ft"), v.working ? 1 : 0);
+        EXPECT_EQ(Count(lines, "CRACK CONTROL (Comb 1):"), v.crack ? 1 : 0);
+        EXPECT_EQ(Count(lines, "= 80.000 k-ft/ft"), (v.working ? 1 : 0) + (v.serviceMoment ? 1 : 0));
+        // Every variant: bottom tension at both states, no top tension, and
+        // the footing temperature and shrinkage check at the end.
+        EXPECT_EQ(Count(lines, "          TENSION AT FOOTING BOTTOM:"), v.ultimate ? 2 : 1);
+        EXPECT_EQ(Count(lines, "          NO TENSION AT FOOTING TOP:"), v.ultimate ? 2 : 1);
+        EXPECT_EQ(Count(lines, "No shear"), 0);
+        EXPECT_EQ(Count(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
+    }
+}
+
 TEST(FootingToeHeel, ZeroIncreaseFactorEndsTheRunWithACalculationError) {
     Project p = ToeHeelProject(2);
     p.Mtoe(5, 1) = 100000;
