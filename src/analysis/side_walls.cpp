@@ -31,7 +31,8 @@ WallSectionLoads ShortSideWallLoads(const Project& p, Report& r, float z) {
     // Pressure intensities at the depth of the strip.
     float qep = 0, qeq = 0, qcp = 0;
     if (p.Kep != 0.0f) qep = PressureAtDepth(p, r, p.Kep, p.Hw, z, p.Yep, kEarthRatioMessage);
-    if (p.Keq != 0.0f) qeq = PressureAtDepth(p, r, p.Keq, p.Hw, z, p.Yeq, kQuakeRatioMessage);
+    // One resultant-location message serves the earth and the earthquake pressure.
+    if (p.Keq != 0.0f) qeq = PressureAtDepth(p, r, p.Keq, p.Hw, z, p.Yeq, kEarthRatioMessage);
     // Compaction pressure falls linearly from Qcp at the top to 0 at Hcp.
     if (z < p.Hcp) qcp = p.Qcp * (1.0f - z / p.Hcp);
     const float qsc = p.Qsc * p.Kep;

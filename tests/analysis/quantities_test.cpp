@@ -342,5 +342,98 @@ TEST(QuantitiesConcrete, VolumesOfTheCurrentGeometryWithOrWithoutStability) {
     EXPECT_EQ(on.footing, FormatNumber(p.Volf * p.VolumeFactor, "0.0"));
 }
 
+TEST(QuantitiesBars, HaunchedWallBarsFollowTheHaunchAndTheBatter) {
+    // Sample pile abutment: haunch 24 in, back wall 72 x 18 in, seat 30 in,
+    // stem 36 in; stem bars equal to the toe bottom bars (0.79 @ 12) and not
+    // to the heel bars, so they continue into the toe.
+    Project p = SamplePileProject();
+    Quantities q = Write(p);
+    // Back wall bar, 0.44 in^2 (db 0.748 in, ld 29.94 in): down 24 + 72 - 2,
+    // less (2 + 0.374) tan 22.5 deg = 0.983 at the bend, along the haunch
+    // (30 + 18 - 36 - 2 - 0.374) / 0.707 = 13.615, anchored by the lesser of
+    // ld and (36 - 2) / 0.707 = 48.1: 94 - 0.983 + 13.615 + 29.939 = 136.57.
+    EXPECT_EQ(RowsOf(q, "Asb").at(0).length, "136.6");
+    // Stem height 240 - 72 - 24 - (30 + 18 - 36) = 132 in. Vertical leg
+    // 42 + 132 - 2 - 6 - 0.501 = 165.50, toe leg 48 + 36 - 2 - 0.501 - 3 =
+    // 78.50.
+    EXPECT_EQ(RowsOf(q, "Asw").at(0).length, "244.0");
+    EXPECT_EQ(RowsOf(q, "Asfbt").at(0).number, "0");
+
+    // Battered 5 deg: the vertical leg lengthens to 165.50 / cos 5 = 166.13
+    // and the toe leg gains (42 + 132 - 6 - 0.501) tan 5 = 14.65.
+    p.Bat = 5;
+    EXPECT_EQ(RowsOf(Write(p), "Asw").at(0).length, "259.3");
+}
+
+TEST(QuantitiesBars, BarsAtTheSizeLimitTakeTheLongerLengths) {
+    // A computed diameter of exactly 1 in (0.7854 in^2) or 25 mm
+    // (490.875 mm^2) is not below the limit: 65 db embedment.
+    Project e = EnglishSpread();
+    e.Asb = 0.7854f;  // 72 - 2 + 65 x 1.000
+    EXPECT_EQ(RowsOf(Write(e), "Asb").at(0).length, "135.0");
+    e.Asb = 0.785f;  // db 0.99975: 70 + 52 x 0.99975
+    EXPECT_EQ(RowsOf(Write(e), "Asb").at(0).length, "122.0");
+
+    Project m = SampleSpreadProject();
+    m.Asb = 490.875f;  // 2000 - 50 + 65 x 25
+    EXPECT_EQ(RowsOf(Write(m), "Asb").at(0).length, "3575.0");
+    m.Asb = 490.87f;  // db 24.9999 mm: 1950 + 52 x 24.9999
+    EXPECT_EQ(RowsOf(Write(m), "Asb").at(0).length, "3250.0");
+}
+
+// Metric spread footing with side walls: heel behind the back wall
+// 5000 - 1500 - 600 - 400 = 2500 mm.
+Project MetricSideWalls(float Ls) {
+    Project p = SampleSpreadProject();
+    p.Ls = Ls; p.Hs = 2000; p.Tst = 300; p.Tsb = 400;
+    p.Asws = 387; p.SAsws = 250; p.Aswsb = 510; p.SAswsb = 200; p.AsTSws = 199; p.SAsTSws = 300;
+    return p;
+}
+
+TEST(QuantitiesBars, MetricShortSideWallWeighsInKilograms) {
+    Project p = MetricSideWalls(2500);  // on the footing: ratio 1
+    const Quantities q = Write(p);
+    // 2500 + 400 + 600 - 2 x 50 = 3400 mm; 3000/250 + 1 = 13 bars;
+    // 387 mm^2 x 7.83e-6 kg/mm^3 x 3400 mm x 13 = 133.93 kg.
+    const BarRow top = RowsOf(q, "Asws").at(0);
+    EXPECT_EQ(top.length, "3400.0");
+    EXPECT_EQ(top.number, "13");
+    EXPECT_EQ(top.weight, "133.9");
+    // 3000/200 = 15 bars below mid-height: 510 x 7.83e-6 x 3400 x 15 = 203.66.
+    EXPECT_EQ(RowsOf(q, "Aswsb").at(0).number, "15");
+    EXPECT_EQ(RowsOf(q, "Aswsb").at(0).weight, "203.7");
+    const std::vector<BarRow> ts = RowsOf(q, "AsTSws");
+    ASSERT_EQ(ts.size(), 2u);
+    EXPECT_EQ(ts[0].number, "21");             // 6000/300 + 1
+    EXPECT_EQ(ts[1].length, "6875.0");         // 1000 + 6000 - 50 - 75
+    EXPECT_EQ(ts[1].number, "18");             // 2 x (nearest(8.33) + 1)
+    EXPECT_EQ(q.lines[8], std::string(testing::Cols().at(25, "(m^3)")));
+    EXPECT_EQ(q.lines[18], std::string(testing::Cols().at(20, "(mm^2)").at(30, "(mm)").at(45, "(kg)")));
+}
+
+TEST(QuantitiesBars, SideWallOfElevenTenthsTheHeelIsListedBarByBar) {
+    Project p = MetricSideWalls(2750);  // 1.1 x 2500
+    const Quantities q = Write(p);
+    EXPECT_TRUE(RowsOf(q, "Aswsb").empty());
+    const std::vector<BarRow> h = RowsOf(q, "Asws");
+    ASSERT_EQ(h.size(), 25u);  // 6000/250 + 1
+    // First bar at 50 + 22.2/2 = 61.1 mm, full length 2750 + 1000 - 100.
+    EXPECT_EQ(h.front().description, "@ y = 61.1");
+    EXPECT_EQ(h.front().length, "3650.0");
+    EXPECT_EQ(h.front().number, "1");
+}
+
+TEST(QuantitiesBars, LongSideWallWithOneBarPlacesItAtTheFirstPosition) {
+    Project p = EnglishSpread();
+    AddSideWalls(p);
+    p.SAsws = 600;  // 240/600 rounds to no spaces: a single bar
+    p.AsTSws = 0;
+    Quantities q;
+    EXPECT_NO_THROW(q = Write(p));
+    const std::vector<BarRow> h = RowsOf(q, "Asws");
+    ASSERT_EQ(h.size(), 1u);
+    EXPECT_EQ(h[0].description, "@ y = 2.4");  // 2 + 0.748/2
+}
+
 }  // namespace
 }  // namespace qelvorn

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -113,14 +114,15 @@ TEST(SideWallLoads, ShortWallSectionsHandChecked) {
     EXPECT_FLOAT_EQ(bottom.Veq, mid.Veq);
     EXPECT_TRUE(c.messages.empty());
 
-    // A bad earthquake ratio names the earthquake pressure and leaves the
-    // earth pressure alone.
+    // A bad earthquake ratio gives the one resultant-location message of the
+    // side walls, drops the earthquake pressure and leaves the earth
+    // pressure alone.
     p.Yeq = 0.9f;
     const WallSectionLoads bad = ShortSideWallLoads(p, c.r, Hw);
     EXPECT_EQ(bad.Veq, 0.0f);
     EXPECT_FLOAT_EQ(bad.Vep, bottom.Vep);
     ASSERT_EQ(c.messages.size(), 1u);
-    EXPECT_EQ(c.messages[0], "Error in earthquake pressure resultant location");
+    EXPECT_EQ(c.messages[0], "Error in lateral earth pressure resultant location");
 }
 
 TEST(SideWallLoads, LongWallOfFullHeightIsAConstantHeightWall) {
@@ -204,6 +206,62 @@ TEST(SideWallReport, CompactionOnlyAtMidHeightAndZeroHeelRuns) {
     DesignSideWalls(q, d.r);
     EXPECT_NO_THROW(d.r.checkFault());
     EXPECT_FALSE(Contains(d.r.contents(), "W A L L   B O T T O M"));
+}
+
+TEST(SideWallLoads, TaperedLongWallHandChecked) {
+    // Ls = 120 in against a 60 in heel, Hw 240 in, Hs 60 in: strips of
+    // 12 in centred at x = 114, 102, ..., 6 in; beyond the heel the height
+    // is 3 (120 - x) + 60: 78, 114, 150, 186, 222 in, then 240 in.
+    Project p = SideWallProject(120);
+    p.Hs = 60;
+    const WallSectionLoads s = LongSideWallLoads(p);
+    // Sum h^2 = 6084 + 12996 + 22500 + 34596 + 49284 + 5 x 57600 = 413460;
+    // sum h^2 x = 18635400. V = K gamma w / (2 Hw) sum h^2 with
+    // K gamma = 0.3 x 120/1728 = 0.0208333 and w / (2 Hw) = 12/480.
+    const float c = 0.3f * 120.0f / 1728.0f * 12.0f / 480.0f;
+    EXPECT_NEAR(s.Vep, c * 413460.0f, 0.01f);      // 215.34 lb/in = 2.584 kip/ft
+    EXPECT_NEAR(s.Mep, c * 18635400.0f, 0.5f);     // 9706 lb-in/in = 9.706 k-ft/ft
+}
+
+TEST(SideWallReport, LoadTablesInDisplayUnits) {
+    using testing::Cols;
+    using testing::ReportLines;
+    {
+        // English short wall, Ls = 60 in: earth gamma K z = 0.3 x 120/1728 x
+        // 120 = 2.5 psi at mid-height, 5 psi at the bottom. Shear 2.5 x 60 =
+        // 150 lb/in = 1.800 kip/ft, moment 2.5 x 60^2 / 2 = 4500 lb-in/in =
+        // 4.500 k-ft/ft.
+        Project p = SideWallProject(60);
+        Captured c;
+        DesignSideWalls(p, c.r);
+        const std::vector<std::string> lines = ReportLines(c.r.contents());
+        const std::string mid = Cols().at(10, "Lateral earth pressure").at(40, "1.800").at(55, "4.500").s;
+        const std::string bottom = Cols().at(10, "Lateral earth pressure").at(40, "3.600").at(55, "9.000").s;
+        std::size_t nMid = 0, nBottom = 0;
+        for (const std::string& l : lines) {
+            nMid += l == mid;
+            nBottom += l == bottom;
+        }
+        EXPECT_EQ(nMid, 1u);
+        EXPECT_EQ(nBottom, 1u);
+    }
+    {
+        // Metric short wall on a 2500 mm heel: 0.3 x 2e-5 N/mm^3 x 3000 mm =
+        // 0.018 MPa at mid-height; 0.018 x 2500 = 45 N/mm = 45.000 kN/m,
+        // 0.018 x 2500^2 / 2 = 56250 N-mm/mm = 56.250 kN-m/m.
+        Project p = testing::SampleSpreadProject();
+        p.Ls = 2500; p.Hs = 2000; p.Tst = 300; p.Tsb = 400;
+        p.Asws = 387; p.SAsws = 250; p.Aswsb = 510; p.SAswsb = 200; p.AsTSws = 199; p.SAsTSws = 300;
+        p.Kep = 0.3f; p.Yep = 0.33f; p.rhos = 2e-5f;
+        p.Keq = 0; p.Qcp = 0; p.Hcp = 0; p.Qsc = 0;
+        Captured c;
+        DesignSideWalls(p, c.r);
+        const std::vector<std::string> lines = ReportLines(c.r.contents());
+        const std::string row = Cols().at(10, "Lateral earth pressure").at(40, "45.000").at(55, "56.250").s;
+        EXPECT_NE(std::find(lines.begin(), lines.end(), row), lines.end());
+        EXPECT_NE(std::find(lines.begin(), lines.end(), Cols().at(40, "(kN/m)").at(55, "(kN-m/m)").s), lines.end());
+        EXPECT_TRUE(Contains(c.r.contents(), "W A L L   B O T T O M"));
+    }
 }
 
 }  // namespace
