@@ -192,23 +192,24 @@ void LoadCombinationsWindow::Previous() {
     }
 }
 
+// A row shown from a table that has since changed is shown again from the
+// table as it is, and nothing more happens: the user sees what would be
+// added after or deleted before being asked.
 void LoadCombinationsWindow::Add() {
-    if (!p_.FormReady) return;
+    if (!p_.FormReady || !RowInTable()) return;
     if (!dialogs_.AskYesNo(this, "Are you sure you want to add a load combination?", "Load Combinations")) return;
-    if (!RowInTable()) return;
     row_ = InsertLoadCombination(p_, row_);
     ShowRow();
     emit tableChanged();
 }
 
 void LoadCombinationsWindow::Delete() {
-    if (!p_.FormReady) return;
+    if (!p_.FormReady || !RowInTable()) return;
     if (LoadCombinationRows(p_) < 2) {
         dialogs_.Message(this, "Cannot delete all load combinations", "Load Combinations", MessageIcon::Information);
         return;
     }
     if (!dialogs_.AskYesNo(this, "Are you sure you want to delete a load combination?", "Load Combinations")) return;
-    if (!RowInTable()) return;
     row_ = DeleteLoadCombination(p_, row_);
     ShowRow();
     emit tableChanged();
