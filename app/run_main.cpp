@@ -1,23 +1,29 @@
 // qelvorn-run: the calculation run without windows.
 //
-//   qelvorn-run [--sections LIST] INPUT.in OUTPUT.out
+//   qelvorn-run [--sections LIST] [--summary] INPUT.in OUTPUT.out
 //
 // LIST is a comma list of echo, abutment, sidewalls, quantities (the four
 // output options). Without --sections the options are those of a new
 // project after loading the file: echo and abutment, and side walls when
 // the file has side walls. Messages go to standard error, one line each.
+// With --summary, once the report is written, the OKAY and NO GOOD *** counts
+// of each report section and every NO GOOD *** line are printed to standard
+// output, read back from the report file.
 //
 // Exit status: 0 report written; 1 input incomplete; 2 calculation error
 // (the report holds what was written before the fault); 3 input file
 // unreadable or report not writable; 64 usage.
 #include <cstdio>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis/run.h"
 #include "io/input_file.h"
 #include "model/defaults.h"
+#include "report/summary.h"
 
 namespace {
 
@@ -42,8 +48,9 @@ std::string FileTitle(const std::string& path) {
 
 int Usage(const std::string& problem) {
     if (!problem.empty()) std::cerr << "qelvorn-run: " << problem << '\n';
-    std::cerr << "usage: qelvorn-run [--sections LIST] INPUT.in OUTPUT.out\n"
-                 "  LIST: comma list of echo, abutment, sidewalls, quantities\n";
+    std::cerr << "usage: qelvorn-run [--sections LIST] [--summary] INPUT.in OUTPUT.out\n"
+                 "  LIST: comma list of echo, abutment, sidewalls, quantities\n"
+                 "  --summary: print the checks of each report section to standard output\n";
     return kExitUsage;
 }
 
@@ -78,6 +85,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> files;
     std::string sections;
     bool haveSections = false;
+    bool summary = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--sections") {
@@ -87,6 +95,8 @@ int main(int argc, char** argv) {
         } else if (arg.rfind("--sections=", 0) == 0) {
             sections = arg.substr(11);
             haveSections = true;
+        } else if (arg == "--summary") {
+            summary = true;
         } else if (arg == "-h" || arg == "--help") {
             Usage("");
             return kExitUsage;
@@ -123,7 +133,15 @@ int main(int argc, char** argv) {
 
     ConsoleHost host;
     switch (qelvorn::PerformCalculations(p, host)) {
-        case qelvorn::RunResult::Written: return kExitWritten;
+        case qelvorn::RunResult::Written:
+            if (summary) {
+                // Read back from the file, so the summary is that of the report as written.
+                std::ifstream in(p.OutFile, std::ios::binary);
+                std::ostringstream text;
+                text << in.rdbuf();
+                std::cout << qelvorn::SummaryText(qelvorn::SummarizeReport(text.str())) << std::flush;
+            }
+            return kExitWritten;
         case qelvorn::RunResult::InputIncomplete: return kExitIncomplete;
         case qelvorn::RunResult::CalculationError: return kExitCalculation;
         case qelvorn::RunResult::ReportNotWritable: return kExitFile;

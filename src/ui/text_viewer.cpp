@@ -3,26 +3,58 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "ui/dialogs.h"
+#include "ui/report_print.h"
 
 namespace qelvorn::ui {
 
-TextViewer* TextViewer::Open(const QString& fileName) {
+namespace {
+
+// The report line a summary entry leads to.
+constexpr int kLineRole = Qt::UserRole;
+
+Dialogs& DefaultDialogs() {
+    static QtDialogs dialogs;
+    return dialogs;
+}
+
+QString SectionName(const SectionSummary& s) {
+    return s.title.empty() ? QStringLiteral("(before the first section)") : QString::fromStdString(s.title);
+}
+
+}  // namespace
+
+TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs) {
     QFile file(fileName);
     if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) return nullptr;
     // Report lines end in CR LF; show them as plain lines.
     QString text = QString::fromLocal8Bit(file.readAll());
     text.replace("\r\n", "\n");
-    auto* viewer = new TextViewer(fileName, text);
+    auto* viewer = new TextViewer(fileName, text, dialogs);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
     return viewer;
 }
 
-TextViewer::TextViewer(const QString& fileName, const QString& text)
-    : QWidget(nullptr, Qt::Window), fileName_(fileName), edit_(new QPlainTextEdit(this)) {
+TextViewer::TextViewer(const QString& fileName, const QString& text, Dialogs* dialogs)
+    : QWidget(nullptr, Qt::Window),
+      fileName_(fileName),
+      dialogs_(dialogs ? dialogs : &DefaultDialogs()),
+      edit_(new QPlainTextEdit(this)),
+      summary_(SummarizeReport(text.toStdString())) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QFileInfo(fileName).fileName() + " - " + QFileInfo(fileName).absolutePath());
     edit_->setReadOnly(true);
@@ -31,13 +63,126 @@ TextViewer::TextViewer(const QString& fileName, const QString& text)
     edit_->setPlainText(text);
     auto* menu = new QMenuBar(this);
     QMenu* fileMenu = menu->addMenu("&File");
+    QAction* print = fileMenu->addAction("&Print...", this, &TextViewer::Print);
+    print->setObjectName("actPrint");
+    print->setShortcut(QKeySequence::Print);
+    fileMenu->addAction("&Export to PDF...", this, &TextViewer::ExportPdf)->setObjectName("actExportPdf");
+    fileMenu->addSeparator();
     fileMenu->addAction("&Close", this, &QWidget::close);
+
+    BuildSummaryPanel();
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(edit_);
+    split->addWidget(panel_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    panel_->setVisible(!summary_.sections.empty());
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menu);
-    layout->addWidget(edit_);
+    layout->addWidget(split);
     const int charWidth = edit_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    resize(charWidth * 84, 600);
+    resize(charWidth * (summary_.sections.empty() ? 84 : 140), 600);
+}
+
+void TextViewer::BuildSummaryPanel() {
+    panel_ = new QWidget(this);
+    panel_->setObjectName("summaryPanel");
+    auto* v = new QVBoxLayout(panel_);
+    v->setContentsMargins(4, 4, 4, 4);
+    v->addWidget(new QLabel(QString("Checks: %1 OKAY, %2 NO GOOD ***").arg(summary_.okay()).arg(summary_.noGood()),
+                            panel_));
+
+    sections_ = new QTreeWidget(panel_);
+    sections_->setObjectName("sectionTable");
+    sections_->setRootIsDecorated(false);
+    sections_->setColumnCount(4);
+    sections_->setHeaderLabels({"Section", "Line", "OKAY", "NO GOOD"});
+    for (const SectionSummary& s : summary_.sections) {
+        auto* item = new QTreeWidgetItem(sections_, {SectionName(s), QString::number(s.line), QString::number(s.okay),
+                                                     QString::number(s.noGood)});
+        item->setData(0, kLineRole, s.line);
+        for (int c = 1; c < 4; ++c) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        if (s.noGood > 0) item->setForeground(3, Qt::red);
+    }
+    sections_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int c = 1; c < 4; ++c) sections_->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    v->addWidget(sections_, 1);
+
+    v->addWidget(new QLabel("NO GOOD *** lines:", panel_));
+    failures_ = new QListWidget(panel_);
+    failures_->setObjectName("failureList");
+    failures_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    for (const FailedCheck& f : summary_.failures) {
+        const QString text = QString("%1  %2: %3")
+                                 .arg(f.line, 5)
+                                 .arg(SectionName(summary_.sections[f.section]))
+                                 .arg(QString::fromStdString(f.text).trimmed());
+        auto* item = new QListWidgetItem(text, failures_);
+        item->setData(kLineRole, f.line);
+    }
+    v->addWidget(failures_, 1);
+
+    // Choosing an entry, by mouse or keyboard, shows its line.
+    connect(sections_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item) goToLine(item->data(0, kLineRole).toInt());
+    });
+    connect(failures_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item) goToLine(item->data(kLineRole).toInt());
+    });
+    // A second click on the current entry shows it again after scrolling away.
+    connect(sections_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { goToLine(item->data(0, kLineRole).toInt()); });
+    connect(failures_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { goToLine(item->data(kLineRole).toInt()); });
+}
+
+void TextViewer::goToLine(int line) {
+    const QTextBlock block = edit_->document()->findBlockByNumber(line - 1);
+    if (!block.isValid()) return;
+    QTextCursor cursor(block);
+    edit_->setTextCursor(cursor);
+    // Scroll so the line stands near the top with a few lines of context
+    // above it: the section title or table head it belongs to.
+    QScrollBar* bar = edit_->verticalScrollBar();
+    bar->setValue(std::max(0, std::min(line - 1 - 3, bar->maximum())));
+    QTextEdit::ExtraSelection mark;
+    mark.cursor = cursor;
+    mark.format.setBackground(QColor(255, 230, 120));
+    mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+    edit_->setExtraSelections({mark});
+    highlighted_ = line;
+}
+
+int TextViewer::firstVisibleLine() const { return edit_->verticalScrollBar()->value() + 1; }
+
+QStringList TextViewer::Lines() const {
+    QStringList lines = text().split(QLatin1Char('\n'));
+    // The file's last line end does not start a line of its own.
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+void TextViewer::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QFileInfo(fileName_).fileName());
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!PrintReport(printer, Lines(), QFileInfo(fileName_).fileName()).ok)
+        dialogs_->Message(this, "Unable to print the report", "PRINT", MessageIcon::Information);
+}
+
+void TextViewer::ExportPdf() {
+    QString name = dialogs_->SaveFileName(this, {"PDF Files (*.pdf)", "All Files (*)"}, 0);
+    if (name.isEmpty()) return;
+    if (QFileInfo(name).suffix().isEmpty()) name += ".pdf";
+    if (!ExportPdfTo(name))
+        dialogs_->Message(this, "Unable to write PDF file " + name, "EXPORT PDF", MessageIcon::Information);
+}
+
+bool TextViewer::ExportPdfTo(const QString& pdfFile) {
+    return ExportReportPdf(pdfFile, Lines(), QFileInfo(fileName_).fileName()).ok;
 }
 
 }  // namespace qelvorn::ui

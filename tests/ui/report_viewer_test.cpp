@@ -1,0 +1,223 @@
+// The report viewer: the check summary beside the report, navigation to a
+// failed line, and printing into PDF (page breaks, footer, page count and
+// the text of the first page read back with pdftotext).
+#include <QListWidget>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "report/summary.h"
+#include "scripted_dialogs.h"
+#include "ui/report_print.h"
+#include "ui/text_viewer.h"
+
+using namespace qelvorn;
+using namespace qelvorn::ui;
+
+namespace {
+
+QStringList FileLines(const QString& name) {
+    QFile f(name);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QStringList lines = QString::fromLatin1(f.readAll()).split("\r\n");
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+QString Simplified(const QString& s) { return s.simplified(); }
+
+}  // namespace
+
+class ReportViewerTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    ScriptedDialogs d;
+    QString report;  // an example with failed checks in two sections
+
+    QString Tmp(const char* name) { return dir.filePath(name); }
+
+private slots:
+    void initTestCase() {
+        report = Tmp("arema.out");
+        QProcess run;
+        run.start(QELVORN_RUN_EXE, {QELVORN_SOURCE_DIR "/examples/spread-arema-english-sld.in", report});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+    }
+
+    void summaryBesideTheReport() {
+        TextViewer* v = TextViewer::Open(report, &d);
+        QVERIFY(v);
+        QVERIFY(v->summaryPanel()->isVisible());
+        const QStringList lines = FileLines(report);
+        // Every section title block has a row, in order, with its line.
+        QTreeWidget* t = v->sectionTable();
+        int row = 0, okay = 0, failed = 0;
+        for (int i = 0; i + 1 < lines.size(); ++i) {
+            if (lines[i + 1] != "     " + QString(65, '=')) continue;
+            QVERIFY(row < t->topLevelItemCount());
+            QTreeWidgetItem* item = t->topLevelItem(row++);
+            QCOMPARE(item->text(1), QString::number(i + 1));
+            QCOMPARE(item->text(0).remove(' '), QString(lines[i]).remove(' '));
+        }
+        QCOMPARE(t->topLevelItemCount(), row);
+        QVERIFY(row >= 8);
+        for (const QString& line : lines) {
+            if (line.endsWith(" OKAY")) ++okay;
+            if (line.endsWith(" NO GOOD ***")) ++failed;
+        }
+        int sumOkay = 0, sumFailed = 0;
+        for (int i = 0; i < t->topLevelItemCount(); ++i) {
+            sumOkay += t->topLevelItem(i)->text(2).toInt();
+            sumFailed += t->topLevelItem(i)->text(3).toInt();
+        }
+        QCOMPARE(sumOkay, okay);
+        QCOMPARE(sumFailed, failed);
+        QVERIFY(failed >= 2);
+        // One entry per failed line, naming its section: the stem wall's
+        // steel stress and the spread footing's bearing pressure.
+        QListWidget* f = v->failureList();
+        QCOMPARE(f->count(), failed);
+        QVERIFY2(f->item(0)->text().contains("STEM WALL: "), qPrintable(f->item(0)->text()));
+        QVERIFY(f->item(f->count() - 1)->text().contains("SPREAD FOOTING: "));
+        for (int i = 0; i < f->count(); ++i) QVERIFY(f->item(i)->text().endsWith("NO GOOD ***"));
+        v->close();
+    }
+
+    void choosingAFailedLineShowsIt() {
+        TextViewer* v = TextViewer::Open(report, &d);
+        QVERIFY(v);
+        v->resize(900, 400);
+        QTest::qWait(0);
+        const QStringList lines = FileLines(report);
+        QListWidget* f = v->failureList();
+        f->setCurrentRow(f->count() - 1);
+        const int line = v->highlightedLine();
+        QVERIFY(line > 100);
+        QVERIFY(lines[line - 1].endsWith("NO GOOD ***"));
+        QVERIFY(f->currentItem()->text().startsWith(QString("%1  ").arg(line, 5)));
+        QCOMPARE(v->editor()->textCursor().blockNumber() + 1, line);
+        QCOMPARE(v->editor()->textCursor().block().text(), lines[line - 1]);
+        QCOMPARE(v->editor()->extraSelections().size(), 1);
+        QCOMPARE(v->editor()->extraSelections()[0].cursor.block().text(), lines[line - 1]);
+        // Scrolled into view, with a little context above.
+        QVERIFY(v->firstVisibleLine() <= line && line < v->firstVisibleLine() + 10);
+
+        // A section row leads to its title line.
+        v->sectionTable()->setCurrentItem(v->sectionTable()->topLevelItem(2));
+        const int title = v->sectionTable()->topLevelItem(2)->text(1).toInt();
+        QCOMPARE(v->highlightedLine(), title);
+        QVERIFY(lines[title - 1].startsWith("     "));
+        QVERIFY(v->firstVisibleLine() <= title);
+        v->close();
+    }
+
+    void plainTextHasNoSummary() {
+        // The input file: no title blocks, no panel.
+        TextViewer* v = TextViewer::Open(QELVORN_SOURCE_DIR "/examples/spread-arema-english-sld.in", &d);
+        QVERIFY(v);
+        QVERIFY(!v->summaryPanel()->isVisible());
+        QCOMPARE(v->failureList()->count(), 0);
+        v->close();
+    }
+
+    void pageBreaksKeepTableHeadsWithTheirFirstRow() {
+        QStringList lines;
+        for (int i = 0; i < 8; ++i) lines << QString("     line %1").arg(i + 1);
+        lines << "     LATERAL STABILITY:"                         // 9th line, index 8
+              << ""
+              << "         " + QString(61, '-')
+              << "         COMB      LIMIT     FORCE"
+              << "         " + QString(61, '-')
+              << ""
+              << "          1        SLS       0.0   OKAY"       // index 14
+              << "                   ULS   1   0.0   OKAY";
+        // Ten lines a page would break after the head; the break moves up
+        // to the caption of the table.
+        QCOMPARE(PageStarts(lines, 10), (std::vector<int>{0, 8}));
+        // Fifteen lines hold the table's first row: no change.
+        QCOMPARE(PageStarts(lines, 15), (std::vector<int>{0, 15}));
+        // A head longer than a page is split where it must be.
+        QCOMPARE(PageStarts(lines.mid(8), 4), (std::vector<int>{0, 4}));
+        // The closing rule of a table is no head with the next table's.
+        lines << "         " + QString(61, '-') << "" << "     NEXT:" << "" << "         " + QString(61, '-')
+              << "         HEAD" << "         " + QString(61, '-') << "     row";
+        const auto runs = KeepTogether(lines);
+        QCOMPARE(runs.size(), std::size_t{2});
+        QCOMPARE(runs[0], std::make_pair(8, 14));
+        QCOMPARE(runs[1], std::make_pair(18, 23));
+    }
+
+    void pdfOfAnExample() {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+            // tools/install-deps.sh installs it: on the build server it must be there.
+            if (qEnvironmentVariableIsSet("CI")) QFAIL("pdftotext (poppler-utils) not installed");
+            QSKIP("pdftotext (poppler-utils) not installed");
+        }
+        const QStringList lines = FileLines(report);
+        const QString pdf = Tmp("arema.pdf");
+        const PrintOutcome out = ExportReportPdf(pdf, lines, "arema.out");
+        QVERIFY(out.ok);
+        // One report line per printed line: at least 50 lines on a page,
+        // and the pages the layout asked for.
+        QVERIFY2(out.linesPerPage >= 50 && out.linesPerPage <= 90, qPrintable(QString::number(out.linesPerPage)));
+        const std::vector<int> starts = PageStarts(lines, out.linesPerPage);
+        QCOMPARE(out.pages, static_cast<int>(starts.size()));
+        QVERIFY(out.pages >= (lines.size() + out.linesPerPage - 1) / out.linesPerPage);
+
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(60000));
+        QCOMPARE(text.exitCode(), 0);
+        QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split('\f');
+        if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.removeLast();
+        QCOMPARE(pages.size(), out.pages);
+
+        // The first page: the report's lines up to the first break, in
+        // order, then the footer.
+        QStringList printed;
+        for (const QString& l : pages[0].split('\n'))
+            if (!l.trimmed().isEmpty()) printed << Simplified(l);
+        QStringList expected;
+        for (int i = 0; i < starts[1]; ++i)
+            if (!lines[i].trimmed().isEmpty()) expected << Simplified(lines[i]);
+        expected << QString("arema.out Page 1 of %1").arg(out.pages);
+        QCOMPARE(printed, expected);
+        QVERIFY(pages.back().contains(QString("Page %1 of %1").arg(out.pages)));
+
+        // No page starts inside a table head or a title block that the
+        // page before could have taken whole.
+        for (const auto& [first, last] : KeepTogether(lines))
+            for (std::size_t pg = 1; pg < starts.size(); ++pg)
+                QVERIFY2(!(first < starts[pg] && starts[pg] <= last && first > starts[pg - 1]),
+                         qPrintable(QString("break at line %1").arg(starts[pg] + 1)));
+    }
+
+    void exportThroughTheMenuCommand() {
+        TextViewer* v = TextViewer::Open(report, &d);
+        QVERIFY(v);
+        d.files = {Tmp("named")};  // no suffix: ".pdf" is added
+        v->ExportPdf();
+        QVERIFY(d.messages.empty());
+        QVERIFY(QFileInfo(Tmp("named.pdf")).size() > 1000);
+        QFile head(Tmp("named.pdf"));
+        QVERIFY(head.open(QIODevice::ReadOnly));
+        QCOMPARE(head.read(5), QByteArray("%PDF-"));
+
+        d.files = {"/nonexistent-qelvorn-folder/r.pdf"};
+        v->ExportPdf();
+        QCOMPARE(d.messages.size(), std::size_t{1});
+        QCOMPARE(d.messages[0].title, QString("EXPORT PDF"));
+        d.files = {};
+        v->ExportPdf();  // cancelled
+        QCOMPARE(d.messages.size(), std::size_t{1});
+        v->close();
+    }
+};
+
+QTEST_MAIN(ReportViewerTest)
+#include "report_viewer_test.moc"
