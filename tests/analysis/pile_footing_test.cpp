@@ -375,6 +375,53 @@ TEST_F(PileFooting, LateralStabilityRows) {
     EXPECT_NE(out.find("                   ULS   1   350.0     330.0     \r\n"), std::string::npos);
 }
 
+// The combination carries an earthquake pressure: its lines move to the EQ
+// classes, the ultimate cases use the earthquake passive coefficient and
+// the earthquake shear capacity, and the ULS lateral rows show a status
+// under AASHTO.
+TEST_F(PileFooting, EarthquakeCombinationUsesTheEarthquakeClasses) {
+    Project p = TwoRowProject();
+    p.Peq = 5000;
+    p.Feqmax[1] = 1;
+    p.Feqsls[1] = 1;
+    const std::string out = RunSection(p);
+    // SLS: 133.3 kip on the toe row; (300 - 60) / 8 = 30 kip per pile.
+    EXPECT_NE(out.find("               SLS EQ Compression (Comb 1)  = 133.3   < 200.0 OKAY\r\n"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("               SLS EQ Shear (Comb 1)        = 30.0    > 20.0 NO GOOD ***\r\n"),
+              std::string::npos);
+    EXPECT_EQ(out.find("SLS Compression"), std::string::npos);
+    // ULS 1: 1000/8 + 36 x 12 x 1000 / 10368 = 166.7 kip; passive with
+    // Kpeq 1 x 30000 lb, (350 - 30) / 8 = 40 kip per pile.
+    EXPECT_NE(out.find("               ULS EQ Compression (Comb 1)  = 166.7   < 300.0 OKAY\r\n"), std::string::npos);
+    EXPECT_NE(out.find("               ULS EQ Shear (Comb 1)        = 40.0    > 30.0 NO GOOD ***\r\n"),
+              std::string::npos);
+    EXPECT_EQ(out.find("ULS Compression"), std::string::npos);  // AASHTO: no ordinary ULS lines
+    // Lateral: 30 + 8 x 30 = 270 kip against 350 (cases 1, 2) and 250 kip.
+    EXPECT_NE(out.find("                   ULS   1   350.0     270.0     NO GOOD ***\r\n"), std::string::npos);
+    EXPECT_NE(out.find("                   ULS   3   250.0     270.0     OKAY\r\n"), std::string::npos);
+}
+
+// AASHTO LRFD: the ordinary ULS lines are printed; an earthquake factor
+// without an earthquake pressure leaves the combination an ordinary one
+// (Kpu passive resistance, PileVu capacity, no EQ lines).
+TEST_F(PileFooting, LimitStatesCriteriaShowTheUltimateLines) {
+    Project p = TwoRowProject();
+    p.Criteria = "lrfd";
+    p.Feqmax[1] = 1;
+    p.Peq = 0;
+    const std::string out = RunSection(p);
+    EXPECT_NE(out.find("               ULS Compression (Comb 1)     = 166.7   < 300.0 OKAY\r\n"), std::string::npos)
+        << out;
+    // (350 - 90) / 8 = 32.5 kip per pile.
+    EXPECT_NE(out.find("               ULS Shear (Comb 1)           = 32.5    > 30.0 NO GOOD ***\r\n"),
+              std::string::npos);
+    EXPECT_EQ(out.find("ULS EQ"), std::string::npos);
+    // 90 + 8 x 30 = 330 kip, with its status under the limit-states criteria.
+    EXPECT_NE(out.find("                   ULS   1   350.0     330.0     NO GOOD ***\r\n"), std::string::npos);
+    EXPECT_NE(out.find("                   ULS   4   250.0     330.0     OKAY\r\n"), std::string::npos);
+}
+
 TEST_F(PileFooting, ServiceLoadDesignUsesTheServiceLongitudinalCheck) {
     Project p = TwoRowProject();
     p.ConcreteDesign = "sld";
