@@ -16,6 +16,7 @@
 #include "io/input_file.h"
 #include "model/defaults.h"
 #include "model/numtext.h"
+#include "ui/recent_files.h"
 
 namespace qelvorn::ui {
 
@@ -406,6 +407,9 @@ void MainWindow::BuildMenus() {
     };
     QMenu* file = menuBar()->addMenu("&File");
     action(file, "&Load input", "actLoadInput", &MainWindow::LoadInput);
+    recent_ = file->addMenu("&Recent input files");
+    recent_->setObjectName("menuRecent");
+    RefreshRecentMenu();
     QMenu* save = file->addMenu("&Save");
     action(save, "&Input as", "actSaveInput", &MainWindow::SaveInputAs);
     action(save, "&Output as", "actSaveOutput", &MainWindow::SaveOutputAs);
@@ -610,6 +614,10 @@ void MainWindow::ShowFileNames() {
 void MainWindow::LoadInput() {
     const QString name = dialogs_.OpenFileName(this, kInputFilters, 1);
     if (name.isEmpty()) return;  // cancelled: nothing changes
+    LoadInputFile(name);
+}
+
+void MainWindow::LoadInputFile(const QString& name) {
     const std::string oldFile = p_.InFile, oldTitle = p_.InTitle;
     try {
         p_.InFile = name.toStdString();
@@ -620,16 +628,43 @@ void MainWindow::LoadInput() {
             p_.InTitle = oldTitle;
             dialogs_.Message(this, "Error reading input file", "READ INPUT", MessageIcon::Information);
             FillMainWindow();
+            // A file gone since it was used leaves the recent list.
+            if (!QFileInfo::exists(name)) {
+                RemoveRecentInputFile(name);
+                RefreshRecentMenu();
+            }
             return;
         }
         FillMainWindow();
         panel1_->setText("Input file = " + Q(p_.InTitle));
+        AddRecentInputFile(name);
+        RefreshRecentMenu();
     } catch (...) {
         p_.InFile = oldFile;
         p_.InTitle = oldTitle;
         dialogs_.Beep();
         dialogs_.Message(this, "Error loading input file", "LOAD INPUT", MessageIcon::Information);
     }
+}
+
+// File > Recent input files: "&1 name" for each, the full name as its hint.
+void MainWindow::RefreshRecentMenu() {
+    // Deleted later: the entry being chosen may be the one that refreshes.
+    for (QAction* a : recent_->actions()) {
+        recent_->removeAction(a);
+        a->deleteLater();
+    }
+    recent_->setToolTipsVisible(true);
+    const QStringList files = RecentInputFiles();
+    int n = 0;
+    for (const QString& file : files) {
+        QAction* a = recent_->addAction(QString("&%1 %2").arg(++n).arg(QFileInfo(file).fileName()));
+        a->setToolTip(file);
+        a->setStatusTip(file);
+        a->setData(file);
+        connect(a, &QAction::triggered, this, [this, file] { LoadInputFile(file); });
+    }
+    recent_->setEnabled(!files.isEmpty());
 }
 
 void MainWindow::SaveInputAs() {
@@ -650,6 +685,8 @@ void MainWindow::SaveInputAs() {
             return;
         }
         panel1_->setText("Input file = " + Q(p_.InTitle));
+        AddRecentInputFile(name);
+        RefreshRecentMenu();
     } catch (...) {
         p_.InFile = oldFile;
         p_.InTitle = oldTitle;
@@ -677,7 +714,7 @@ void MainWindow::ViewInputFile() {
         dialogs_.Message(this, "Please save input file", "VIEW INPUT", MessageIcon::Information);
         return;
     }
-    viewer_ = TextViewer::Open(Q(p_.InFile));
+    viewer_ = TextViewer::Open(Q(p_.InFile), &dialogs_);
     if (!viewer_) dialogs_.Message(this, "Unable to view input file", "VIEW INPUT", MessageIcon::Information);
 }
 
@@ -687,7 +724,7 @@ void MainWindow::ViewOutputFile() {
         dialogs_.Message(this, "Please save output file", "VIEW OUTPUT", MessageIcon::Information);
         return;
     }
-    viewer_ = TextViewer::Open(Q(p_.OutFile));
+    viewer_ = TextViewer::Open(Q(p_.OutFile), &dialogs_);
     if (!viewer_) dialogs_.Message(this, "Unable to view output file", "VIEW OUTPUT", MessageIcon::Information);
 }
 

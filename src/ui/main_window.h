@@ -52,9 +52,13 @@ public:
     TitleWindow* titleWindow() const { return title_; }
     TextViewer* lastViewer() const { return viewer_; }
     QTabWidget* tabs() const { return tabs_; }
+    QMenu* recentMenu() const { return recent_; }
 
 public slots:
     void LoadInput();
+    // Loads the named input file as File > Load input does after its dialog
+    // (File > Recent input files).
+    void LoadInputFile(const QString& name);
     void SaveInputAs();
     void SaveOutputAs();
     void ViewInputFile();
@@ -103,6 +107,7 @@ private:
     void ApplyOptionGroups();
     void ShowFileNames();
     void RedrawPictures();
+    void RefreshRecentMenu();
 
     Project& p_;
     Dialogs& dialogs_;
@@ -120,6 +125,7 @@ private:
     OutputWindow* output_ = nullptr;
     TitleWindow* title_ = nullptr;
     QPointer<TextViewer> viewer_;
+    QMenu* recent_ = nullptr;
     bool exiting_ = false;
 };
 
