@@ -201,6 +201,198 @@ TEST(ResultantReport, LocationsAreRecreatedEveryRun) {
     EXPECT_NE(p.Xsls[1], 0.0f);
 }
 
+// The printed tables of the hand-worked English sample, line by line: the
+// column of every entry, the rows left out for loads that are absent
+// (dead load varying, live load special, earthquake), and the numbers of
+// stability_test.cpp in kip and kip-ft.
+TEST(StabilityReport, TablesOfTheHandWorkedSample) {
+    Project p = SampleAbutment();
+    const auto lines = Report_(p);
+    const std::vector<std::string> expected = {
+        "",
+        "     S T A B I L I T Y",
+        "     =================================================================",
+        "",
+        "     UNFACTORED WEIGHT AND RIGHTING MOMENT:",
+        "",
+        "         -------------------------------------------------------------",
+        "         LOAD CONDITION                WEIGHT         MOMENT AT TOE",
+        "                                       (kip)          (k-ft)",
+        "         -------------------------------------------------------------",
+        // 498.375 kip; 33.75 x 6.75 + 5.625 x 7.667 + 270 x 6 + 189 x 7 = 3213.94
+        "         Dead load abutment            498.4          3213.9",
+        "         Dead load constant            300.0          1500.0",  // at 4 + 1 ft
+        // 436.5 kip at 10.967 ft on the heel, 28.8 kip at 2 ft over the toe
+        "         Dead load earth               465.3          4844.9",
+        "         Live load standard            100.0          500.0",
+        // 0.24 ksf x 6.5 ft x 30 ft at 7.5 + 6.5 / 2 = 10.75 ft
+        "         Live load surcharge           46.8           503.1",
+        "         -------------------------------------------------------------",
+        "",
+        "     UNFACTORED LATERAL FORCE AND OVERTURNING MOMENT:",
+        "",
+        "         -------------------------------------------------------------",
+        "         LOAD CONDITION                FORCE          MOMENT AT TOE",
+        "                                       (kip)          (k-ft)",
+        "         -------------------------------------------------------------",
+        "         LL longitudinal force         10.0           240.0",  // 18 + 6 ft up
+        "         FR longitudinal force         20.0           360.0",  // at the seat, 18 ft up
+        // 0.3 x 30 x 0.12 x 23^2 / 2 = 285.66 kip at 0.4 x 23 ft
+        "         Lateral earth pressure        285.7          2628.1",
+        // 30 x 0.5 x 5 / 2 = 37.5 kip at 23 - 5/3 ft
+        "         Compaction pressure           37.5           800.0",
+        // 0.24 x 0.3 x 30 x 23 = 49.68 kip at 11.5 ft
+        "         Surcharge pressure            49.7           571.3",
+        "         -------------------------------------------------------------",
+        "",
+        "     RESULTANT LOAD COMBINATIONS:",
+        "",
+        "         -------------------------------------------------------------",
+        "         COMB      LIMIT     VERTICAL  RIGHTING  LATERAL   OVERTURNING",
+        "          NO       STATE       LOAD     MOMENT    LOAD       MOMENT",
+        "                               (kip)    (k-ft)    (kip)      (k-ft)",
+        "         -------------------------------------------------------------",
+        "",
+        // V = 498.375 + 300 + 465.3 + 100 + 46.8; H = 10 + 20 + 285.66 + 37.5 + 49.68
+        "          1        SLS       1410.5    10561.9   402.8     4599.4",
+        "                   ULS MAX   2115.7    15842.8   604.3     6899.1",  // all x 1.5
+        // dead loads and earth pressure x 0.9 only
+        "                   ULS MIN   1137.3    8602.9    257.1     2365.3",
+        "         -------------------------------------------------------------",
+        "",
+        "     VERTICAL RESULTANT:",
+        "",
+        "         -------------------------------------------------------------",
+        "         COMB   LIMIT  CASE  VERTICAL    TOE     RESULTANT",
+        "          NO    STATE   NO     LOAD    DISTANCE  LOCATION",
+        "                               (kip)     (ft)",
+        "         -------------------------------------------------------------",
+        "",
+        "          1     SLS          1410.5    4.227     0.396",
+        "                ULS    1     2115.7    4.227     0.396",
+        // (8602.9 - 6899.1) / 1137.3 = 1.498 ft
+        "                ULS    2     1137.3    1.498     0.786",
+        "                ULS    3     2115.7    6.370     0.090",
+        "                ULS    4     1137.3    5.485     0.216",
+        "",
+        "         -------------------------------------------------------------",
+        "",
+        "         ULS CASES:",
+        "",
+        "              Case 1  = Max vertical + max overturning",
+        "              Case 2  = Min vertical + max overturning",
+        "              Case 3  = Max vertical + min overturning",
+        "              Case 4  = Min vertical + min overturning",
+        "",
+        "         MAXIMUM RESULTANT LOCATION(S):",
+        "",
+        "               SLS Resultant (Comb 1)       = 0.396   < 0.500 OKAY",
+    };
+    EXPECT_EQ(lines, expected);
+}
+
+// AREMA designed by both methods: the ultimate rows and the legend are
+// printed, but only the service groups are checked (against Xr and Xreq).
+// The surcharge acts on two 8.5 ft strips instead of the 30 ft wall.
+TEST(ResultantReport, AremaBothChecksOnlyTheServiceGroups) {
+    Project p = SampleAbutment();
+    p.Criteria = "arema";
+    p.ConcreteDesign = "both";
+    const auto lines = Report_(p);
+    // 0.24 x 6.5 x 8.5 x 2 = 26.52 kip at 10.75 ft
+    EXPECT_NE(FindLine(lines, "         Live load surcharge           26.5           285.1"), -1);
+    // 23 ft x 0.24 x 0.3 x 8.5 x 2 = 28.152 kip at 23 / 2 ft
+    EXPECT_NE(FindLine(lines, "         Surcharge pressure            28.2           323.7"), -1);
+    const auto resultant = Between(lines, "VERTICAL RESULTANT:");
+    EXPECT_EQ(Count(resultant, "ULS    "), 4);
+    EXPECT_EQ(Count(resultant, "ULS CASES:"), 1);
+    // Case 2 lies at 0.739 but only the service resultant is checked.
+    EXPECT_EQ(Count(resultant, "0.739"), 1);
+    EXPECT_EQ(resultant.back(), "               SLS Resultant (Comb 1)       = 0.384   < 0.500 OKAY");
+    EXPECT_EQ(Count(resultant, "ULS Resultant"), 0);
+}
+
+// A metric abutment in mm and N: kN, kN-m and m in the table heads, and the
+// loads worked out by hand in m and kN.
+//   no haunch, Hw 6 m, back wall 1.5 x 0.45 m, seat 0.6 m, stem 1.2 m, toe
+//   1.2 m, footing 4.2 x 10 x 0.9 m, wall 10 m, soil 0.6 m over the toe,
+//   concrete 24 and soil 20 kN/m^3, Kep 0.3 at 0.4 H.
+Project MetricAbutment() {
+    Project p;
+    p.Units = "metric";
+    p.ForceFactor = 1000.0f;
+    p.MomentFactor = 1000000.0f;
+    p.LengthFactor = 1000.0f;
+    p.PressureFactor = 0.001f;
+    p.UnitWeightFactor = 0.000001f;
+    p.LblForceP = "(kN)";
+    p.LblMomentP = "(kN-m)";
+    p.LblLengthP = "(m)";
+    p.WallType = "nohaunch";
+    p.FootingType = "spread";
+    p.Criteria = "lrfd";
+    p.ConcreteDesign = "usd";
+    p.rhoc = 24e-6f;
+    p.rhos = 20e-6f;
+    p.Hw = 6000;
+    p.Ht = 600;
+    p.Lw = 10000;
+    p.Tw = 1200;
+    p.Hb = 1500;
+    p.Tb = 450;
+    p.Ts = 600;
+    p.Db = 333;
+    p.Dt = 1200;
+    p.Wf = 4200;
+    p.Lf = 10000;
+    p.Tf = 900;
+    p.Kep = 0.3f;
+    p.Yep = 0.4f;
+    p.Pdc = 2001000;
+    p.Xr = 0.5f;
+    p.Xru = 0.4f;
+    p.Xreq = 0.6f;
+    p.ResizeLoadCombinations(1);
+    for (ColumnPtr c : {&Project::Fdasls, &Project::Fdcsls, &Project::Fdesls, &Project::Fepsls}) (p.*c)[1] = 1.0f;
+    p.Fsls[1] = 1.0f;
+    for (ColumnPtr c : {&Project::Fdamax, &Project::Fdcmax, &Project::Fdemax}) (p.*c)[1] = 1.25f;
+    p.Fepmax[1] = 1.5f;
+    for (ColumnPtr c : {&Project::Fdamin, &Project::Fdcmin, &Project::Fdemin, &Project::Fepmin}) (p.*c)[1] = 0.9f;
+    return p;
+}
+
+TEST(StabilityReport, MetricLabelsAndLoadsByHand) {
+    Project p = MetricAbutment();
+    const auto lines = Report_(p);
+    // Walls: back wall 0.675 m^2 at 2.025 m, the stem's top behind it
+    // 0.15 x 1.5 / 2 at 2.3 m, stem 4.5 x 1.2 at 1.8 m, over 10 m at 24:
+    // 1485 kN, 2722.95 kN-m; footing 37.8 m^3 x 24 = 907.2 kN at 2.1 m.
+    EXPECT_NE(FindLine(lines, "         Dead load abutment            2392.2         4628.1"), -1);
+    EXPECT_NE(FindLine(lines, "                                       (kN)           (kN-m)"), -1);
+    // Bearing 1.2 + 0.333 m from the toe.
+    EXPECT_NE(FindLine(lines, "         Dead load constant            2001.0         3067.5"), -1);
+    // Heel soil: 3 x 6 less the seat 0.9 and the walls 6.1875 = 10.9125 m^2
+    // over 10 m at 20 = 2182.5 kN, first moment 35.904 m^3 x 200 = 7180.875;
+    // toe soil 10 x 1.2 x 0.6 x 20 = 144 kN at 0.6 m.
+    EXPECT_NE(FindLine(lines, "         Dead load earth               2326.5         7267.3"), -1);
+    // 0.3 x 10 x 20 x 6.9^2 / 2 = 1428.3 kN at 0.4 x 6.9 m.
+    EXPECT_NE(FindLine(lines, "         Lateral earth pressure        1428.3         3942.1"), -1);
+    EXPECT_NE(FindLine(lines, "                               (kN)     (kN-m)    (kN)       (kN-m)"), -1);
+    // Service: V = 6719.7 kN, Mr = 14962.88, H = 1428.3, Mo = 3942.11.
+    EXPECT_NE(FindLine(lines, "          1        SLS       6719.7    14962.9   1428.3    3942.1"), -1);
+    EXPECT_NE(FindLine(lines, "                   ULS MAX   8399.6    18703.6   2142.5    5913.2"), -1);
+    EXPECT_NE(FindLine(lines, "                   ULS MIN   6047.7    13466.6   1285.5    3547.9"), -1);
+
+    const auto resultant = Between(lines, "VERTICAL RESULTANT:");
+    EXPECT_EQ(resultant[5], "                               (kN)      (m)");
+    // (14962.88 - 3942.11) / 6719.7 = 1.640 m: ratio (4.2 - 3.280) / 4.2.
+    EXPECT_EQ(resultant[8], "          1     SLS          6719.7    1.640     0.219");
+    // Case 2: (13466.59 - 5913.16) / 6047.73 = 1.249 m, ratio 0.405, the
+    // largest of the four; LRFD checks it against Xru.
+    EXPECT_EQ(resultant[10], "                ULS    2     6047.7    1.249     0.405");
+    EXPECT_EQ(resultant.back(), "               ULS Resultant (Comb 1)       = 0.405   > 0.400 NO GOOD ***");
+}
+
 TEST(ResultantReport, ZeroMinimumVerticalLoadEndsTheRun) {
     Project p = SampleAbutment();
     for (ColumnPtr c : kMinFactors) (p.*c)[1] = 0.0f;  // Vmin = 0 while Vmax is not
