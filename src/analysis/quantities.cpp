@@ -45,8 +45,15 @@ Bar BarOf(const BarConstants& k, float area) {
 
 // Number of bars at spacing s across a dimension D: the nearest whole number
 // of spaces (a half goes to the even neighbour) plus one bar.
-std::int32_t Spaces(float D, float s) { return RoundHalfEven(static_cast<double>(D / s)); }
-std::int32_t BarsAcross(float D, float s) { return Spaces(D, s) + 1; }
+// Counts are kept in 64 bits: a count that saturated at the 32-bit limit
+// (a spacing typed far too small) may still be increased, doubled and summed.
+std::int64_t Spaces(float D, float s) { return RoundHalfEven(static_cast<double>(D / s)); }
+std::int64_t BarsAcross(float D, float s) { return Spaces(D, s) + 1; }
+
+// Side wall bars listed one per row: no real wall has more, and a count far
+// beyond it (a mistyped length or spacing) would all but hang the run and
+// fill the disk with the report.
+constexpr std::int64_t kMaxListedBars = 10000;
 
 class BarList {
 public:
@@ -56,7 +63,7 @@ public:
 
     // One row: mark, area, length (internal units), number, optional
     // description. The weight is area x unit weight x length x number.
-    void row(const char* mark, float A, float L, std::int32_t N, const std::string& description = {}) {
+    void row(const char* mark, float A, float L, std::int64_t N, const std::string& description = {}) {
         const float W = A * k_.steelWeight * L * static_cast<float>(N);
         r_.tab(10).text(mark).tab(20).num(A, "0.00").tab(30).num(L, "0.0").tab(40).num(static_cast<float>(N), "0");
         r_.tab(45).num(W, "0.0");
@@ -66,14 +73,21 @@ public:
         weight_ += W;
     }
 
-    std::int32_t count() const { return count_; }
+    std::int64_t count() const { return count_; }
+
+    // Ends the run, naming the cause, when n bars are too many to list.
+    void checkListed(std::int64_t n, const char* mark) const {
+        if (n > kMaxListedBars)
+            throw CalculationFault(r_.section(), "more than " + std::to_string(kMaxListedBars) + " " + mark +
+                                                     " bars to list; check the side wall dimensions and bar spacings");
+    }
     float weight() const { return weight_; }
 
 private:
     const Project& p_;
     Report& r_;
     BarConstants k_;
-    std::int32_t count_ = 0;
+    std::int64_t count_ = 0;
     float weight_ = 0;
 };
 
@@ -177,7 +191,7 @@ void AbutmentBars(Project& p, BarList& list) {
 
 // Positions of n bars at equal steps from first to last; a single bar
 // stands at the first position.
-float Position(float first, float last, std::int32_t n, std::int32_t i) {
+float Position(float first, float last, std::int64_t n, std::int64_t i) {
     if (n <= 1) return first;
     return first + (last - first) * static_cast<float>(i) / static_cast<float>(n - 1);
 }
@@ -208,10 +222,11 @@ void SideWallBars(Project& p, BarList& list) {
     const float alpha = std::atan((p.Hw - p.Hs) / (p.Ls - Lh));
     auto horizontal = [&](const char* mark, float A, float s) {
         const Bar b = BarOf(k, A);
-        const std::int32_t n = BarsAcross(p.Hw, s);
+        const std::int64_t n = BarsAcross(p.Hw, s);
+        list.checkListed(n, mark);
         const float first = p.CAsw + b.db / 2.0f;
         const float last = p.Hw - p.CAsw - b.db / 2.0f;
-        for (std::int32_t i = 0; i < n; ++i) {
+        for (std::int64_t i = 0; i < n; ++i) {
             const float y = Position(first, last, n, i);
             float L = across;
             if (y > p.Hs)
@@ -225,10 +240,11 @@ void SideWallBars(Project& p, BarList& list) {
 
     // Vertical T&S bars in pairs (both faces), x from the free end.
     const Bar b = BarOf(k, p.AsTSws);
-    const std::int32_t n = BarsAcross(p.Ls, p.SAsTSws);
+    const std::int64_t n = BarsAcross(p.Ls, p.SAsTSws);
+    list.checkListed(n, "AsTSws");
     const float first = p.CAsw + b.db / 2.0f;
     const float last = p.Ls - p.CAsw - b.db / 2.0f;
-    for (std::int32_t i = 0; i < n; ++i) {
+    for (std::int64_t i = 0; i < n; ++i) {
         const float x = Position(first, last, n, i);
         const float L = x >= p.Ls - Lh ? vertical : x * std::tan(alpha) + p.Hs - 2.0f * p.CAsw;
         list.row("AsTSws", p.AsTSws, L, 2, At("x", x));

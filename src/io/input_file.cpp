@@ -429,6 +429,12 @@ bool WriteInputFile(Project& p, std::string* checkMessage) {
     fs::path temp = target;
     temp += ".tmp";
     std::error_code ec;
+    // A file marked read-only is not replaced: the rename below would swap
+    // it for a new, writable file whatever its permissions say.
+    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    const fs::file_status existing = fs::status(target, ec);
+    if (!ec && fs::is_regular_file(existing) && (existing.permissions() & kAnyWrite) == fs::perms::none)
+        return false;
     try {
         {
             std::ofstream f(temp, std::ios::binary | std::ios::trunc);
