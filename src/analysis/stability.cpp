@@ -12,6 +12,7 @@
 #include <string>
 
 #include "analysis/sections.h"
+#include "model/numtext.h"
 
 namespace qelvorn {
 
@@ -366,10 +367,16 @@ struct GroupMaximum {
 bool EarthquakeService(const Project& p, int i) { return At(p.Feqsls, i) > 0.0f && p.Peq > 0.0f; }
 bool EarthquakeUltimate(const Project& p, int i) { return At(p.Feqmax, i) > 0.0f && p.Peq > 0.0f; }
 
-void ResultantCells(const Project& p, Report& r, float v, float x) {
+// One row of the resultant table. The ratio is worked out before the row is
+// begun, so a zero footing width ends the run without half a row.
+void ResultantRow(const Project& p, Report& r, const std::string& number, const char* state, const char* caseNo,
+                  float v, float x) {
+    const float ratio = (p.Wf - 2.0f * x) / p.Wf;
+    r.checkFault();
+    r.tab(10).text(number).tab(17).text(state).tab(24).text(caseNo);
     r.tab(30).num(v / p.ForceFactor, "0.0");
     r.tab(40).num(x / p.LengthFactor, "0.000");
-    r.tab(50).num((p.Wf - 2.0f * x) / p.Wf, "0.000").endl();
+    r.tab(50).num(ratio, "0.000").endl();
 }
 
 void CheckLine(Report& r, const char* what, const GroupMaximum& g, float limit, const char* okay) {
@@ -505,10 +512,8 @@ void VerticalResultant(Project& p, Report& r) {
         if (vsls != 0.0f) {
             r.setCause("zero footing width");
             At(p.Xsls, i) = (At(p.Mrsls, i) - At(p.Mosls, i)) / vsls;
-            r.tab(10).bare(static_cast<float>(i));
-            r.tab(17).text(EarthquakeService(p, i) ? "SLS EQ" : "SLS");
-            r.tab(24).text(ultimate ? "" : "-");
-            ResultantCells(p, r, vsls, At(p.Xsls, i));
+            ResultantRow(p, r, BareNumber(static_cast<float>(i)), EarthquakeService(p, i) ? "SLS EQ" : "SLS",
+                         ultimate ? "" : "-", vsls, At(p.Xsls, i));
         }
         if (!ultimate || At(p.Vmax, i) == 0.0f) continue;
 
@@ -518,32 +523,27 @@ void VerticalResultant(Project& p, Report& r) {
 
         r.setCause("zero footing width");
         At(p.Xuls1, i) = (At(p.Mrmax, i) - At(p.Momax, i)) / vmax;
-        r.tab(10).text(number).tab(17).text(state).tab(24).text("1");
-        ResultantCells(p, r, vmax, At(p.Xuls1, i));
+        ResultantRow(p, r, number, state, "1", vmax, At(p.Xuls1, i));
 
         r.setCause("zero minimum vertical load in combination " + std::to_string(i));
         At(p.Xuls2, i) = (At(p.Mrmin, i) - At(p.Momax, i)) / vmin;
         r.checkFault();
         r.setCause("zero footing width");
-        r.tab(17).text(state).tab(24).text("2");
-        ResultantCells(p, r, vmin, At(p.Xuls2, i));
+        ResultantRow(p, r, "", state, "2", vmin, At(p.Xuls2, i));
 
         if (minStar) {
             r.setCause("zero minimum vertical load (MIN*) in combination " + std::to_string(i));
             At(p.Xuls2st, i) = (At(p.Mrminst, i) - At(p.Momax, i)) / vminst;
             r.checkFault();
             r.setCause("zero footing width");
-            r.tab(17).text(state).tab(24).text("2*");
-            ResultantCells(p, r, vminst, At(p.Xuls2st, i));
+            ResultantRow(p, r, "", state, "2*", vminst, At(p.Xuls2st, i));
         }
 
         At(p.Xuls3, i) = (At(p.Mrmax, i) - At(p.Momin, i)) / vmax;
-        r.tab(17).text(state).tab(24).text("3");
-        ResultantCells(p, r, vmax, At(p.Xuls3, i));
+        ResultantRow(p, r, "", state, "3", vmax, At(p.Xuls3, i));
 
         At(p.Xuls4, i) = (At(p.Mrmin, i) - At(p.Momin, i)) / vmin;
-        r.tab(17).text(state).tab(24).text("4");
-        ResultantCells(p, r, vmin, At(p.Xuls4, i));
+        ResultantRow(p, r, "", state, "4", vmin, At(p.Xuls4, i));
     }
     r.blank();
     r.rule10();

@@ -405,5 +405,20 @@ TEST(ResultantReport, ZeroMinimumVerticalLoadEndsTheRun) {
     ClearArithmeticFaults();
 }
 
+TEST(ResultantReport, ZeroFootingWidthEndsTheRunWithoutHalfARow) {
+    Project p = SampleAbutment();
+    p.Wf = 0;  // the resultant location ratio divides by the footing width
+    Report r;
+    ClearArithmeticFaults();
+    EXPECT_THROW(Stability(p, r), CalculationFault);
+    // The table head and the empty line before the first combination stand;
+    // nothing of its row is written.
+    EXPECT_EQ(r.pendingLine(), "");
+    const auto lines = Lines(r);
+    EXPECT_EQ(lines[lines.size() - 2], "         -------------------------------------------------------------");
+    EXPECT_EQ(lines.back(), "");
+    ClearArithmeticFaults();
+}
+
 }  // namespace
 }  // namespace qelvorn
