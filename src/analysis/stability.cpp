@@ -137,17 +137,23 @@ void DeadLoadAbutment(Project& p, Report& r, const AbutmentConcrete& c) {
 }
 
 void DeadLoadEarth(Project& p, Report& r, const AbutmentConcrete& c) {
-    // Soil behind the stem face up to the top of the wall, less the open
-    // space above the seat and the concrete of the walls.
-    const ConcretePiece all = PerLength(Part((p.Wf - p.Dt) * p.Hw, p.Dt + (p.Wf - p.Dt) / 2.0f), p.Lw);
-    const ConcretePiece seat = PerLength(Part(p.Ts * p.Hb, p.Dt + p.Ts / 2.0f), p.Lw);
-    const float netVolume = all.volume - seat.volume - c.wallVolume();
+    // Worked in concrete-weight terms first: the block behind the stem face
+    // up to the top of the wall, less the open space above the seat and the
+    // concrete of the walls; then scaled to soil.
+    const float e1 = (p.Wf - p.Dt) * p.Lw * p.Hw * p.rhoc;
+    const float x1 = p.Dt + (p.Wf - p.Dt) / 2.0f;
+    const float e2 = p.rhoc * p.Lw * p.Ts * p.Hb;
+    const float x2 = p.Dt + p.Ts / 2.0f;
+    const Load back = Weigh(c.backWall, p.rhoc);
+    const Load haunch = Weigh(c.haunch, p.rhoc);
+    const Load stem = Weigh(c.stem, p.rhoc);
+    const float net = e1 - e2 - back.weight - haunch.weight - stem.weight;
     r.setCause("zero soil volume over the heel");
-    const float xs = (all.moment - seat.moment - c.wallMoment()) / netVolume;
+    const float xs = (e1 * x1 - e2 * x2 - back.moment - haunch.moment - stem.moment) / net;
     r.checkFault();
     // The side walls take their own width out of the soil.
-    r.setCause("zero wall length");
-    const float heelSoil = (p.Lw - c.sideThickness) * p.rhos * netVolume / p.Lw;
+    r.setCause("zero wall length or concrete unit weight");
+    const float heelSoil = (p.Lw - c.sideThickness) * (p.rhos / p.rhoc) * net / p.Lw;
     r.checkFault();
     const float toeSoil = p.Lf * p.Dt * p.Ht * p.rhos;
 
