@@ -41,13 +41,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, NoCloseWindowFlags()
 }
 
 void AboutWindow::Open() {
-    show();
-    if (!centred_) {
-        CentreOnScreen(this);
-        centred_ = true;
-    }
-    raise();
-    activateWindow();
+    ShowOnTop(this, centred_);
 }
 
 void AboutWindow::closeEvent(QCloseEvent* e) {

@@ -1,17 +1,14 @@
 #include "ui/load_window.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <array>
 
 #include "model/load_table.h"
 #include "model/numtext.h"
 #include "ui/arrow_button.h"
-#include "ui/small_windows.h"
 
 namespace qelvorn::ui {
 
@@ -42,7 +39,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 LoadCombinationsWindow::LoadCombinationsWindow(Project& p, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, NoCloseWindowFlags()), p_(p), dialogs_(dialogs) {
+    : RowWindow(parent), p_(p), dialogs_(dialogs) {
     setWindowTitle("LOAD COMBINATIONS");
     setObjectName("LoadCombinationsWindow");
 
@@ -122,39 +119,9 @@ QLineEdit* LoadCombinationsWindow::field(const std::string& name) const {
     return it == fields_.end() ? nullptr : it->second;
 }
 
-void LoadCombinationsWindow::Open() {
-    if (LoadCombinationRows(p_) <= 0) return;
-    row_ = 1;
-    ShowRow();
-    show();
-    if (!centred_) {
-        CentreOnScreen(this);
-        centred_ = true;
-    }
-    raise();
-    activateWindow();
-}
+std::int32_t LoadCombinationsWindow::RowCount() const { return LoadCombinationRows(p_); }
 
-void LoadCombinationsWindow::Sync() {
-    const std::int32_t rows = LoadCombinationRows(p_);
-    if (rows <= 0) {
-        row_ = 0;
-        hide();
-        return;
-    }
-    row_ = std::clamp(row_, std::int32_t{1}, rows);
-    ShowRow();
-}
-
-bool LoadCombinationsWindow::RowInTable() {
-    if (row_ >= 1 && row_ <= LoadCombinationRows(p_)) return true;
-    Sync();
-    return false;
-}
-
-void LoadCombinationsWindow::ShowRow() {
-    if (row_ < 1 || row_ > LoadCombinationRows(p_)) return;
-    const auto i = static_cast<std::size_t>(row_);
+void LoadCombinationsWindow::FillRow(std::size_t i) {
     frame_->setTitle("LOAD COMBINATION NO " + Q(SignedNumberText(static_cast<float>(row_))));
     fields_["LoadTitle"]->setText(Q(p_.LoadTitle[i]));
     for (int t = 0; t < kLoadTypes; ++t)
@@ -174,22 +141,6 @@ void LoadCombinationsWindow::TitleEdited(const QString& text) {
 void LoadCombinationsWindow::FactorEdited(Column Project::*column, const QString& text) {
     if (!RowInTable()) return;
     (p_.*column)[static_cast<std::size_t>(row_)] = static_cast<float>(LeadingNumber(text.toStdString()));
-}
-
-void LoadCombinationsWindow::Next() {
-    if (!RowInTable()) return;
-    if (row_ < LoadCombinationRows(p_)) {
-        ++row_;
-        ShowRow();
-    }
-}
-
-void LoadCombinationsWindow::Previous() {
-    if (!RowInTable()) return;
-    if (row_ > 1) {
-        --row_;
-        ShowRow();
-    }
 }
 
 // A row shown from a table that has since changed is shown again from the
@@ -213,11 +164,6 @@ void LoadCombinationsWindow::Delete() {
     row_ = DeleteLoadCombination(p_, row_);
     ShowRow();
     emit tableChanged();
-}
-
-void LoadCombinationsWindow::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    hide();
 }
 
 }  // namespace qelvorn::ui

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "model/load_table.h"
 #include "model/numtext.h"
@@ -80,7 +79,7 @@ protected:
 
 // ------------------------------------------------------------ pile layout
 
-PileLayoutWindow::PileLayoutWindow(Project& p, QWidget* parent) : QWidget(parent, NoCloseWindowFlags()), p_(p) {
+PileLayoutWindow::PileLayoutWindow(Project& p, QWidget* parent) : RowWindow(parent), p_(p) {
     setWindowTitle("PILE LAYOUT");
     setObjectName("PileLayoutWindow");
     frame_ = new QGroupBox("PILE ROW NO  1", this);
@@ -128,39 +127,9 @@ void PileLayoutWindow::SetHints() {
     for (const PileField& f : kPileFields) fields_[f.name]->setToolTip(Q(HintText(f.hint, p_.Units)));
 }
 
-void PileLayoutWindow::Open() {
-    if (PileRowCount(p_) <= 0) return;
-    row_ = 1;
-    ShowRow();
-    show();
-    if (!centred_) {
-        CentreOnScreen(this);
-        centred_ = true;
-    }
-    raise();
-    activateWindow();
-}
+std::int32_t PileLayoutWindow::RowCount() const { return PileRowCount(p_); }
 
-void PileLayoutWindow::Sync() {
-    const std::int32_t rows = PileRowCount(p_);
-    if (rows <= 0) {
-        row_ = 0;
-        hide();
-        return;
-    }
-    row_ = std::clamp(row_, std::int32_t{1}, rows);
-    ShowRow();
-}
-
-bool PileLayoutWindow::RowInTable() {
-    if (row_ >= 1 && row_ <= PileRowCount(p_)) return true;
-    Sync();
-    return false;
-}
-
-void PileLayoutWindow::ShowRow() {
-    if (row_ < 1 || row_ > PileRowCount(p_)) return;
-    const auto i = static_cast<std::size_t>(row_);
+void PileLayoutWindow::FillRow(std::size_t i) {
     frame_->setTitle("PILE ROW NO " + Q(SignedNumberText(static_cast<float>(row_))));
     fields_["PILEX"]->setText(Q(SignedNumberText(p_.PILEX[i] / p_.LengthFactor)));
     fields_["PILEB"]->setText(Q(SignedNumberText(p_.PILEB[i])));
@@ -179,27 +148,6 @@ void PileLayoutWindow::Edited(const std::string& name, const QString& text) {
     else if (name == "PILEB") p_.PILEB[i] = static_cast<float>(typed);
     else if (name == "PILEN") p_.PILEN[i] = RoundHalfEven(typed);
     else if (name == "PILENB") p_.PILENB[i] = RoundHalfEven(typed);
-}
-
-void PileLayoutWindow::Next() {
-    if (!RowInTable()) return;
-    if (row_ < PileRowCount(p_)) {
-        ++row_;
-        ShowRow();
-    }
-}
-
-void PileLayoutWindow::Previous() {
-    if (!RowInTable()) return;
-    if (row_ > 1) {
-        --row_;
-        ShowRow();
-    }
-}
-
-void PileLayoutWindow::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    hide();
 }
 
 // ------------------------------------------------- lateral load - moment
@@ -245,13 +193,7 @@ QLineEdit* PileMomentWindow::field(const std::string& name) const {
 }
 
 void PileMomentWindow::Open() {
-    show();
-    if (!centred_) {
-        CentreOnScreen(this);
-        centred_ = true;
-    }
-    raise();
-    activateWindow();
+    ShowOnTop(this, centred_);
 }
 
 void PileMomentWindow::Fill() {

@@ -2,37 +2,33 @@
 // the pile lateral load - moment window with the three points of the curve
 // used for fixed-head piles.
 //
-// The pile layout window keeps its own current row and checks it against
-// the pile rows before every use, like the load combinations window.
+// The pile layout window is a row window: it keeps its own current row and
+// checks it against the pile rows before every use.
 #pragma once
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
 
 #include "model/project.h"
+#include "ui/row_window.h"
 
 namespace qelvorn::ui {
 
-class PileLayoutWindow : public QWidget {
+class PileLayoutWindow : public RowWindow {
     Q_OBJECT
 public:
     explicit PileLayoutWindow(Project& p, QWidget* parent = nullptr);
 
-    // The main window's "&View Pile Layout": only when there are pile rows,
-    // shows the window at row 1.
-    void Open();
-    // Brings the row back into the table after the rows changed from
-    // elsewhere and shows it again; hides the window when no rows are left.
-    void Sync();
+    // Open() is the main window's "&View Pile Layout".
     // Hints in the words of the project's unit system.
     void SetHints();
 
-    std::int32_t row() const { return row_; }
     // Fields by record name: "PILEX", "PILEB", "PILEN", "PILENB", "PILES".
     QLineEdit* field(const std::string& name) const;
     QGroupBox* frame() const { return frame_; }
@@ -40,21 +36,14 @@ public:
     QPushButton* previousButton() const { return previous_; }
     QPushButton* closeButton() const { return close_; }
 
-public slots:
-    void Next();
-    void Previous();
-
 protected:
-    void closeEvent(QCloseEvent* e) override;
+    std::int32_t RowCount() const override;
+    void FillRow(std::size_t i) override;
 
 private:
-    void ShowRow();
-    bool RowInTable();
     void Edited(const std::string& name, const QString& text);
 
     Project& p_;
-    std::int32_t row_ = 0;
-    bool centred_ = false;
     QGroupBox* frame_ = nullptr;
     std::map<std::string, QLineEdit*> fields_;
     QPushButton* next_ = nullptr;

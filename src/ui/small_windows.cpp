@@ -22,6 +22,16 @@ void CentreOnScreen(QWidget* w) {
     w->move(s.left() + (s.width() - size.width()) / 2, s.top() + (s.height() - size.height()) / 2);
 }
 
+void ShowOnTop(QWidget* w, bool& centred) {
+    w->show();
+    if (!centred) {
+        CentreOnScreen(w);
+        centred = true;
+    }
+    w->raise();
+    w->activateWindow();
+}
+
 namespace {
 // Flags are 16-bit with true = -1.
 Flag ToFlag(bool on) { return on ? kTrue : kFalse; }

@@ -17,6 +17,9 @@ namespace qelvorn::ui {
 Qt::WindowFlags NoCloseWindowFlags();
 // Centres a top-level window on its screen.
 void CentreOnScreen(QWidget* w);
+// Shows a modeless window, centred on its screen the first time (centred
+// remembers that), and brings it to the front.
+void ShowOnTop(QWidget* w, bool& centred);
 
 class OutputWindow : public QWidget {
     Q_OBJECT
