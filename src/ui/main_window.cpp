@@ -33,6 +33,35 @@ std::string DefaultsQuestion(const char* about) {
            "?  This will\roverwrite any parameters you have specified.";
 }
 
+// The project's input file name, kept while another file is read or
+// written in its place so that a failure can put it back.
+struct InputName {
+    std::string file, title;
+};
+
+// Makes name the project's input file; returns the one it replaces.
+InputName TakeInputName(Project& p, const QString& name) {
+    InputName old{p.InFile, p.InTitle};
+    p.InFile = name.toStdString();
+    p.InTitle = QFileInfo(name).fileName().toStdString();
+    return old;
+}
+
+void PutBackInputName(Project& p, const InputName& old) {
+    p.InFile = old.file;
+    p.InTitle = old.title;
+}
+
+// Shows a modeless window and brings it to the front, centred on its
+// screen when it was hidden.
+void ShowCentredWhenHidden(QWidget* w) {
+    const bool hidden = !w->isVisible();
+    w->show();
+    if (hidden) CentreOnScreen(w);
+    w->raise();
+    w->activateWindow();
+}
+
 // Runs a calculation with the window program's side: message boxes, the
 // status panels, and the main window disabled under a busy pointer.
 class WindowRunHost : public RunHost {
@@ -618,14 +647,11 @@ void MainWindow::LoadInput() {
 }
 
 void MainWindow::LoadInputFile(const QString& name) {
-    const std::string oldFile = p_.InFile, oldTitle = p_.InTitle;
+    const InputName old = TakeInputName(p_, name);
     try {
-        p_.InFile = name.toStdString();
-        p_.InTitle = QFileInfo(name).fileName().toStdString();
         if (!ReadInputFile(p_)) {
             // The project is as it was: so is the file it came from.
-            p_.InFile = oldFile;
-            p_.InTitle = oldTitle;
+            PutBackInputName(p_, old);
             dialogs_.Message(this, "Error reading input file", "READ INPUT", MessageIcon::Information);
             FillMainWindow();
             // A file gone since it was used leaves the recent list.
@@ -636,15 +662,24 @@ void MainWindow::LoadInputFile(const QString& name) {
             return;
         }
         FillMainWindow();
-        panel1_->setText("Input file = " + Q(p_.InTitle));
-        AddRecentInputFile(name);
-        RefreshRecentMenu();
+        InputFileUsed(name);
     } catch (...) {
-        p_.InFile = oldFile;
-        p_.InTitle = oldTitle;
-        dialogs_.Beep();
-        dialogs_.Message(this, "Error loading input file", "LOAD INPUT", MessageIcon::Information);
+        PutBackInputName(p_, old);
+        Complain("Error loading input file", "LOAD INPUT");
     }
+}
+
+// A file read or written as the input file is shown as such and heads the
+// recent list.
+void MainWindow::InputFileUsed(const QString& name) {
+    panel1_->setText("Input file = " + Q(p_.InTitle));
+    AddRecentInputFile(name);
+    RefreshRecentMenu();
+}
+
+void MainWindow::Complain(const QString& text, const QString& caption) {
+    dialogs_.Beep();
+    dialogs_.Message(this, text, caption, MessageIcon::Information);
 }
 
 // File > Recent input files: "&1 name" for each, the full name as its hint.
@@ -670,28 +705,21 @@ void MainWindow::RefreshRecentMenu() {
 void MainWindow::SaveInputAs() {
     const QString name = dialogs_.SaveFileName(this, kInputFilters, 1);
     if (name.isEmpty()) return;
-    const std::string oldFile = p_.InFile, oldTitle = p_.InTitle;
+    const InputName old = TakeInputName(p_, name);
     try {
-        p_.InFile = name.toStdString();
-        p_.InTitle = QFileInfo(name).fileName().toStdString();
         std::string check;
         const bool ok = WriteInputFile(p_, &check);
         if (!check.empty())
             dialogs_.Message(this, Q(check), "CHECK INPUT DATA", MessageIcon::Information);
         if (!ok) {
-            p_.InFile = oldFile;
-            p_.InTitle = oldTitle;
+            PutBackInputName(p_, old);
             dialogs_.Message(this, "Error writing input file", "WRITE INPUT", MessageIcon::Information);
             return;
         }
-        panel1_->setText("Input file = " + Q(p_.InTitle));
-        AddRecentInputFile(name);
-        RefreshRecentMenu();
+        InputFileUsed(name);
     } catch (...) {
-        p_.InFile = oldFile;
-        p_.InTitle = oldTitle;
-        dialogs_.Beep();
-        dialogs_.Message(this, "Error saving input file", "SAVE INPUT", MessageIcon::Information);
+        PutBackInputName(p_, old);
+        Complain("Error saving input file", "SAVE INPUT");
     }
 }
 
@@ -703,46 +731,32 @@ void MainWindow::SaveOutputAs() {
         p_.OutTitle = QFileInfo(name).fileName().toStdString();
         panel2_->setText("Output file = " + Q(p_.OutTitle));
     } catch (...) {
-        dialogs_.Beep();
-        dialogs_.Message(this, "Error saving output file", "SAVE OUTPUT", MessageIcon::Information);
+        Complain("Error saving output file", "SAVE OUTPUT");
     }
 }
 
 void MainWindow::ViewInputFile() {
-    if (p_.InFile.empty()) {
-        dialogs_.Beep();
-        dialogs_.Message(this, "Please save input file", "VIEW INPUT", MessageIcon::Information);
-        return;
-    }
-    viewer_ = TextViewer::Open(Q(p_.InFile), &dialogs_);
-    if (!viewer_) dialogs_.Message(this, "Unable to view input file", "VIEW INPUT", MessageIcon::Information);
+    ViewFile(p_.InFile, "Please save input file", "Unable to view input file", "VIEW INPUT");
 }
 
 void MainWindow::ViewOutputFile() {
-    if (p_.OutFile.empty()) {
-        dialogs_.Beep();
-        dialogs_.Message(this, "Please save output file", "VIEW OUTPUT", MessageIcon::Information);
+    ViewFile(p_.OutFile, "Please save output file", "Unable to view output file", "VIEW OUTPUT");
+}
+
+// Opens the file in the text viewer; a file not yet named asks to be saved.
+void MainWindow::ViewFile(const std::string& file, const char* notNamed, const char* notViewed,
+                          const char* caption) {
+    if (file.empty()) {
+        Complain(notNamed, caption);
         return;
     }
-    viewer_ = TextViewer::Open(Q(p_.OutFile), &dialogs_);
-    if (!viewer_) dialogs_.Message(this, "Unable to view output file", "VIEW OUTPUT", MessageIcon::Information);
+    viewer_ = TextViewer::Open(Q(file), &dialogs_);
+    if (!viewer_) dialogs_.Message(this, notViewed, caption, MessageIcon::Information);
 }
 
-void MainWindow::ShowOutputWindow() {
-    const bool first = !output_->isVisible();
-    output_->show();
-    if (first) CentreOnScreen(output_);
-    output_->raise();
-    output_->activateWindow();
-}
+void MainWindow::ShowOutputWindow() { ShowCentredWhenHidden(output_); }
 
-void MainWindow::ShowTitleWindow() {
-    const bool first = !title_->isVisible();
-    title_->show();
-    if (first) CentreOnScreen(title_);
-    title_->raise();
-    title_->activateWindow();
-}
+void MainWindow::ShowTitleWindow() { ShowCentredWhenHidden(title_); }
 
 void MainWindow::PerformCalculations() {
     WindowRunHost host(*this, dialogs_, panel1_, panel2_, output_);

@@ -108,6 +108,10 @@ private:
     void ShowFileNames();
     void RedrawPictures();
     void RefreshRecentMenu();
+    void InputFileUsed(const QString& name);
+    void ViewFile(const std::string& file, const char* notNamed, const char* notViewed, const char* caption);
+    // Beeps and shows an information message.
+    void Complain(const QString& text, const QString& caption);
 
     Project& p_;
     Dialogs& dialogs_;
