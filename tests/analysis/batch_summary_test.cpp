@@ -2,24 +2,21 @@
 // standard output once the report is written; the report file and the exit
 // status are those of a run without it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "analysis/batch_run.h"
 #include "report/summary.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
+using Outcome = qelvorn::testing::BatchOutcome;
+using qelvorn::testing::Example;
+using qelvorn::testing::Quote;
+using qelvorn::testing::ReadFile;
 
 fs::path Dir() {
     const auto dir = fs::temp_directory_path() / "qelvorn-batch-summary-test";
@@ -27,28 +24,7 @@ fs::path Dir() {
     return dir;
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-Outcome RunBatch(const std::string& args) {
-    const fs::path out = Dir() / "stdout.txt", err = Dir() / "stderr.txt";
-    const std::string cmd =
-        Quote(QELVORN_RUN_EXE) + " " + args + " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-    const int rc = std::system(cmd.c_str());
-    Outcome o;
-    o.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    o.out = ReadFile(out);
-    o.err = ReadFile(err);
-    return o;
-}
-
-std::string Example(const char* name) { return std::string(QELVORN_SOURCE_DIR) + "/examples/" + name; }
+Outcome RunBatch(const std::string& args) { return qelvorn::testing::RunBatchIn(Dir(), args); }
 
 // The run date on the version line may change between two runs.
 std::string WithoutVersionLine(const std::string& report) {

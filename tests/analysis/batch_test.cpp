@@ -1,25 +1,22 @@
 // The batch runner's contract: arguments, default sections, messages on
 // standard error and exit status.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "io/input_file.h"
+#include "analysis/batch_run.h"
 #include "analysis/sample_projects.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string err;
-};
+using Outcome = qelvorn::testing::BatchOutcome;
+using qelvorn::testing::Example;
+using qelvorn::testing::Quote;
+using qelvorn::testing::ReadFile;
 
 fs::path Dir() {
     const auto dir = fs::temp_directory_path() /
@@ -28,26 +25,7 @@ fs::path Dir() {
     return dir;
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-Outcome RunBatch(const std::string& args) {
-    const fs::path err = Dir() / "stderr.txt";
-    const std::string cmd = Quote(QELVORN_RUN_EXE) + " " + args + " 2>" + Quote(err.string()) + " >/dev/null";
-    const int rc = std::system(cmd.c_str());
-    Outcome o;
-    o.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    o.err = ReadFile(err);
-    return o;
-}
-
-std::string Example(const char* name) { return std::string(QELVORN_SOURCE_DIR) + "/examples/" + name; }
+Outcome RunBatch(const std::string& args) { return qelvorn::testing::RunBatchIn(Dir(), args); }
 
 // Writes the project as an input file and returns its path.
 std::string WriteProject(qelvorn::Project p, const std::string& name) {

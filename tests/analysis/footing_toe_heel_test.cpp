@@ -40,24 +40,8 @@ Project ToeHeelProject(int nlc) {
 
 std::vector<std::string> Lines(const Report& r) { return testing::ReportLines(r.contents()); }
 
-std::vector<std::string> Between(const std::vector<std::string>& lines, const std::string& from,
-                                 const std::string& to) {
-    std::vector<std::string> out;
-    bool in = false;
-    for (const std::string& l : lines) {
-        if (in && l.find(to) != std::string::npos) break;
-        if (!in && l.find(from) != std::string::npos) in = true;
-        if (in) out.push_back(l);
-    }
-    return out;
-}
-
-int Count(const std::vector<std::string>& lines, const std::string& what) {
-    int n = 0;
-    for (const std::string& l : lines)
-        if (l.find(what) != std::string::npos) ++n;
-    return n;
-}
+using testing::CountLines;
+using testing::LinesBetween;
 
 // The line that follows the first line containing `heading`.
 std::string After(const std::vector<std::string>& lines, const std::string& heading, int offset) {
@@ -89,9 +73,9 @@ TEST(FootingToeHeel, ToeBlockOnlyWithAToeAndHeelBlockOnlyWithAHeel) {
     Report r;
     DesignFootingToeHeel(p, r);
     auto lines = Lines(r);
-    EXPECT_EQ(Count(lines, "F O O T I N G   T O E"), 0);
-    EXPECT_EQ(Count(lines, "F O O T I N G   H E E L"), 1);
-    EXPECT_EQ(Count(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
+    EXPECT_EQ(CountLines(lines, "F O O T I N G   T O E"), 0);
+    EXPECT_EQ(CountLines(lines, "F O O T I N G   H E E L"), 1);
+    EXPECT_EQ(CountLines(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
 
     // A stem that reaches the heel edge: toe only.
     Project q = ToeHeelProject(1);
@@ -99,9 +83,9 @@ TEST(FootingToeHeel, ToeBlockOnlyWithAToeAndHeelBlockOnlyWithAHeel) {
     Report r2;
     DesignFootingToeHeel(q, r2);
     lines = Lines(r2);
-    EXPECT_EQ(Count(lines, "F O O T I N G   T O E"), 1);
-    EXPECT_EQ(Count(lines, "F O O T I N G   H E E L"), 0);
-    EXPECT_EQ(Count(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
+    EXPECT_EQ(CountLines(lines, "F O O T I N G   T O E"), 1);
+    EXPECT_EQ(CountLines(lines, "F O O T I N G   H E E L"), 0);
+    EXPECT_EQ(CountLines(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
 }
 
 TEST(FootingToeHeel, NegativeToeMomentsDesignTheTopBarsOnly) {
@@ -110,16 +94,16 @@ TEST(FootingToeHeel, NegativeToeMomentsDesignTheTopBarsOnly) {
         for (int k = 1; k <= 5; ++k) p.Mtoe(k, c) = -1000.0f * static_cast<float>(k + c);
     Report r;
     DesignFootingToeHeel(p, r);
-    const auto toe = Between(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
-    EXPECT_EQ(Count(toe, "NO TENSION AT FOOTING BOTTOM:"), 2);
-    EXPECT_EQ(Count(toe, "          TENSION AT FOOTING TOP:"), 2);
+    const auto toe = LinesBetween(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    EXPECT_EQ(CountLines(toe, "NO TENSION AT FOOTING BOTTOM:"), 2);
+    EXPECT_EQ(CountLines(toe, "          TENSION AT FOOTING TOP:"), 2);
     // No shear in any cell.
-    EXPECT_EQ(Count(toe, "          ==> No shear in footing toe"), 1);
+    EXPECT_EQ(CountLines(toe, "          ==> No shear in footing toe"), 1);
     // Ultimate top moment: the most negative cell, k = 4 of comb 2, with
     // the top-bar depth 24 - 2 - 0.50 in.
-    EXPECT_EQ(Count(toe, "MOMENT (Comb 2):"), 1);
-    EXPECT_EQ(Count(toe, "Factored moment = 6.000 k-ft/ft"), 1);
-    EXPECT_EQ(Count(toe, "Effective depth = 21.50 in"), 2);
+    EXPECT_EQ(CountLines(toe, "MOMENT (Comb 2):"), 1);
+    EXPECT_EQ(CountLines(toe, "Factored moment = 6.000 k-ft/ft"), 1);
+    EXPECT_EQ(CountLines(toe, "Effective depth = 21.50 in"), 2);
 }
 
 TEST(FootingToeHeel, UltimateShearGovernsByStressWithTheDepthOfItsSign) {
@@ -128,14 +112,14 @@ TEST(FootingToeHeel, UltimateShearGovernsByStressWithTheDepthOfItsSign) {
     p.Vtoe(2, 2) = 1000;   // on the bottom bars: 1000 / 20.50 = 48.78 lb/in^2
     Report r;
     DesignFootingToeHeel(p, r);
-    const auto toe = Between(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    const auto toe = LinesBetween(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
     EXPECT_EQ(After(toe, "SHEAR (Comb", 0), "          SHEAR (Comb 2):");
     EXPECT_EQ(After(toe, "SHEAR (Comb", 2), "          Effective depth = 20.50 in");
 
     p.Vtoe(2, 2) = 900;
     Report r2;
     DesignFootingToeHeel(p, r2);
-    const auto toe2 = Between(Lines(r2), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    const auto toe2 = LinesBetween(Lines(r2), "F O O T I N G   T O E", "F O O T I N G   H E E L");
     EXPECT_EQ(After(toe2, "SHEAR (Comb", 0), "          SHEAR (Comb 1):");
     EXPECT_EQ(After(toe2, "SHEAR (Comb", 2), "          Effective depth = 21.50 in");
 }
@@ -149,9 +133,9 @@ TEST(FootingToeHeel, ServiceMomentGovernsByRatioToItsIncreaseFactor) {
     p.Fsls[3] = 1.5f;
     Report r;
     DesignFootingToeHeel(p, r);
-    const auto toe = Between(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
-    EXPECT_EQ(Count(toe, "CRACK CONTROL (Comb 1):"), 1);
-    EXPECT_EQ(Count(toe, "Service moment   = 100.000 k-ft/ft"), 1);
+    const auto toe = LinesBetween(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    EXPECT_EQ(CountLines(toe, "CRACK CONTROL (Comb 1):"), 1);
+    EXPECT_EQ(CountLines(toe, "Service moment   = 100.000 k-ft/ft"), 1);
 }
 
 TEST(FootingToeHeel, ServiceDesignUnderAashtoWritesWorkingStressChecksOnly) {
@@ -165,15 +149,15 @@ TEST(FootingToeHeel, ServiceDesignUnderAashtoWritesWorkingStressChecksOnly) {
     Report r;
     DesignFootingToeHeel(p, r);
     const auto lines = Lines(r);
-    EXPECT_EQ(Count(lines, "ULTIMATE LIMIT STATE CALCULATIONS:"), 0);
-    EXPECT_EQ(Count(lines, "CRACK CONTROL"), 0);
-    const auto toe = Between(lines, "F O O T I N G   T O E", "F O O T I N G   H E E L");
-    EXPECT_EQ(Count(toe, "Service shear   = 3.000 kip/ft"), 1);
-    EXPECT_EQ(Count(toe, "Service moment  = 80.000 k-ft/ft"), 1);
-    const auto heel = Between(lines, "F O O T I N G   H E E L", "TEMPERATURE AND SHRINKAGE:");
-    EXPECT_EQ(Count(heel, "          ==> No shear in footing heel"), 1);
-    EXPECT_EQ(Count(heel, "NO TENSION AT FOOTING BOTTOM:"), 1);
-    EXPECT_EQ(Count(heel, "Service moment  = 60.000 k-ft/ft"), 1);
+    EXPECT_EQ(CountLines(lines, "ULTIMATE LIMIT STATE CALCULATIONS:"), 0);
+    EXPECT_EQ(CountLines(lines, "CRACK CONTROL"), 0);
+    const auto toe = LinesBetween(lines, "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    EXPECT_EQ(CountLines(toe, "Service shear   = 3.000 kip/ft"), 1);
+    EXPECT_EQ(CountLines(toe, "Service moment  = 80.000 k-ft/ft"), 1);
+    const auto heel = LinesBetween(lines, "F O O T I N G   H E E L", "TEMPERATURE AND SHRINKAGE:");
+    EXPECT_EQ(CountLines(heel, "          ==> No shear in footing heel"), 1);
+    EXPECT_EQ(CountLines(heel, "NO TENSION AT FOOTING BOTTOM:"), 1);
+    EXPECT_EQ(CountLines(heel, "Service moment  = 60.000 k-ft/ft"), 1);
 }
 
 TEST(FootingToeHeel, ChecksWrittenForEachConcreteDesignAndCriteria) {
@@ -204,20 +188,20 @@ TEST(FootingToeHeel, ChecksWrittenForEachConcreteDesignAndCriteria) {
         Report r;
         DesignFootingToeHeel(p, r);
         const auto lines = Lines(r);
-        EXPECT_EQ(Count(lines, "     ULTIMATE LIMIT STATE CALCULATIONS:"), v.ultimate ? 1 : 0);
-        EXPECT_EQ(Count(lines, "Factored shear  = 6.000 kip/ft"), v.ultimate ? 1 : 0);
-        EXPECT_EQ(Count(lines, "Factored moment = 120.000 k-ft/ft"), v.ultimate ? 1 : 0);
-        EXPECT_EQ(Count(lines, "     SERVICEABILITY LIMIT STATE CALCULATIONS:"), 1);
-        EXPECT_EQ(Count(lines, "Service shear   = 3.000 kip/ft"), v.working ? 1 : 0);
-        EXPECT_EQ(Count(lines, "Service moment  = 80.000 k-ft/ft"), v.working ? 1 : 0);
-        EXPECT_EQ(Count(lines, "CRACK CONTROL (Comb 1):"), v.crack ? 1 : 0);
-        EXPECT_EQ(Count(lines, "= 80.000 k-ft/ft"), (v.working ? 1 : 0) + (v.serviceMoment ? 1 : 0));
+        EXPECT_EQ(CountLines(lines, "     ULTIMATE LIMIT STATE CALCULATIONS:"), v.ultimate ? 1 : 0);
+        EXPECT_EQ(CountLines(lines, "Factored shear  = 6.000 kip/ft"), v.ultimate ? 1 : 0);
+        EXPECT_EQ(CountLines(lines, "Factored moment = 120.000 k-ft/ft"), v.ultimate ? 1 : 0);
+        EXPECT_EQ(CountLines(lines, "     SERVICEABILITY LIMIT STATE CALCULATIONS:"), 1);
+        EXPECT_EQ(CountLines(lines, "Service shear   = 3.000 kip/ft"), v.working ? 1 : 0);
+        EXPECT_EQ(CountLines(lines, "Service moment  = 80.000 k-ft/ft"), v.working ? 1 : 0);
+        EXPECT_EQ(CountLines(lines, "CRACK CONTROL (Comb 1):"), v.crack ? 1 : 0);
+        EXPECT_EQ(CountLines(lines, "= 80.000 k-ft/ft"), (v.working ? 1 : 0) + (v.serviceMoment ? 1 : 0));
         // Every variant: bottom tension at both states, no top tension, and
         // the footing temperature and shrinkage check at the end.
-        EXPECT_EQ(Count(lines, "          TENSION AT FOOTING BOTTOM:"), v.ultimate ? 2 : 1);
-        EXPECT_EQ(Count(lines, "          NO TENSION AT FOOTING TOP:"), v.ultimate ? 2 : 1);
-        EXPECT_EQ(Count(lines, "No shear"), 0);
-        EXPECT_EQ(Count(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
+        EXPECT_EQ(CountLines(lines, "          TENSION AT FOOTING BOTTOM:"), v.ultimate ? 2 : 1);
+        EXPECT_EQ(CountLines(lines, "          NO TENSION AT FOOTING TOP:"), v.ultimate ? 2 : 1);
+        EXPECT_EQ(CountLines(lines, "No shear"), 0);
+        EXPECT_EQ(CountLines(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
     }
 }
 

@@ -113,6 +113,28 @@ inline std::vector<std::string> ReportLines(const std::string& text) {
     }
 }
 
+// The lines from the first one containing `from` up to (not including) the
+// next one containing `to` (or the end).
+inline std::vector<std::string> LinesBetween(const std::vector<std::string>& lines, const std::string& from,
+                                             const std::string& to) {
+    std::vector<std::string> out;
+    bool in = false;
+    for (const std::string& l : lines) {
+        if (in && l.find(to) != std::string::npos) break;
+        if (!in && l.find(from) != std::string::npos) in = true;
+        if (in) out.push_back(l);
+    }
+    return out;
+}
+
+// How many lines contain `what`.
+inline int CountLines(const std::vector<std::string>& lines, const std::string& what) {
+    int n = 0;
+    for (const std::string& l : lines)
+        if (l.find(what) != std::string::npos) ++n;
+    return n;
+}
+
 // An expected report line built from texts at given columns (from 1), so
 // that a test reads like the layout it checks: Cols().at(10, "ROW").at(20,
 // "TOE DIST"). A column left of the text so far is a mistake in the test.

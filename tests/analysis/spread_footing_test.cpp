@@ -258,26 +258,8 @@ void CentredService(Project& p, int c, float q) {
 
 std::vector<std::string> Lines(const Report& r) { return testing::ReportLines(r.contents()); }
 
-// Lines from the one starting with `from` up to (not including) the next
-// one starting with `to`.
-std::vector<std::string> Between(const std::vector<std::string>& lines, const std::string& from,
-                                 const std::string& to) {
-    std::vector<std::string> out;
-    bool in = false;
-    for (const std::string& l : lines) {
-        if (in && l.find(to) != std::string::npos) break;
-        if (!in && l.find(from) != std::string::npos) in = true;
-        if (in) out.push_back(l);
-    }
-    return out;
-}
-
-int Count(const std::vector<std::string>& lines, const std::string& what) {
-    int n = 0;
-    for (const std::string& l : lines)
-        if (l.find(what) != std::string::npos) ++n;
-    return n;
-}
+using testing::CountLines;
+using testing::LinesBetween;
 
 TEST(SpreadFootingSection, ServicePressureGovernsByRatioToItsIncreaseFactor) {
     Project p = SpreadProject(3);
@@ -292,8 +274,8 @@ TEST(SpreadFootingSection, ServicePressureGovernsByRatioToItsIncreaseFactor) {
     const auto lines = Lines(r);
     const std::string expected =
         "               SLS Pressure (Comb 1)        = 1440.0  < 4000.0 OKAY";
-    EXPECT_EQ(Count(lines, expected), 1) << r.contents();
-    EXPECT_EQ(Count(lines, "SLS EQ Pressure"), 0);
+    EXPECT_EQ(CountLines(lines, expected), 1) << r.contents();
+    EXPECT_EQ(CountLines(lines, "SLS EQ Pressure"), 0);
 }
 
 TEST(SpreadFootingSection, ServiceDesignUnderAashtoShowsServiceRowsOnly) {
@@ -308,19 +290,19 @@ TEST(SpreadFootingSection, ServiceDesignUnderAashtoShowsServiceRowsOnly) {
     SpreadFootingSection(p, r);
     const auto lines = Lines(r);
 
-    const auto pressures = Between(lines, "SOIL BEARING PRESSURE:", "TRIANGULAR PRESSURE CASES:");
-    EXPECT_EQ(Count(pressures, "SLS"), 1);
-    EXPECT_EQ(Count(pressures, "ULS"), 0);
+    const auto pressures = LinesBetween(lines, "SOIL BEARING PRESSURE:", "TRIANGULAR PRESSURE CASES:");
+    EXPECT_EQ(CountLines(pressures, "SLS"), 1);
+    EXPECT_EQ(CountLines(pressures, "ULS"), 0);
     // Row: comb, state, case 2, full contact, 1440 psf under toe and heel.
-    EXPECT_EQ(Count(pressures, "          1        SLS        2        10.000    1440.0    1440.0"), 1)
+    EXPECT_EQ(CountLines(pressures, "          1        SLS        2        10.000    1440.0    1440.0"), 1)
         << r.contents();
 
-    const auto maxima = Between(lines, "MAXIMUM PRESSURE(S):", "SLIDING STABILITY:");
-    EXPECT_EQ(Count(maxima, "ULS"), 0);
+    const auto maxima = LinesBetween(lines, "MAXIMUM PRESSURE(S):", "SLIDING STABILITY:");
+    EXPECT_EQ(CountLines(maxima, "ULS"), 0);
 
-    const auto loads = Between(lines, "FOOTING LOADS:", "SIGN CONVENTION:");
-    EXPECT_EQ(Count(loads, "ULS"), 0);
-    EXPECT_EQ(Count(lines, "ULS CASES:"), 0);
+    const auto loads = LinesBetween(lines, "FOOTING LOADS:", "SIGN CONVENTION:");
+    EXPECT_EQ(CountLines(loads, "ULS"), 0);
+    EXPECT_EQ(CountLines(lines, "ULS CASES:"), 0);
     // Toe: q - Qdn = 10 - (24*150 + 24*120)/1728 psi over 36 in, shear at
     // one effective depth (24 - 3 - 0.5015 in) from the face.
     const float qdnToe = (24.0f * 150.0f + 24.0f * 120.0f) / 1728.0f;
@@ -338,9 +320,9 @@ TEST(SpreadFootingSection, ServiceDesignUnderAashtoShowsServiceRowsOnly) {
     EXPECT_TRUE(found) << row.str() << "\n" << r.contents();
 
     // Service design: SLD checks in the toe and heel, no crack control.
-    EXPECT_EQ(Count(lines, "ULTIMATE LIMIT STATE CALCULATIONS:"), 0);
-    EXPECT_EQ(Count(lines, "SERVICEABILITY LIMIT STATE CALCULATIONS:"), 2);
-    EXPECT_EQ(Count(lines, "CRACK CONTROL"), 0);
+    EXPECT_EQ(CountLines(lines, "ULTIMATE LIMIT STATE CALCULATIONS:"), 0);
+    EXPECT_EQ(CountLines(lines, "SERVICEABILITY LIMIT STATE CALCULATIONS:"), 2);
+    EXPECT_EQ(CountLines(lines, "CRACK CONTROL"), 0);
 }
 
 TEST(SpreadFootingSection, S6ShowsUls2StarInThePressureTableOnly) {
@@ -364,14 +346,14 @@ TEST(SpreadFootingSection, S6ShowsUls2StarInThePressureTableOnly) {
     Report r;
     SpreadFootingSection(p, r);
     const auto lines = Lines(r);
-    const auto pressures = Between(lines, "SOIL BEARING PRESSURE:", "TRIANGULAR PRESSURE CASES:");
-    EXPECT_EQ(Count(pressures, "ULS 2*"), 1);
-    EXPECT_EQ(Count(pressures, "ULS 2 "), 1);
-    EXPECT_EQ(Count(lines, "UNIFORM PRESSURE CASES:"), 1);
-    EXPECT_EQ(Count(lines, "ULS Pressure (Comb 1)        = 4320.0  < 6000.0 OKAY"), 1) << r.contents();
+    const auto pressures = LinesBetween(lines, "SOIL BEARING PRESSURE:", "TRIANGULAR PRESSURE CASES:");
+    EXPECT_EQ(CountLines(pressures, "ULS 2*"), 1);
+    EXPECT_EQ(CountLines(pressures, "ULS 2 "), 1);
+    EXPECT_EQ(CountLines(lines, "UNIFORM PRESSURE CASES:"), 1);
+    EXPECT_EQ(CountLines(lines, "ULS Pressure (Comb 1)        = 4320.0  < 6000.0 OKAY"), 1) << r.contents();
     // Case 6 never gets footing loads; the table holds cases 1 to 4.
-    const auto loads = Between(lines, "FOOTING LOADS:", "ULS CASES:");
-    EXPECT_EQ(Count(loads, "ULS"), 4);
+    const auto loads = LinesBetween(lines, "FOOTING LOADS:", "ULS CASES:");
+    EXPECT_EQ(CountLines(loads, "ULS"), 4);
     EXPECT_EQ(p.Mtoe.rows(), 5);
 }
 
@@ -383,14 +365,14 @@ TEST(SpreadFootingSection, CombinationWithoutLateralLoadStillShowsItsServiceSlid
     p.Hmax[2] = 60000;
     Report r;
     SpreadFootingSection(p, r);
-    const auto sliding = Between(Lines(r), "SLIDING STABILITY:", "FOOTING LOADS:");
+    const auto sliding = LinesBetween(Lines(r), "SLIDING STABILITY:", "FOOTING LOADS:");
     // Resistance 0.5 * 432 kip + Kp rhos (Tf + Ht)^2 / 2 Lw.
     const float passive = 2.0f * (120.0f / 1728.0f) * 48.0f * 48.0f / 2.0f * 360.0f;
     const float R = 0.5f * p.Vsls[1] + passive;
-    EXPECT_EQ(Count(sliding, "          1        SLS       0.0       " + FormatNumber(R / p.ForceFactor, "0.0") + "     OKAY"),
+    EXPECT_EQ(CountLines(sliding, "          1        SLS       0.0       " + FormatNumber(R / p.ForceFactor, "0.0") + "     OKAY"),
               1)
         << Lines(r).size();
-    EXPECT_EQ(Count(sliding, "          2        SLS       50.0"), 1);
+    EXPECT_EQ(CountLines(sliding, "          2        SLS       50.0"), 1);
 }
 
 // Pads a line with blanks up to (not including) a column counted from 1,
@@ -427,14 +409,14 @@ TEST(SpreadFootingSection, EarthquakeCombinationUnderAashtoBothAndSld) {
     // Capacities: Q Fsls = 4000 * 1.33 psf for the service EQ pressure of
     // 12 psi = 1728 psf; Qeq = 8000 psf for the 15 psi = 2160 psf ultimate
     // EQ pressure. The ordinary ultimate pressure has no line under aashto.
-    const auto maxima = Between(lines, "MAXIMUM PRESSURE(S):", "SLIDING STABILITY:");
-    EXPECT_EQ(Count(maxima, To(To("               SLS Pressure (Comb 1)", 45) + "= 1440.0", 55) + "< 4000.0 OKAY"), 1)
+    const auto maxima = LinesBetween(lines, "MAXIMUM PRESSURE(S):", "SLIDING STABILITY:");
+    EXPECT_EQ(CountLines(maxima, To(To("               SLS Pressure (Comb 1)", 45) + "= 1440.0", 55) + "< 4000.0 OKAY"), 1)
         << r.contents();
-    EXPECT_EQ(Count(maxima, To(To("               SLS EQ Pressure (Comb 2)", 45) + "= 1728.0", 55) + "< 5320.0 OKAY"),
+    EXPECT_EQ(CountLines(maxima, To(To("               SLS EQ Pressure (Comb 2)", 45) + "= 1728.0", 55) + "< 5320.0 OKAY"),
               1);
-    EXPECT_EQ(Count(maxima, To(To("               ULS EQ Pressure (Comb 2)", 45) + "= 2160.0", 55) + "< 8000.0 OKAY"),
+    EXPECT_EQ(CountLines(maxima, To(To("               ULS EQ Pressure (Comb 2)", 45) + "= 2160.0", 55) + "< 8000.0 OKAY"),
               1);
-    EXPECT_EQ(Count(maxima, "ULS Pressure"), 0);
+    EXPECT_EQ(CountLines(maxima, "ULS Pressure"), 0);
 
     // Sliding. Passive force K rhos (Tf + Ht)^2 / 2 Lw = K * 28800 lb with
     // rhos = 120 pcf, 48 in and 360 in.
@@ -442,11 +424,11 @@ TEST(SpreadFootingSection, EarthquakeCombinationUnderAashtoBothAndSld) {
     //   comb 2 has no service lateral load but an ultimate one: no SLS row,
     //   and the ULS EQ row carries the combination number:
     //   0.6 * 648 kip + 2.5 * 28.8 kip = 460.8 kip.
-    const auto sliding = Between(lines, "SLIDING STABILITY:", "FOOTING LOADS:");
-    EXPECT_EQ(Count(sliding, "          1        SLS       20.0      273.6     OKAY"), 1) << r.contents();
-    EXPECT_EQ(Count(sliding, "          2        ULS EQ    40.0      460.8     OKAY"), 1);
-    EXPECT_EQ(Count(sliding, "SLS EQ"), 0);
-    EXPECT_EQ(Count(sliding, "ULS EQ"), 1);
+    const auto sliding = LinesBetween(lines, "SLIDING STABILITY:", "FOOTING LOADS:");
+    EXPECT_EQ(CountLines(sliding, "          1        SLS       20.0      273.6     OKAY"), 1) << r.contents();
+    EXPECT_EQ(CountLines(sliding, "          2        ULS EQ    40.0      460.8     OKAY"), 1);
+    EXPECT_EQ(CountLines(sliding, "SLS EQ"), 0);
+    EXPECT_EQ(CountLines(sliding, "ULS EQ"), 1);
 
     // With service load design the ultimate earthquake lines disappear, and
     // the earthquake combination with a service lateral load is labelled
@@ -456,9 +438,9 @@ TEST(SpreadFootingSection, EarthquakeCombinationUnderAashtoBothAndSld) {
     Report r2;
     SpreadFootingSection(p, r2);
     const auto lines2 = Lines(r2);
-    EXPECT_EQ(Count(lines2, "ULS EQ"), 0) << r2.contents();
-    EXPECT_EQ(Count(lines2, "SLS EQ Pressure (Comb 2)"), 1);
-    EXPECT_EQ(Count(lines2, "          2        SLS EQ    10.0      421.3     OKAY"), 1);
+    EXPECT_EQ(CountLines(lines2, "ULS EQ"), 0) << r2.contents();
+    EXPECT_EQ(CountLines(lines2, "SLS EQ Pressure (Comb 2)"), 1);
+    EXPECT_EQ(CountLines(lines2, "          2        SLS EQ    10.0      421.3     OKAY"), 1);
 }
 
 // Metric AASHTO LRFD footing 4 m wide and 10 m long, 0.8 m thick, toe 1 m,
@@ -500,16 +482,16 @@ TEST(SpreadFootingSection, MetricLrfdUniformPressureLoadsAndSlidingByHand) {
 
     // Uniform block over 2X = 3 m: 2000 kN / (3 m * 10 m) = 66.7 kPa. No
     // service row, so the first ultimate row carries the combination.
-    const auto pressures = Between(lines, "SOIL BEARING PRESSURE:", "TRIANGULAR PRESSURE CASES:");
-    EXPECT_EQ(Count(pressures, "                                       (m)       (kPa)     (kPa) "), 1) << r.contents();
-    EXPECT_EQ(Count(pressures, "          1        ULS 1      11       3.000     66.7      0.0"), 1);
-    EXPECT_EQ(Count(pressures, "                   ULS 4      11       3.000     66.7      0.0"), 1);
-    EXPECT_EQ(Count(pressures, "SLS"), 0);
-    EXPECT_EQ(Count(lines, To(To("               ULS Pressure (Comb 1)", 45) + "= 66.7", 55) + "< 450.0 OKAY"), 1);
-    EXPECT_EQ(Count(lines, "SLS Pressure"), 0);
+    const auto pressures = LinesBetween(lines, "SOIL BEARING PRESSURE:", "TRIANGULAR PRESSURE CASES:");
+    EXPECT_EQ(CountLines(pressures, "                                       (m)       (kPa)     (kPa) "), 1) << r.contents();
+    EXPECT_EQ(CountLines(pressures, "          1        ULS 1      11       3.000     66.7      0.0"), 1);
+    EXPECT_EQ(CountLines(pressures, "                   ULS 4      11       3.000     66.7      0.0"), 1);
+    EXPECT_EQ(CountLines(pressures, "SLS"), 0);
+    EXPECT_EQ(CountLines(lines, To(To("               ULS Pressure (Comb 1)", 45) + "= 66.7", 55) + "< 450.0 OKAY"), 1);
+    EXPECT_EQ(CountLines(lines, "SLS Pressure"), 0);
 
     // Sliding: 0.5 * 2000 kN + 2 * 19 kN/m^3 * 1.4^2 / 2 * 10 m = 1372.4 kN.
-    EXPECT_EQ(Count(lines, "          1        ULS       500.0     1372.4    OKAY"), 1);
+    EXPECT_EQ(CountLines(lines, "          1        ULS       500.0     1372.4    OKAY"), 1);
 
     // Toe: net 0.0666667 - 0.8 m * 24 kN/m^3 * 1.25 = 0.0426667 MPa over
     // 1 m: M = 0.0426667 * 1000^2 / 2 = 21333 N-mm/mm; shear one effective
@@ -518,10 +500,10 @@ TEST(SpreadFootingSection, MetricLrfdUniformPressureLoadsAndSlidingByHand) {
     // Heel (x = 1.8 m to 4 m; contact up to 3 m): M = 0.0666667 * 1200^2 / 2
     // - 0.024 * 2200^2 / 2 = -10080 N-mm/mm, negative, so the shear is taken
     // at the face: 0.0666667 * 1200 - 0.024 * 2200 = 27.2 N/mm.
-    const auto loads = Between(lines, "FOOTING LOADS:", "ULS CASES:");
-    EXPECT_EQ(Count(loads, "          1     ULS     1    12.272    21.333    27.200    -10.080"), 1) << r.contents();
-    EXPECT_EQ(Count(loads, "                ULS     4    12.272    21.333    27.200    -10.080"), 1);
-    EXPECT_EQ(Count(loads, "                             (kN/m)    (kN-m/m)  (kN/m)    (kN-m/m)"), 1);
+    const auto loads = LinesBetween(lines, "FOOTING LOADS:", "ULS CASES:");
+    EXPECT_EQ(CountLines(loads, "          1     ULS     1    12.272    21.333    27.200    -10.080"), 1) << r.contents();
+    EXPECT_EQ(CountLines(loads, "                ULS     4    12.272    21.333    27.200    -10.080"), 1);
+    EXPECT_EQ(CountLines(loads, "                             (kN/m)    (kN-m/m)  (kN/m)    (kN-m/m)"), 1);
 }
 
 TEST(SpreadFootingSection, ZeroIncreaseFactorEndsTheRunWithACalculationError) {
