@@ -37,6 +37,13 @@ bool ArithmeticFaultPending();
 
 class Report {
 public:
+    // Room for a typical report and line up front, so that writing one does
+    // not copy the text over and over as it grows.
+    Report() {
+        out_.reserve(1u << 16);
+        line_.reserve(256);
+    }
+
     // --- line items -----------------------------------------------------
     Report& spc(int n);                                  // n blanks
     Report& tab(int column);                             // blanks up to column (from 1); past it: new line
