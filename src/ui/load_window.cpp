@@ -8,7 +8,6 @@
 
 #include "model/load_table.h"
 #include "model/numtext.h"
-#include "ui/arrow_button.h"
 
 namespace qelvorn::ui {
 
@@ -89,25 +88,13 @@ LoadCombinationsWindow::LoadCombinationsWindow(Project& p, Dialogs& dialogs, QWi
     delete_ = new QPushButton("&Delete", this);
     delete_->setObjectName("loadDelete");
     delete_->setToolTip("Delete load combination");
-    previous_ = MakeArrowButton(false, "Previous load combination", "loadPrevious", this);
-    next_ = MakeArrowButton(true, "Next load combination", "loadNext", this);
-    close_ = new QPushButton("&Close", this);
-    close_->setObjectName("loadClose");
-    close_->setToolTip("Close form");
     connect(add_, &QPushButton::clicked, this, &LoadCombinationsWindow::Add);
     connect(delete_, &QPushButton::clicked, this, &LoadCombinationsWindow::Delete);
-    connect(previous_, &QPushButton::clicked, this, &LoadCombinationsWindow::Previous);
-    connect(next_, &QPushButton::clicked, this, &LoadCombinationsWindow::Next);
-    connect(close_, &QPushButton::clicked, this, &QWidget::hide);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(add_);
-    buttons->addWidget(delete_);
-    buttons->addStretch();
-    buttons->addWidget(previous_);
-    buttons->addWidget(next_);
-    buttons->addStretch();
-    buttons->addWidget(close_);
+    QHBoxLayout* buttons = MakeStepButtons("Previous load combination", "Next load combination", "load");
+    buttons->insertWidget(0, add_);
+    buttons->insertWidget(1, delete_);
+    buttons->insertStretch(2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame_);
     layout->addLayout(buttons);

@@ -30,9 +30,6 @@ public:
     QGroupBox* frame() const { return frame_; }
     QPushButton* addButton() const { return add_; }
     QPushButton* deleteButton() const { return delete_; }
-    QPushButton* nextButton() const { return next_; }
-    QPushButton* previousButton() const { return previous_; }
-    QPushButton* closeButton() const { return close_; }
 
 public slots:
     void Add();
@@ -56,9 +53,6 @@ private:
     std::map<std::string, QLineEdit*> fields_;
     QPushButton* add_ = nullptr;
     QPushButton* delete_ = nullptr;
-    QPushButton* next_ = nullptr;
-    QPushButton* previous_ = nullptr;
-    QPushButton* close_ = nullptr;
 };
 
 }  // namespace qelvorn::ui

@@ -10,7 +10,6 @@
 
 #include "model/load_table.h"
 #include "model/numtext.h"
-#include "ui/arrow_button.h"
 #include "ui/fields.h"
 #include "ui/small_windows.h"
 
@@ -97,20 +96,7 @@ PileLayoutWindow::PileLayoutWindow(Project& p, QWidget* parent) : RowWindow(pare
         fields_[name] = e;
         grid->addWidget(e, r++, 1);
     }
-    previous_ = MakeArrowButton(false, "Previous pile row", "pilePrevious", this);
-    next_ = MakeArrowButton(true, "Next pile row", "pileNext", this);
-    close_ = new QPushButton("&Close", this);
-    close_->setObjectName("pileClose");
-    close_->setToolTip("Close form");
-    connect(previous_, &QPushButton::clicked, this, &PileLayoutWindow::Previous);
-    connect(next_, &QPushButton::clicked, this, &PileLayoutWindow::Next);
-    connect(close_, &QPushButton::clicked, this, &QWidget::hide);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(previous_);
-    buttons->addWidget(next_);
-    buttons->addStretch();
-    buttons->addWidget(close_);
+    QHBoxLayout* buttons = MakeStepButtons("Previous pile row", "Next pile row", "pile");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame_);
     layout->addLayout(buttons);

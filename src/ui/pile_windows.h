@@ -32,9 +32,6 @@ public:
     // Fields by record name: "PILEX", "PILEB", "PILEN", "PILENB", "PILES".
     QLineEdit* field(const std::string& name) const;
     QGroupBox* frame() const { return frame_; }
-    QPushButton* nextButton() const { return next_; }
-    QPushButton* previousButton() const { return previous_; }
-    QPushButton* closeButton() const { return close_; }
 
 protected:
     std::int32_t RowCount() const override;
@@ -46,9 +43,6 @@ private:
     Project& p_;
     QGroupBox* frame_ = nullptr;
     std::map<std::string, QLineEdit*> fields_;
-    QPushButton* next_ = nullptr;
-    QPushButton* previous_ = nullptr;
-    QPushButton* close_ = nullptr;
 };
 
 class PileMomentWindow : public QWidget {

@@ -7,11 +7,14 @@
 // never addresses a row outside the table.
 #pragma once
 
+#include <QPushButton>
+#include <QString>
 #include <QWidget>
 #include <cstddef>
 #include <cstdint>
 
 class QCloseEvent;
+class QHBoxLayout;
 
 namespace qelvorn::ui {
 
@@ -27,6 +30,9 @@ public:
     void Sync();
 
     std::int32_t row() const { return row_; }
+    QPushButton* nextButton() const { return next_; }
+    QPushButton* previousButton() const { return previous_; }
+    QPushButton* closeButton() const { return close_; }
 
 public slots:
     void Next();
@@ -46,6 +52,10 @@ protected:
     // back into the table first and returns false.
     bool RowInTable();
 
+    // Makes the previous, next and close buttons (object names prefix +
+    // "Previous", "Next", "Close") and returns them laid out in a row.
+    QHBoxLayout* MakeStepButtons(const QString& previousHint, const QString& nextHint, const QString& prefix);
+
     // Closing hides the window; it keeps its row.
     void closeEvent(QCloseEvent* e) override;
 
@@ -53,6 +63,9 @@ protected:
 
 private:
     bool centred_ = false;
+    QPushButton* next_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
 
 }  // namespace qelvorn::ui
