@@ -147,6 +147,18 @@ QLineEdit* MainWindow::MakeField(const char* name, QWidget* parent) {
     return edit;
 }
 
+// A row of a frame's grid: the label in column 0, then the named fields in
+// the columns after it (a null name leaves its column empty).
+void MainWindow::AddFieldRow(QWidget* frame, QGridLayout* grid, int row, const char* text,
+                             std::initializer_list<const char*> names, Qt::Alignment labelAlignment) {
+    grid->addWidget(MakeLabel(text, frame), row, 0, labelAlignment);
+    int column = 1;
+    for (const char* name : names) {
+        if (name) grid->addWidget(MakeField(name, frame), row, column);
+        ++column;
+    }
+}
+
 QLabel* MainWindow::MakeLabel(const char* text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     labels_[text] = l;
@@ -212,10 +224,7 @@ QWidget* MainWindow::BuildPropertiesTab() {
                                                           {"Exposure factor:", "ExpFactor"},
                                                           {"Concrete unit weight:", "rhoc"}};
     int r = 0;
-    for (const auto& [text, name] : rcRows) {
-        rcl->addWidget(MakeLabel(text, rc), r, 0);
-        rcl->addWidget(MakeField(name, rc), r++, 1);
-    }
+    for (const auto& [text, name] : rcRows) AddFieldRow(rc, rcl, r++, text, {name});
     grid->addWidget(rc, 0, 0);
 
     auto threeColumns = [&](QGroupBox* g, QGridLayout* l) {
@@ -227,28 +236,22 @@ QWidget* MainWindow::BuildPropertiesTab() {
         l->addWidget(uls, 0, 2, Qt::AlignCenter);
         l->addWidget(new QLabel("Earthquake", g), 0, 3, Qt::AlignCenter);
     };
-    auto tableRow = [&](QGroupBox* g, QGridLayout* l, int row, const char* text,
-                        std::initializer_list<const char*> names) {
-        l->addWidget(MakeLabel(text, g), row, 0);
-        int c = 1;
-        for (const char* n : names) l->addWidget(MakeField(n, g), row, c++);
-    };
 
     QGroupBox* pr = MakeFrame("PILE RESISTANCE", page);
     auto* prl = new QGridLayout(pr);
     threeColumns(pr, prl);
-    tableRow(pr, prl, 1, "Compression:", {"PileP", "PilePu", "PilePeq"});
-    tableRow(pr, prl, 2, "Tension:", {"PileT", "PileTu", "PileTeq"});
-    tableRow(pr, prl, 3, "Shear:", {"PileV", "PileVu", "PileVeq"});
+    AddFieldRow(pr, prl, 1, "Compression:", {"PileP", "PilePu", "PilePeq"});
+    AddFieldRow(pr, prl, 2, "Tension:", {"PileT", "PileTu", "PileTeq"});
+    AddFieldRow(pr, prl, 3, "Shear:", {"PileV", "PileVu", "PileVeq"});
     grid->addWidget(pr, 0, 1);
 
     QGroupBox* fr = MakeFrame("FOOTING RESISTANCE", page);
     auto* frl = new QGridLayout(fr);
     threeColumns(fr, frl);
-    tableRow(fr, frl, 1, "Gross soil bearing pressure:", {"Q", "Qu", "Qeq"});
-    tableRow(fr, frl, 2, "Base soil friction coefficient:", {"Fr", "Fru", "Freq"});
-    tableRow(fr, frl, 3, "Passive pressure coefficient:", {"Kp", "Kpu", "Kpeq"});
-    tableRow(fr, frl, 4, "Location of vertical resultant:", {"Xr", "Xru", "Xreq"});
+    AddFieldRow(fr, frl, 1, "Gross soil bearing pressure:", {"Q", "Qu", "Qeq"});
+    AddFieldRow(fr, frl, 2, "Base soil friction coefficient:", {"Fr", "Fru", "Freq"});
+    AddFieldRow(fr, frl, 3, "Passive pressure coefficient:", {"Kp", "Kpu", "Kpeq"});
+    AddFieldRow(fr, frl, 4, "Location of vertical resultant:", {"Xr", "Xru", "Xreq"});
     grid->addWidget(fr, 1, 0, 1, 2);
 
     QGroupBox* fix = MakeFrame("PILE FIXITY", page);
@@ -288,10 +291,8 @@ QWidget* MainWindow::BuildConfigurationTab() {
 
     QGroupBox* piles = MakeFrame("PILES", page);
     auto* pl = new QGridLayout(piles);
-    pl->addWidget(MakeLabel("No. of rows of piles:", piles), 0, 0);
-    pl->addWidget(MakeField("NROWS", piles), 0, 1);
-    pl->addWidget(MakeLabel("Pile width:", piles), 1, 0);
-    pl->addWidget(MakeField("PILED", piles), 1, 1);
+    AddFieldRow(piles, pl, 0, "No. of rows of piles:", {"NROWS"});
+    AddFieldRow(piles, pl, 1, "Pile width:", {"PILED"});
     auto* layoutButton = new QPushButton("&View Pile Layout", piles);
     layoutButton->setObjectName("viewPileLayout");
     layoutButton->setToolTip("View pile layout");
@@ -322,18 +323,12 @@ QWidget* MainWindow::BuildLoadsTab() {
                                    {"P live standard:", "Pl1", nullptr}, {"P live special:", "Pl2", nullptr},
                                    {"V live:", "Vlf", "yVlf"},           {"V friction:", "Vfr", "yVfr"}};
     int r = 1;
-    for (const auto& row : rows) {
-        bll->addWidget(MakeLabel(row[0], bl), r, 0);
-        bll->addWidget(MakeField(row[1], bl), r, 1);
-        if (row[2]) bll->addWidget(MakeField(row[2], bl), r, 2);
-        ++r;
-    }
+    for (const auto& row : rows) AddFieldRow(bl, bll, r++, row[0], {row[1], row[2]});
     grid->addWidget(bl, 0, 0, 2, 1);
 
     QGroupBox* lc = MakeFrame("LOAD COMBINATIONS", page);
     auto* lcl = new QGridLayout(lc);
-    lcl->addWidget(MakeLabel("No. of combinations:", lc), 0, 0);
-    lcl->addWidget(MakeField("nlc", lc), 0, 1);
+    AddFieldRow(lc, lcl, 0, "No. of combinations:", {"nlc"});
     auto* view = new QPushButton("&View load combinations", lc);
     view->setObjectName("viewLoadCombinations");
     view->setToolTip("View load combinations");
@@ -348,12 +343,7 @@ QWidget* MainWindow::BuildLoadsTab() {
                                     {"WIDTH/SP:", "Wsc", "Ssc"},           {"No of surcharges:", "Nsc", nullptr},
                                     {"Comp press, Qcp:", "Qcp", nullptr},   {"HEIGHT:", "Hcp", nullptr}};
     r = 0;
-    for (const auto& row : earth) {
-        ell->addWidget(MakeLabel(row[0], el), r, 0);
-        ell->addWidget(MakeField(row[1], el), r, 1);
-        if (row[2]) ell->addWidget(MakeField(row[2], el), r, 2);
-        ++r;
-    }
+    for (const auto& row : earth) AddFieldRow(el, ell, r++, row[0], {row[1], row[2]});
     grid->addWidget(el, 1, 1);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(2, 1);
@@ -375,13 +365,7 @@ QWidget* MainWindow::BuildReinforcingTab() {
         {"AsTSw =", "AsTSw", "SAsTSw", nullptr},   {"AsTSb =", "AsTSb", "SAsTSb", nullptr},
         {"AsTSf =", "AsTSf", "SAsTSf", nullptr}};
     int r = 1;
-    for (const auto& row : rows) {
-        l->addWidget(MakeLabel(row[0], g), r, 0, Qt::AlignRight);
-        l->addWidget(MakeField(row[1], g), r, 1);
-        l->addWidget(MakeField(row[2], g), r, 2);
-        if (row[3]) l->addWidget(MakeField(row[3], g), r, 3);
-        ++r;
-    }
+    for (const auto& row : rows) AddFieldRow(g, l, r++, row[0], {row[1], row[2], row[3]}, Qt::AlignRight);
     outer->addWidget(g, 0, Qt::AlignLeft);
     outer->addStretch();
     return page;
@@ -396,10 +380,7 @@ QWidget* MainWindow::BuildSideWallsTab() {
     const char* const dims[][2] = {
         {"Ls =", "Ls"}, {"Hs =", "Hs"}, {"Tst =", "Tst"}, {"Tsb =", "Tsb"}, {"Barrier weight =", "Wbarrier"}};
     int r = 0;
-    for (const auto& d : dims) {
-        cl->addWidget(MakeLabel(d[0], cfg), r, 0, Qt::AlignRight);
-        cl->addWidget(MakeField(d[1], cfg), r++, 1);
-    }
+    for (const auto& d : dims) AddFieldRow(cfg, cl, r++, d[0], {d[1]}, Qt::AlignRight);
     left->addWidget(cfg);
 
     // Second frame of the same caption on this tab: keep it under its own key.
@@ -413,11 +394,7 @@ QWidget* MainWindow::BuildSideWallsTab() {
                                    {"Asws (bottom) =", "Aswsb", "SAswsb"},
                                    {"T+S =", "AsTSws", "SAsTSws"}};
     r = 1;
-    for (const auto& rr : rows) {
-        rl->addWidget(MakeLabel(rr[0], reinf), r, 0, Qt::AlignRight);
-        rl->addWidget(MakeField(rr[1], reinf), r, 1);
-        rl->addWidget(MakeField(rr[2], reinf), r++, 2);
-    }
+    for (const auto& rr : rows) AddFieldRow(reinf, rl, r++, rr[0], {rr[1], rr[2]}, Qt::AlignRight);
     left->addWidget(reinf);
     left->addStretch();
     row->addLayout(left);

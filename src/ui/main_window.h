@@ -4,6 +4,7 @@
 // buttons store their keywords and may offer to re-apply defaults.
 #pragma once
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -97,6 +99,8 @@ private:
 
     QLineEdit* MakeField(const char* name, QWidget* parent);
     QLabel* MakeLabel(const char* text, QWidget* parent);
+    void AddFieldRow(QWidget* frame, QGridLayout* grid, int row, const char* text,
+                     std::initializer_list<const char*> names, Qt::Alignment labelAlignment = {});
     QGroupBox* MakeFrame(const char* caption, QWidget* parent);
     QRadioButton* MakeOption(const char* text, const char* keyword, const char* hint, QWidget* parent);
 
