@@ -5,6 +5,8 @@
 #include "model/numtext.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -52,6 +54,57 @@ bool LeadingDigitsFast(double a, std::string& digits, int& exp) {
     return true;
 }
 
+// Powers of ten for the arithmetic path, 10^-40 .. 10^60.
+double Pow10(int k) {
+    static const auto table = [] {
+        std::array<double, 101> t{};
+        for (int i = 0; i < 101; ++i) t[static_cast<std::size_t>(i)] = std::pow(10.0, i - 40);
+        return t;
+    }();
+    return table[static_cast<std::size_t>(std::clamp(k, -40, 60) + 40)];
+}
+
+// The seven rounded digits by plain double arithmetic: a (the exact value
+// of a single) scaled to seven digits before the point carries an error of
+// a few units in 1E-09, so the rounding of the seventh digit is certain
+// unless the fraction stands within 1E-06 of one half; then (and only then)
+// returns false and the caller expands a exactly. Most numbers of a report
+// take this path.
+bool SevenDigitsArithmetic(double a, Decimal7& d) {
+    // Decimal exponent estimated from the binary one (read off the bits of
+    // the double), then corrected by the range test below.
+    const int binaryExp = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7FF) - 1023;
+    int e = (binaryExp * 78913) >> 18;  // floor(binaryExp * log10(2)), also below zero
+    for (int tries = 0; tries < 4; ++tries) {
+        const double scaled = a * Pow10(6 - e);
+        if (scaled < 1000000.0) {
+            --e;
+            continue;
+        }
+        if (scaled >= 10000000.0) {
+            ++e;
+            continue;
+        }
+        const long truncated = static_cast<long>(scaled);  // scaled is positive
+        const double frac = scaled - static_cast<double>(truncated);
+        if (frac > 0.5 - 1e-6 && frac < 0.5 + 1e-6) return false;
+        long n = truncated + (frac > 0.5 ? 1 : 0);
+        if (n >= 10000000) {  // 9999999.6 -> 1000000 x 10^(e+1)
+            n = 1000000;
+            ++e;
+        }
+        char digits[8];
+        for (int i = 6; i >= 0; --i) {
+            digits[i] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        }
+        d.digits.assign(digits, 7);
+        d.exp = e;
+        return true;
+    }
+    return false;
+}
+
 Decimal7 ToDecimal7(float v) {
     Decimal7 d;
     d.negative = v < 0.0f;
@@ -65,6 +118,7 @@ Decimal7 ToDecimal7(float v) {
     // zero, as every other rounding of a displayed number does (a single
     // holding 3604996.5 reads 3604997, as the modulus 57000*sqrt(4000) =
     // 3604996.53 should).
+    if (SevenDigitsArithmetic(a, d)) return d;
     std::string digits;
     if (!LeadingDigitsFast(a, digits, d.exp)) {
         // std::to_chars gives the same exactly rounded digits as printf's
@@ -116,8 +170,47 @@ std::string NonFiniteText(float v) {
 
 // Fixed-point text with `decimals` places, halves away from zero, at least
 // one digit before the point. No point when decimals is 0.
+// The fixed picture worked in whole numbers: the seven digits n stand for
+// n x 10^(exp-6); scaled to `decimals` places and rounded with halves away
+// from zero they give a whole number N whose last `decimals` digits follow
+// the point. Returns false when N would not fit (very large values).
+bool FixedTextByIntegers(const Decimal7& d, int decimals, std::string& out) {
+    static constexpr std::uint64_t kPow[] = {1ULL,         10ULL,         100ULL,         1000ULL,
+                                             10000ULL,     100000ULL,     1000000ULL,     10000000ULL,
+                                             100000000ULL, 1000000000ULL, 10000000000ULL, 100000000000ULL};
+    std::uint64_t n = 0;
+    for (char c : d.digits) n = n * 10 + static_cast<std::uint64_t>(c - '0');
+    const int shift = d.exp - 6 + decimals;
+    std::uint64_t whole = 0;
+    if (n == 0) {
+        whole = 0;
+    } else if (shift >= 0) {
+        if (shift > 11) return false;
+        whole = n * kPow[shift];
+    } else if (-shift <= 7) {
+        const std::uint64_t p = kPow[-shift];
+        whole = n / p + (n % p >= p / 2 ? 1 : 0);
+    }  // else: the first dropped digit is a leading zero, the value rounds to 0
+    char buf[40];
+    char* end = buf + sizeof buf;
+    char* q = end;
+    for (int i = 0; i < decimals; ++i) {
+        *--q = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    }
+    if (decimals > 0) *--q = '.';
+    do {
+        *--q = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (d.negative) *--q = '-';
+    out.assign(q, static_cast<std::size_t>(end - q));
+    return true;
+}
+
 std::string FixedText(float v, int decimals) {
     const Decimal7 d = ToDecimal7(v);
+    if (std::string fast; decimals <= 4 && FixedTextByIntegers(d, decimals, fast)) return fast;
     std::string intPart, frac;
     if (d.digits == "0000000") {
         intPart = "0";
