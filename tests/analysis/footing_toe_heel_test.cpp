@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "analysis/footing_toe_heel.h"
@@ -22,14 +23,12 @@ Project ToeHeelProject(int nlc) {
     Project p;
     ResetProject(p);
     p.WallType = "nohaunch";
-    p.fc = 4000;
-    p.fs = 60000;
-    p.ExpFactor = 170000;
+    p.fc = 4000; p.fs = 60000; p.ExpFactor = 170000;
     DeriveConcreteProperties(p);
     p.Hw = 180; p.Hb = 60; p.Tw = 24; p.Bat = 0;
     p.Dt = 36; p.Wf = 120; p.Lf = 360; p.Tf = 24;
-    p.Asft = 0.79f; p.Asfbt = 0.79f; p.Asfbh = 0.79f; p.AsTSf = 0.31f;
-    p.SAsft = 12; p.SAsfbt = 12; p.SAsfbh = 12; p.SAsTSf = 12;
+    p.Asft = p.Asfbt = p.Asfbh = 0.79f; p.AsTSf = 0.31f;
+    p.SAsft = p.SAsfbt = p.SAsfbh = p.SAsTSf = 12;
     p.CAsft = 2; p.CAsfb = 3;
     p.ResizeLoadCombinations(nlc);
     for (int c = 1; c <= nlc; ++c) p.Fsls[c] = 1.0f;
@@ -39,6 +38,13 @@ Project ToeHeelProject(int nlc) {
 }
 
 std::vector<std::string> Lines(const Report& r) { return testing::ReportLines(r.contents()); }
+
+// The report lines of the design of p.
+std::vector<std::string> Design(Project& p) {
+    Report r;
+    DesignFootingToeHeel(p, r);
+    return Lines(r);
+}
 
 using testing::CountLines;
 using testing::LinesBetween;
@@ -70,31 +76,21 @@ TEST(FootingToeHeel, ToeBlockOnlyWithAToeAndHeelBlockOnlyWithAHeel) {
     p.Mheel(5, 1) = -150000;
     p.Dt = 0;
     p.Wf = 84;  // heel 60 in behind a 24 in stem
-    Report r;
-    DesignFootingToeHeel(p, r);
-    auto lines = Lines(r);
-    EXPECT_EQ(CountLines(lines, "F O O T I N G   T O E"), 0);
-    EXPECT_EQ(CountLines(lines, "F O O T I N G   H E E L"), 1);
-    EXPECT_EQ(CountLines(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
-
-    // A stem that reaches the heel edge: toe only.
     Project q = ToeHeelProject(1);
-    q.Wf = 60;
-    Report r2;
-    DesignFootingToeHeel(q, r2);
-    lines = Lines(r2);
-    EXPECT_EQ(CountLines(lines, "F O O T I N G   T O E"), 1);
-    EXPECT_EQ(CountLines(lines, "F O O T I N G   H E E L"), 0);
-    EXPECT_EQ(CountLines(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
+    q.Wf = 60;  // a stem that reaches the heel edge: toe only
+    for (const auto& [project, toe, heel] : {std::tuple{&p, 0, 1}, std::tuple{&q, 1, 0}}) {
+        const auto lines = Design(*project);
+        EXPECT_EQ(CountLines(lines, "F O O T I N G   T O E"), toe);
+        EXPECT_EQ(CountLines(lines, "F O O T I N G   H E E L"), heel);
+        EXPECT_EQ(CountLines(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
+    }
 }
 
 TEST(FootingToeHeel, NegativeToeMomentsDesignTheTopBarsOnly) {
     Project p = ToeHeelProject(2);
     for (int c = 1; c <= 2; ++c)
         for (int k = 1; k <= 5; ++k) p.Mtoe(k, c) = -1000.0f * static_cast<float>(k + c);
-    Report r;
-    DesignFootingToeHeel(p, r);
-    const auto toe = LinesBetween(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    const auto toe = LinesBetween(Design(p), "F O O T I N G   T O E", "F O O T I N G   H E E L");
     EXPECT_EQ(CountLines(toe, "NO TENSION AT FOOTING BOTTOM:"), 2);
     EXPECT_EQ(CountLines(toe, "          TENSION AT FOOTING TOP:"), 2);
     // No shear in any cell.
@@ -110,16 +106,12 @@ TEST(FootingToeHeel, UltimateShearGovernsByStressWithTheDepthOfItsSign) {
     Project p = ToeHeelProject(2);
     p.Vtoe(3, 1) = -1040;  // larger shear, on the deeper top bars: 48.38 lb/in^2
     p.Vtoe(2, 2) = 1000;   // on the bottom bars: 1000 / 20.50 = 48.78 lb/in^2
-    Report r;
-    DesignFootingToeHeel(p, r);
-    const auto toe = LinesBetween(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    const auto toe = LinesBetween(Design(p), "F O O T I N G   T O E", "F O O T I N G   H E E L");
     EXPECT_EQ(After(toe, "SHEAR (Comb", 0), "          SHEAR (Comb 2):");
     EXPECT_EQ(After(toe, "SHEAR (Comb", 2), "          Effective depth = 20.50 in");
 
     p.Vtoe(2, 2) = 900;
-    Report r2;
-    DesignFootingToeHeel(p, r2);
-    const auto toe2 = LinesBetween(Lines(r2), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    const auto toe2 = LinesBetween(Design(p), "F O O T I N G   T O E", "F O O T I N G   H E E L");
     EXPECT_EQ(After(toe2, "SHEAR (Comb", 0), "          SHEAR (Comb 1):");
     EXPECT_EQ(After(toe2, "SHEAR (Comb", 2), "          Effective depth = 21.50 in");
 }
@@ -131,45 +123,26 @@ TEST(FootingToeHeel, ServiceMomentGovernsByRatioToItsIncreaseFactor) {
     p.Fsls[2] = 1.5f;
     p.Mtoe(5, 3) = 150000;  // ratio 100000: the tie keeps comb 1
     p.Fsls[3] = 1.5f;
-    Report r;
-    DesignFootingToeHeel(p, r);
-    const auto toe = LinesBetween(Lines(r), "F O O T I N G   T O E", "F O O T I N G   H E E L");
+    const auto toe = LinesBetween(Design(p), "F O O T I N G   T O E", "F O O T I N G   H E E L");
     EXPECT_EQ(CountLines(toe, "CRACK CONTROL (Comb 1):"), 1);
     EXPECT_EQ(CountLines(toe, "Service moment   = 100.000 k-ft/ft"), 1);
 }
 
-TEST(FootingToeHeel, ServiceDesignUnderAashtoWritesWorkingStressChecksOnly) {
+TEST(FootingToeHeel, ServiceDesignHeelWithoutShearOrBottomTension) {
     Project p = ToeHeelProject(1);
     p.ConcreteDesign = "sld";
-    p.Vtoe(1, 1) = 5000;  // ultimate cells are ignored
-    p.Mtoe(1, 1) = 500000;
-    p.Vtoe(5, 1) = 250;  // 3 kip/ft
-    p.Mtoe(5, 1) = 80000;
+    p.Mheel(1, 1) = 500000;  // ultimate cells are ignored
     p.Mheel(5, 1) = -60000;
-    Report r;
-    DesignFootingToeHeel(p, r);
-    const auto lines = Lines(r);
-    EXPECT_EQ(CountLines(lines, "ULTIMATE LIMIT STATE CALCULATIONS:"), 0);
-    EXPECT_EQ(CountLines(lines, "CRACK CONTROL"), 0);
-    const auto toe = LinesBetween(lines, "F O O T I N G   T O E", "F O O T I N G   H E E L");
-    EXPECT_EQ(CountLines(toe, "Service shear   = 3.000 kip/ft"), 1);
-    EXPECT_EQ(CountLines(toe, "Service moment  = 80.000 k-ft/ft"), 1);
-    const auto heel = LinesBetween(lines, "F O O T I N G   H E E L", "TEMPERATURE AND SHRINKAGE:");
+    const auto heel = LinesBetween(Design(p), "F O O T I N G   H E E L", "TEMPERATURE AND SHRINKAGE:");
     EXPECT_EQ(CountLines(heel, "          ==> No shear in footing heel"), 1);
     EXPECT_EQ(CountLines(heel, "NO TENSION AT FOOTING BOTTOM:"), 1);
     EXPECT_EQ(CountLines(heel, "Service moment  = 60.000 k-ft/ft"), 1);
 }
 
 TEST(FootingToeHeel, ChecksWrittenForEachConcreteDesignAndCriteria) {
-    struct Variant {
-        const char* criteria;
-        const char* design;
-        bool ultimate;      // ultimate block with its shear and moments
-        bool working;       // working-stress shear and moment checks
-        bool crack;         // crack control
-        bool serviceMoment; // crack control carries its own service moment line
-    };
-    const Variant variants[] = {
+    // Ultimate block, working-stress shear and moment checks, crack control,
+    // and crack control with its own service moment line.
+    const struct Variant { const char *criteria, *design; bool ultimate, working, crack, serviceMoment; } variants[] = {
         {"aashto", "sld", false, true, false, false}, {"aashto", "both", true, true, true, false},
         {"arema", "usd", true, false, true, true},    {"lrfd", "usd", true, false, true, true},
         {"s6", "usd", true, false, true, true},
@@ -180,14 +153,10 @@ TEST(FootingToeHeel, ChecksWrittenForEachConcreteDesignAndCriteria) {
         p.Criteria = v.criteria;
         p.ConcreteDesign = v.design;
         DeriveConcreteProperties(p);
-        p.Vtoe(1, 1) = 500;
-        p.Mtoe(1, 1) = 120000;
-        p.Vtoe(5, 1) = 250;  // 3 kip/ft on the bottom-bar depth 20.50 in
-        p.Mtoe(5, 1) = 80000;
+        p.Vtoe(1, 1) = 500; p.Mtoe(1, 1) = 120000;
+        p.Vtoe(5, 1) = 250; p.Mtoe(5, 1) = 80000;  // 3 kip/ft, 80 k-ft/ft
         p.Wf = 60;  // no heel
-        Report r;
-        DesignFootingToeHeel(p, r);
-        const auto lines = Lines(r);
+        const auto lines = Design(p);
         EXPECT_EQ(CountLines(lines, "     ULTIMATE LIMIT STATE CALCULATIONS:"), v.ultimate ? 1 : 0);
         EXPECT_EQ(CountLines(lines, "Factored shear  = 6.000 kip/ft"), v.ultimate ? 1 : 0);
         EXPECT_EQ(CountLines(lines, "Factored moment = 120.000 k-ft/ft"), v.ultimate ? 1 : 0);

@@ -15,90 +15,42 @@ namespace {
 constexpr float kTan14 = 0.25f;  // tan(14.0362 deg)
 
 // A pile cap 10 ft wide and 20 ft long on two rows of four piles, 2 ft and
-// 8 ft from the toe; toe 3 ft, stem 2 ft, heel 5 ft. One load combination
-// whose stability results are set by hand.
+// 8 ft from the toe; toe 3 ft, stem 2 ft, heel 5 ft (no battered stem). One
+// load combination whose stability results are set by hand.
 Project TwoRowProject() {
     Project p;
     p.Units = "english";
     SetUnits(p);
-    p.FootingType = "pile";
-    p.Criteria = "aashto";
-    p.ConcreteDesign = "usd";
-    p.PileHead = "pin";
-    p.WallType = "nohaunch";
-    p.fc = 4000;
-    p.fs = 60000;
-    p.ExpFactor = 170;
+    p.FootingType = "pile"; p.Criteria = "aashto"; p.ConcreteDesign = "usd";
+    p.PileHead = "pin"; p.WallType = "nohaunch";
+    p.fc = 4000; p.fs = 60000; p.ExpFactor = 170;
     DeriveConcreteProperties(p);
-    p.rhoc = 150.0f / 1728.0f;
-    p.rhos = 120.0f / 1728.0f;
-    p.Wf = 120;
-    p.Lf = 240;
-    p.Lw = 240;
-    p.Tf = 36;
-    p.Ht = 24;
-    p.Dt = 36;
-    p.Tw = 24;
-    p.Hw = 0;  // no battered stem: heel from 60 in to the heel edge
-    p.Hb = 0;
-    p.Kp = 2;
-    p.Kpu = 3;
-    p.Kpeq = 1;
+    p.rhoc = 150.0f / 1728.0f; p.rhos = 120.0f / 1728.0f;
+    p.Wf = 120; p.Lf = 240; p.Lw = 240; p.Tf = 36; p.Ht = 24; p.Dt = 36; p.Tw = 24; p.Hw = 0; p.Hb = 0;
+    p.Kp = 2; p.Kpu = 3; p.Kpeq = 1;
     p.PILED = 12;
     p.ResizePileRows(2);
-    p.PILEX[1] = 24;
-    p.PILEX[2] = 96;
-    p.PILEN[1] = 4;
-    p.PILEN[2] = 4;
-    p.PILES[1] = 60;
-    p.PILES[2] = 60;
-    p.PileP = 200000;
-    p.PileT = 50000;
-    p.PileV = 20000;
-    p.PilePu = 300000;
-    p.PileTu = 80000;
-    p.PileVu = 30000;
-    p.PilePeq = 300000;
-    p.PileTeq = 80000;
-    p.PileVeq = 30000;
-    p.Asfbt = 0.79f;
-    p.SAsfbt = 12;
-    p.Asfbh = 0.79f;
-    p.SAsfbh = 12;
-    p.Asft = 0.6f;
-    p.SAsft = 12;
-    p.CAsft = 2;
-    p.CAsfb = 3;
-    p.AsLf = 0.6f;
-    p.SAsLf = 12;
-    p.AsTSf = 0.31f;
-    p.SAsTSf = 12;
+    p.PILEX[1] = 24; p.PILEX[2] = 96;
+    p.PILEN[1] = p.PILEN[2] = 4;
+    p.PILES[1] = p.PILES[2] = 60;
+    p.PileP = 200000; p.PileT = 50000; p.PileV = 20000;
+    p.PilePu = p.PilePeq = 300000; p.PileTu = p.PileTeq = 80000; p.PileVu = p.PileVeq = 30000;
+    p.Asfbt = p.Asfbh = 0.79f; p.Asft = 0.6f; p.AsLf = 0.6f; p.AsTSf = 0.31f;
+    p.SAsfbt = p.SAsfbh = p.SAsft = p.SAsLf = p.SAsTSf = 12;
+    p.CAsft = 2; p.CAsfb = 3;
     p.ResizeLoadCombinations(1);
-    p.Fsls[1] = 1;
-    p.Fdasls[1] = p.Fdesls[1] = 1;
+    p.Fsls[1] = p.Fdasls[1] = p.Fdesls[1] = 1;
     p.Fdamax[1] = p.Fdemax[1] = 1.3f;
     p.Fdamin[1] = p.Fdemin[1] = 0.9f;
     for (auto* x : {&p.Xsls, &p.Xuls1, &p.Xuls2, &p.Xuls3, &p.Xuls4, &p.Xuls2st}) x->assign(2, 48.0f);
-    p.Vsls[1] = 800000;
-    p.Vmax[1] = 1000000;
-    p.Vmin[1] = 700000;
-    p.Vminst[1] = 750000;
-    p.Hsls[1] = 300000;
-    p.Hmax[1] = 350000;
-    p.Hmin[1] = 250000;
+    p.Vsls[1] = 800000; p.Vmax[1] = 1000000; p.Vmin[1] = 700000; p.Vminst[1] = 750000;
+    p.Hsls[1] = 300000; p.Hmax[1] = 350000; p.Hmin[1] = 250000;
     return p;
 }
 
 void SizeTables(Project& p) {
-    p.PileVert.resize(p.NROWS, 6, p.NLC);
-    p.PileLat.resize(p.NROWS, 6, p.NLC);
-    p.PileMom.resize(p.NROWS, 6, p.NLC);
-    p.Ppass.resize(6, p.NLC);
-    p.Hbatter.resize(6, p.NLC);
-    p.Vtoe.resize(6, p.NLC);
-    p.Mtoe.resize(6, p.NLC);
-    p.Vheel.resize(6, p.NLC);
-    p.Mheel.resize(6, p.NLC);
+    for (auto* t : {&p.PileVert, &p.PileLat, &p.PileMom}) t->resize(p.NROWS, 6, p.NLC);
+    for (auto* t : {&p.Ppass, &p.Hbatter, &p.Vtoe, &p.Mtoe, &p.Vheel, &p.Mheel}) t->resize(6, p.NLC);
 }
 
 class PileFooting : public ::testing::Test {
@@ -106,6 +58,23 @@ protected:
     void SetUp() override { ClearArithmeticFaults(); }
     void TearDown() override { ClearArithmeticFaults(); }
 };
+
+bool Has(const std::string& out, const std::string& part) { return out.find(part) != std::string::npos; }
+
+// The cause a calculation fault names, or "no fault".
+std::string FaultCause(Project p, std::string* text = nullptr) {
+    ClearArithmeticFaults();
+    Report r;
+    try {
+        PileFootingSection(p, r);
+    } catch (const CalculationFault& f) {
+        EXPECT_FALSE(Has(r.allText(), "nan")) << f.cause();
+        EXPECT_FALSE(Has(r.allText(), "inf")) << f.cause();
+        if (text) *text = r.allText();
+        return f.cause();
+    }
+    return "no fault";
+}
 
 std::string RunSection(Project& p) {
     Report r;
@@ -142,20 +111,13 @@ TEST_F(PileFooting, TwoRowGroupPropertiesAndPinnedPileLoads) {
     EXPECT_NEAR(p.PileLat(1, 5, 1), lateral, 0.5f);
     EXPECT_NEAR(p.PileLat(2, 5, 1), lateral, 0.5f);
     EXPECT_EQ(p.PileMom(1, 5, 1), 0.0f);
-}
 
-TEST_F(PileFooting, LateralLoadBelowPassiveResistanceLeavesNoPileShear) {
-    Project p = TwoRowProject();
-    PileGroupProperties(p);
-    SizeTables(p);
-    Report r;
+    // Concentric load below the passive resistance: V / Npiles per pile, no
+    // pile shear.
     PileLoads(p, r, 1, 5, "SLS", 50000, 800000, 60);
     EXPECT_EQ(p.PileLat(1, 5, 1), 0.0f);
-    EXPECT_EQ(p.PileLat(2, 5, 1), 0.0f);
-    // Concentric load: every pile carries V / Npiles.
-    EXPECT_FLOAT_EQ(p.PileVert(1, 5, 1), 100000.0f);
-    EXPECT_NE(r.allText().find("          1        SLS        1        100.0     0.0       0.0\r\n"), std::string::npos)
-        << r.allText();
+    EXPECT_FLOAT_EQ(p.PileVert(2, 5, 1), 100000.0f);
+    EXPECT_TRUE(Has(r.allText(), "          1        SLS        1        100.0     0.0       0.0\r\n")) << r.allText();
 }
 
 TEST_F(PileFooting, PassiveResistanceByCase) {
@@ -165,8 +127,7 @@ TEST_F(PileFooting, PassiveResistanceByCase) {
     // pressure on the wall.
     EXPECT_NEAR(PassiveResistance(p, 5, 1), 1.5f * 60000.0f, 1.0f);
     EXPECT_NEAR(PassiveResistance(p, 1, 1), 90000.0f, 1.0f);
-    p.Feqmax[1] = 1;
-    p.Peq = 0;
+    p.Feqmax[1] = 1;  // earthquake factor without pressure: ordinary Kpu
     EXPECT_NEAR(PassiveResistance(p, 1, 1), 90000.0f, 1.0f);
     p.Peq = 5000;
     EXPECT_NEAR(PassiveResistance(p, 1, 1), 30000.0f, 1.0f);
@@ -174,30 +135,22 @@ TEST_F(PileFooting, PassiveResistanceByCase) {
 
 TEST_F(PileFooting, PileMomentFollowsTheLoadMomentCurve) {
     Project p;
-    p.pile1v = 10000;
-    p.pile1m = 20000;
-    p.pile2v = 20000;
-    p.pile2m = 30000;
-    p.pile3v = 40000;
-    p.pile3m = 40000;
-    EXPECT_EQ(PileMomentFromLateral(p, 0), 0.0f);
+    p.pile1v = 10000; p.pile1m = 20000;
+    p.pile2v = 20000; p.pile2m = 30000;
+    p.pile3v = 40000; p.pile3m = 40000;
     EXPECT_EQ(PileMomentFromLateral(p, -100), 0.0f);
     EXPECT_FLOAT_EQ(PileMomentFromLateral(p, 5000), 10000.0f);   // through the origin
     EXPECT_FLOAT_EQ(PileMomentFromLateral(p, 15000), 25000.0f);  // first to second point
     EXPECT_FLOAT_EQ(PileMomentFromLateral(p, 30000), 35000.0f);  // second to third point
-    EXPECT_FLOAT_EQ(PileMomentFromLateral(p, 40000), 40000.0f);
     EXPECT_FLOAT_EQ(PileMomentFromLateral(p, 90000), 40000.0f);  // beyond the last point
 }
 
 TEST_F(PileFooting, FixedHeadsAddTheHeadMomentsToTheOverturning) {
     Project p = TwoRowProject();
     p.PileHead = "fix";
-    p.pile1v = 10000;
-    p.pile1m = 120000;
-    p.pile2v = 20000;
-    p.pile2m = 180000;
-    p.pile3v = 40000;
-    p.pile3m = 240000;
+    p.pile1v = 10000; p.pile1m = 120000;
+    p.pile2v = 20000; p.pile2m = 180000;
+    p.pile3v = 40000; p.pile3m = 240000;
     PileGroupProperties(p);
     SizeTables(p);
     Report r;
@@ -218,17 +171,11 @@ TEST_F(PileFooting, FixedHeadsAddTheHeadMomentsToTheOverturning) {
 // (x0 = 72 in); one row in each, three piles of 12 in.
 Project CapProject() {
     Project p = TwoRowProject();
-    p.Dt = 48;
-    p.Tw = 24;
-    p.Tf = 36;
+    p.Dt = 48; p.Tw = 24; p.Tf = 36; p.Lf = 300;
     p.CAsfb = 5;
-    p.Asfbt = 3.1416f;  // bar radius 1 in: depth 36 - 5 - 1 = 30 in
-    p.Asfbh = 3.1416f;
-    p.Lf = 300;
-    p.PILEX[1] = 15;
-    p.PILEX[2] = 100;
-    p.PILEN[1] = 3;
-    p.PILEN[2] = 3;
+    p.Asfbt = p.Asfbh = 3.1416f;  // bar radius 1 in: depth 36 - 5 - 1 = 30 in
+    p.PILEX[1] = 15; p.PILEX[2] = 100;
+    p.PILEN[1] = p.PILEN[2] = 3;
     SizeTables(p);
     p.PileVert(1, 5, 1) = 100000;  // 1000 lb/in of footing
     p.PileVert(2, 5, 1) = 50000;   // 500 lb/in
@@ -251,8 +198,7 @@ TEST_F(PileFooting, StraddlingPileStripsShareTheirReaction) {
 
 TEST_F(PileFooting, SectionsAtTheFaceWhenTheBottomIsNotInTension) {
     Project p = CapProject();
-    p.PileVert(1, 5, 1) = 1000;
-    p.PileVert(2, 5, 1) = 1000;
+    p.PileVert(1, 5, 1) = p.PileVert(2, 5, 1) = 1000;
     Report r;
     PileCapLoads(p, r, 1, 5, 2, 3);
     EXPECT_LT(p.Mtoe(5, 1), 0.0f);
@@ -266,8 +212,7 @@ TEST_F(PileFooting, ShortToeAndMissingHeelCarryNoShear) {
     p.Dt = 20;  // shorter than its 30 in effective depth
     p.Wf = 60;  // 60 - 20 - 24 = 16 in heel ...
     p.Tw = 40;  // ... now no heel at all
-    p.PILEX[1] = 10;
-    p.PILEX[2] = 50;
+    p.PILEX[1] = 10; p.PILEX[2] = 50;
     Report r;
     PileCapLoads(p, r, 1, 5, 2, 3);
     EXPECT_GT(p.Mtoe(5, 1), 0.0f);
@@ -282,9 +227,7 @@ TEST_F(PileFooting, TributaryWidthsFollowTheDistanceFromTheToe) {
     Project p;
     p.Wf = 120;
     p.ResizePileRows(3);
-    p.PILEX[1] = 96;  // entered out of order
-    p.PILEX[2] = 24;
-    p.PILEX[3] = 60;
+    p.PILEX[1] = 96; p.PILEX[2] = 24; p.PILEX[3] = 60;  // entered out of order
     const auto w = TributaryWidths(p);
     EXPECT_FLOAT_EQ(w[2], 24.0f + 18.0f);
     EXPECT_FLOAT_EQ(w[3], 18.0f + 18.0f);
@@ -301,12 +244,12 @@ TEST_F(PileFooting, PinnedHeadsReportNoMoments) {
     Project p = TwoRowProject();
     p.Criteria = "lrfd";
     const std::string out = RunSection(p);
-    EXPECT_NE(out.find("Number of piles    = 8\r\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("Pile CG distance   = 5.000 ft\r\n"), std::string::npos);
-    EXPECT_NE(out.find("Pile group inertia = 7.200E+01 ft^2\r\n"), std::string::npos);
-    EXPECT_EQ(out.find("Moment (Comb"), std::string::npos);
-    EXPECT_NE(out.find("ULS Compression (Comb 1)"), std::string::npos);
-    EXPECT_EQ(out.find("NOTE: Maximum pile axial loads"), std::string::npos);
+    EXPECT_TRUE(Has(out, "Number of piles    = 8\r\n")) << out;
+    EXPECT_TRUE(Has(out, "Pile CG distance   = 5.000 ft\r\n"));
+    EXPECT_TRUE(Has(out, "Pile group inertia = 7.200E+01 ft^2\r\n"));
+    EXPECT_FALSE(Has(out, "Moment (Comb"));
+    EXPECT_TRUE(Has(out, "ULS Compression (Comb 1)"));
+    EXPECT_FALSE(Has(out, "NOTE: Maximum pile axial loads"));
     // Every BENDING MOMENT cell (from column 60) reads 0.0.
     const std::size_t from = out.find("\r\n\r\n", out.find("PILE LOADS:") + 13);
     const std::size_t to = out.find("MAXIMUM PILE LOADS:");
@@ -327,17 +270,14 @@ TEST_F(PileFooting, CapacityLinesAndBatterNote) {
     Project p = TwoRowProject();
     p.PILENB[1] = 4;
     p.PILEB[1] = 14.0362f;
-    p.Vmax[1] = 0;
-    p.Vmin[1] = 0;
+    p.Vmax[1] = p.Vmin[1] = 0;
     const std::string out = RunSection(p);
     // Governing SLS compression 133333 lb on the battered row, along the
     // pile 133333 / cos(14.04 deg) = 137437 lb.
-    EXPECT_NE(out.find("               SLS Compression (Comb 1)     = 137.4   < 200.0 OKAY\r\n"),
-              std::string::npos)
-        << out;
-    EXPECT_NE(out.find("NOTE: Maximum pile axial loads include effect of batter."), std::string::npos);
+    EXPECT_TRUE(Has(out, "               SLS Compression (Comb 1)     = 137.4   < 200.0 OKAY\r\n")) << out;
+    EXPECT_TRUE(Has(out, "NOTE: Maximum pile axial loads include effect of batter."));
     // ULS lines only for the limit-states criteria.
-    EXPECT_EQ(out.find("ULS Compression"), std::string::npos);
+    EXPECT_FALSE(Has(out, "ULS Compression"));
 }
 
 TEST_F(PileFooting, TensionIsShownWithItsSignAndComparedByItsSize) {
@@ -347,32 +287,29 @@ TEST_F(PileFooting, TensionIsShownWithItsSignAndComparedByItsSize) {
     p.Hsls[1] = 0;
     const std::string out = RunSection(p);
     // 100000 - 36 x 50 x 800000 / 10368 = -38889 lb.
-    EXPECT_NE(out.find("               SLS Tension (Comb 1)         = -38.9   < 50.0 OKAY\r\n"), std::string::npos) << out;
+    EXPECT_TRUE(Has(out, "               SLS Tension (Comb 1)         = -38.9   < 50.0 OKAY\r\n")) << out;
 }
 
 TEST_F(PileFooting, S6ShowsCase2StarInPileLoadsButNotInFootingLoads) {
     Project p = TwoRowProject();
     p.Criteria = "s6";
     const std::string out = RunSection(p);
-    EXPECT_NE(out.find("ULS 2*"), std::string::npos);
+    EXPECT_TRUE(Has(out, "ULS 2*"));
     EXPECT_NE(p.PileVert(1, 6, 1), 0.0f);
     EXPECT_EQ(p.Mtoe(6, 1), 0.0f);
-    EXPECT_EQ(p.Vheel(6, 1), 0.0f);
     EXPECT_NE(p.Mtoe(2, 1), 0.0f);
-    const std::size_t loads = out.find("FOOTING LOADS:");
-    ASSERT_NE(loads, std::string::npos);
-    EXPECT_EQ(out.find("2*", loads), std::string::npos);
+    ASSERT_TRUE(Has(out, "FOOTING LOADS:"));
+    EXPECT_FALSE(Has(out.substr(out.find("FOOTING LOADS:")), "2*"));
 }
 
 TEST_F(PileFooting, LateralStabilityRows) {
     Project p = TwoRowProject();
     const std::string out = RunSection(p);
     // SLS: 60000 + 8 x 20000 = 220 kip against 300 kip.
-    EXPECT_NE(out.find("          1        SLS       300.0     220.0     NO GOOD ***\r\n"), std::string::npos)
-        << out;
+    EXPECT_TRUE(Has(out, "          1        SLS       300.0     220.0     NO GOOD ***\r\n")) << out;
     // ULS under AASHTO without earthquake: resistance shown, status empty.
     // 90000 + 8 x 30000 = 330 kip.
-    EXPECT_NE(out.find("                   ULS   1   350.0     330.0     \r\n"), std::string::npos);
+    EXPECT_TRUE(Has(out, "                   ULS   1   350.0     330.0     \r\n"));
 }
 
 // The combination carries an earthquake pressure: its lines move to the EQ
@@ -382,24 +319,20 @@ TEST_F(PileFooting, LateralStabilityRows) {
 TEST_F(PileFooting, EarthquakeCombinationUsesTheEarthquakeClasses) {
     Project p = TwoRowProject();
     p.Peq = 5000;
-    p.Feqmax[1] = 1;
-    p.Feqsls[1] = 1;
+    p.Feqmax[1] = p.Feqsls[1] = 1;
     const std::string out = RunSection(p);
     // SLS: 133.3 kip on the toe row; (300 - 60) / 8 = 30 kip per pile.
-    EXPECT_NE(out.find("               SLS EQ Compression (Comb 1)  = 133.3   < 200.0 OKAY\r\n"), std::string::npos)
-        << out;
-    EXPECT_NE(out.find("               SLS EQ Shear (Comb 1)        = 30.0    > 20.0 NO GOOD ***\r\n"),
-              std::string::npos);
-    EXPECT_EQ(out.find("SLS Compression"), std::string::npos);
+    EXPECT_TRUE(Has(out, "               SLS EQ Compression (Comb 1)  = 133.3   < 200.0 OKAY\r\n")) << out;
+    EXPECT_TRUE(Has(out, "               SLS EQ Shear (Comb 1)        = 30.0    > 20.0 NO GOOD ***\r\n"));
+    EXPECT_FALSE(Has(out, "SLS Compression"));
     // ULS 1: 1000/8 + 36 x 12 x 1000 / 10368 = 166.7 kip; passive with
     // Kpeq 1 x 30000 lb, (350 - 30) / 8 = 40 kip per pile.
-    EXPECT_NE(out.find("               ULS EQ Compression (Comb 1)  = 166.7   < 300.0 OKAY\r\n"), std::string::npos);
-    EXPECT_NE(out.find("               ULS EQ Shear (Comb 1)        = 40.0    > 30.0 NO GOOD ***\r\n"),
-              std::string::npos);
-    EXPECT_EQ(out.find("ULS Compression"), std::string::npos);  // AASHTO: no ordinary ULS lines
+    EXPECT_TRUE(Has(out, "               ULS EQ Compression (Comb 1)  = 166.7   < 300.0 OKAY\r\n"));
+    EXPECT_TRUE(Has(out, "               ULS EQ Shear (Comb 1)        = 40.0    > 30.0 NO GOOD ***\r\n"));
+    EXPECT_FALSE(Has(out, "ULS Compression"));  // AASHTO: no ordinary ULS lines
     // Lateral: 30 + 8 x 30 = 270 kip against 350 (cases 1, 2) and 250 kip.
-    EXPECT_NE(out.find("                   ULS   1   350.0     270.0     NO GOOD ***\r\n"), std::string::npos);
-    EXPECT_NE(out.find("                   ULS   3   250.0     270.0     OKAY\r\n"), std::string::npos);
+    EXPECT_TRUE(Has(out, "                   ULS   1   350.0     270.0     NO GOOD ***\r\n"));
+    EXPECT_TRUE(Has(out, "                   ULS   3   250.0     270.0     OKAY\r\n"));
 }
 
 // AASHTO LRFD: the ordinary ULS lines are printed; an earthquake factor
@@ -411,15 +344,13 @@ TEST_F(PileFooting, LimitStatesCriteriaShowTheUltimateLines) {
     p.Feqmax[1] = 1;
     p.Peq = 0;
     const std::string out = RunSection(p);
-    EXPECT_NE(out.find("               ULS Compression (Comb 1)     = 166.7   < 300.0 OKAY\r\n"), std::string::npos)
-        << out;
+    EXPECT_TRUE(Has(out, "               ULS Compression (Comb 1)     = 166.7   < 300.0 OKAY\r\n")) << out;
     // (350 - 90) / 8 = 32.5 kip per pile.
-    EXPECT_NE(out.find("               ULS Shear (Comb 1)           = 32.5    > 30.0 NO GOOD ***\r\n"),
-              std::string::npos);
-    EXPECT_EQ(out.find("ULS EQ"), std::string::npos);
+    EXPECT_TRUE(Has(out, "               ULS Shear (Comb 1)           = 32.5    > 30.0 NO GOOD ***\r\n"));
+    EXPECT_FALSE(Has(out, "ULS EQ"));
     // 90 + 8 x 30 = 330 kip, with its status under the limit-states criteria.
-    EXPECT_NE(out.find("                   ULS   1   350.0     330.0     NO GOOD ***\r\n"), std::string::npos);
-    EXPECT_NE(out.find("                   ULS   4   250.0     330.0     OKAY\r\n"), std::string::npos);
+    EXPECT_TRUE(Has(out, "                   ULS   1   350.0     330.0     NO GOOD ***\r\n"));
+    EXPECT_TRUE(Has(out, "                   ULS   4   250.0     330.0     OKAY\r\n"));
 }
 
 TEST_F(PileFooting, ServiceLoadDesignUsesTheServiceLongitudinalCheck) {
@@ -427,10 +358,10 @@ TEST_F(PileFooting, ServiceLoadDesignUsesTheServiceLongitudinalCheck) {
     p.ConcreteDesign = "sld";
     p.Fdasls[1] = p.Fdesls[1] = 1;
     const std::string out = RunSection(p);
-    EXPECT_EQ(out.find("ULS 1"), std::string::npos);
-    EXPECT_NE(out.find("L O N G I T U D I N A L   R E I N F O R C E M E N T"), std::string::npos);
-    EXPECT_NE(out.find("     SLS CALCULATIONS FOR FOOTING TOE:\r\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("     SLS CALCULATIONS FOR FOOTING HEEL:\r\n"), std::string::npos);
+    EXPECT_FALSE(Has(out, "ULS 1"));
+    EXPECT_TRUE(Has(out, "L O N G I T U D I N A L   R E I N F O R C E M E N T"));
+    EXPECT_TRUE(Has(out, "     SLS CALCULATIONS FOR FOOTING TOE:\r\n")) << out;
+    EXPECT_TRUE(Has(out, "     SLS CALCULATIONS FOR FOOTING HEEL:\r\n"));
     EXPECT_EQ(p.CombMs, 1);
     // Heel row (8 ft, tributary 36 + 24 in, 4 piles of 66667 lb over 240 in)
     // against the heel's own weight: the larger governs m = s^2 q / 10.
@@ -444,13 +375,7 @@ TEST_F(PileFooting, ARowUnderBothToeAndHeelEntersBothSets) {
     // A haunch deeper than the wall is high puts the back face of the
     // battered stem ahead of its front face at the footing: x0 = Dt - 12.
     p.WallType = "haunch";
-    p.Hh = 24;
-    p.Ts = 12;
-    p.Tb = 12;
-    p.Tw = 12;
-    p.Wf = 120;
-    p.Dt = 48;
-    p.Bat = 45;
+    p.Hh = 24; p.Ts = p.Tb = p.Tw = 12; p.Wf = 120; p.Dt = 48; p.Bat = 45;
     p.PILEX[1] = 42;
     const std::string out = RunSection(p);
     const std::size_t toe = out.find("ULS CALCULATIONS FOR FOOTING TOE:");
@@ -462,69 +387,26 @@ TEST_F(PileFooting, ARowUnderBothToeAndHeelEntersBothSets) {
 
 // --- degenerate input ends the run with its cause named ------------------
 
-TEST_F(PileFooting, AllPilesInOneRowEndTheRunWithTheCauseNamed) {
-    Project p = TwoRowProject();
-    p.PILEX[2] = p.PILEX[1];
-    Report r;
-    try {
-        PileFootingSection(p, r);
-        FAIL() << "no fault";
-    } catch (const CalculationFault& f) {
-        EXPECT_EQ(f.cause(), "all piles in one row: the pile group cannot resist overturning by axial loads");
-    }
-    EXPECT_EQ(r.allText().find("nan"), std::string::npos);
-    EXPECT_NE(r.allText().find("Pile group inertia = 0.000E+00 ft^2"), std::string::npos);
-}
-
-TEST_F(PileFooting, ZeroFootingLengthAndNoPilesAreNamed) {
-    Project p = TwoRowProject();
-    p.Lf = 0;
-    Report r;
-    try {
-        PileFootingSection(p, r);
-        FAIL() << "no fault";
-    } catch (const CalculationFault& f) {
-        EXPECT_NE(f.cause().find("zero footing length"), std::string::npos);
-    }
-    ClearArithmeticFaults();
-    Project q = TwoRowProject();
-    q.PILEN[1] = q.PILEN[2] = 0;
-    Report r2;
-    try {
-        PileFootingSection(q, r2);
-        FAIL() << "no fault";
-    } catch (const CalculationFault& f) {
-        EXPECT_EQ(f.cause(), "no piles in the pile group");
-    }
-}
-
-TEST_F(PileFooting, ZeroServiceFactorAndEqualCurvePointsAreNamed) {
-    Project p = TwoRowProject();
-    p.Fsls[1] = 0;
-    Report r;
-    try {
-        PileFootingSection(p, r);
-        FAIL() << "no fault";
-    } catch (const CalculationFault& f) {
-        EXPECT_EQ(f.cause(), "zero SLS stress increase factor in load combination 1");
-    }
-    ClearArithmeticFaults();
-
+TEST_F(PileFooting, DegenerateInputEndsTheRunWithItsCauseNamed) {
+    Project oneRow = TwoRowProject();
+    oneRow.PILEX[2] = oneRow.PILEX[1];
+    std::string text;
+    EXPECT_EQ(FaultCause(oneRow, &text), "all piles in one row: the pile group cannot resist overturning by axial loads");
+    EXPECT_TRUE(Has(text, "Pile group inertia = 0.000E+00 ft^2"));
+    Project noLength = TwoRowProject();
+    noLength.Lf = 0;
+    EXPECT_TRUE(Has(FaultCause(noLength), "zero footing length"));
+    Project noPiles = TwoRowProject();
+    noPiles.PILEN[1] = noPiles.PILEN[2] = 0;
+    EXPECT_EQ(FaultCause(noPiles), "no piles in the pile group");
+    Project noFactor = TwoRowProject();
+    noFactor.Fsls[1] = 0;
+    EXPECT_EQ(FaultCause(noFactor), "zero SLS stress increase factor in load combination 1");
     // h = (220000 - 60000) / 8 = 20000 lb lands on two points of equal load.
-    Project q = TwoRowProject();
-    q.PileHead = "fix";
-    q.pile1v = 10000;
-    q.pile1m = 100000;
-    q.pile2v = q.pile3v = 20000;
-    q.pile2m = 150000;
-    q.pile3m = 200000;
-    q.Hsls[1] = 220000;
-    Report r2;
-    try {
-        PileFootingSection(q, r2);
-        FAIL() << "no fault";
-    } catch (const CalculationFault& f) {
-        EXPECT_EQ(f.cause(), "two equal points of the pile lateral load - moment curve");
-    }
-    EXPECT_EQ(r2.allText().find("nan"), std::string::npos);
+    Project curve = TwoRowProject();
+    curve.PileHead = "fix";
+    curve.pile1v = 10000; curve.pile1m = 100000;
+    curve.pile2v = curve.pile3v = 20000; curve.pile2m = 150000; curve.pile3m = 200000;
+    curve.Hsls[1] = 220000;
+    EXPECT_EQ(FaultCause(curve), "two equal points of the pile lateral load - moment curve");
 }
