@@ -75,7 +75,6 @@ TEST(SaveFailures, DiskFullKeepsTheOldFile) {
     Project p = NewProject(target);
     EXPECT_FALSE(WriteInputFile(p));
     ExpectOldFileKept(target);
-    EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
 TEST(SaveFailures, FileSizeLimitCutsTheWriteShort) {
@@ -107,7 +106,6 @@ TEST(SaveFailures, ReadOnlyFileIsNotReplaced) {
     Project p = NewProject(target);
     EXPECT_FALSE(WriteInputFile(p));
     ExpectOldFileKept(target);
-    EXPECT_EQ(fs::status(target).permissions() & fs::perms::owner_write, fs::perms::none);
     // Made writable again, it is replaced.
     fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_TRUE(WriteInputFile(p));

@@ -32,79 +32,35 @@ const char* const kMetricLabels =
     "kN N/mm kN/m MPa kPa kN/m^3 kN-m/m mm m mm^2 (kg) (kN) (kN/m) (kPa) (kN-m) (kN-m/m) (mm) (m) (mm^2) "
     "(m^3) ";
 
-TEST(SetUnits, EnglishFactorsConstantsAndLabels) {
+TEST(SetUnits, FactorsAndLabelsOfBothSystems) {
     Project p;
     p.Units = "english";
     SetUnits(p);
-    EXPECT_EQ(p.ForceFactor, 1000.0f);
     EXPECT_EQ(p.MomentFactor, 12000.0f);  // kip-ft -> lb-in
-    EXPECT_EQ(p.LengthFactor, 12.0f);
     EXPECT_EQ(p.SurchargeDeduct, 6.0f);
-    // Quotients rounded once from double: 1/144, 1/1728, 1/46656.
+    // Quotients rounded once from double: 240 psf is stored as 1.6666666 psi.
     EXPECT_EQ(p.PressureFactor, static_cast<float>(1.0 / 144.0));
-    EXPECT_EQ(p.UnitWeightFactor, static_cast<float>(1.0 / 1728.0));
     EXPECT_EQ(p.VolumeFactor, static_cast<float>(1.0 / 46656.0));
     EXPECT_FLOAT_EQ(p.LineLoadFactor, 83.333336f);  // kip/ft -> lb/in
-    EXPECT_EQ(p.MmPerIn, 25.4f);
-    EXPECT_EQ(p.Mm2PerIn2, 645.16f);
-    EXPECT_EQ(p.NPerLb, 4.448222f);
-    EXPECT_EQ(p.MPaPerPsi, 0.006894757f);
     EXPECT_FLOAT_EQ(p.NmmPerLbin, 0.17512686f);
-
-    // 240 psf typed is 1.6666666 psi stored and 240 again when shown.
-    const float q = 240.0f * p.PressureFactor;
-    EXPECT_FLOAT_EQ(q, 1.6666666f);
-    EXPECT_FLOAT_EQ(q / p.PressureFactor, 240.0f);
-
     EXPECT_EQ(Labels(p), kEnglishLabels);
-}
 
-TEST(SetUnits, MetricFactorsConstantsAndLabels) {
-    Project p;
+    p.Hw = 240;
     p.Units = "metric";
     SetUnits(p);
-    EXPECT_EQ(p.ForceFactor, 1000.0f);
     EXPECT_EQ(p.MomentFactor, 1000000.0f);  // kN-m -> N-mm
-    EXPECT_EQ(p.LengthFactor, 1000.0f);
     EXPECT_EQ(p.SurchargeDeduct, 150.0f);
-    EXPECT_EQ(p.PressureFactor, 0.001f);
-    EXPECT_EQ(p.UnitWeightFactor, 0.000001f);
     EXPECT_EQ(p.VolumeFactor, 0.000000001f);
-    // kN/m is N/mm: a 10 kN/m barrier is stored as 10.
-    EXPECT_EQ(p.LineLoadFactor, 1.0f);
-    EXPECT_EQ(10.0f * p.LineLoadFactor, 10.0f);
-    // The conversion constants do not depend on the unit system.
-    EXPECT_EQ(p.MmPerIn, 25.4f);
+    EXPECT_EQ(p.LineLoadFactor, 1.0f);  // kN/m is N/mm
     EXPECT_FLOAT_EQ(p.NmmPerLbin, 0.17512686f);
-
     EXPECT_EQ(Labels(p), kMetricLabels);
-}
+    EXPECT_EQ(p.Hw, 240.0f);  // switching never converts stored values
 
-TEST(SetUnits, UnknownSystemKeepsFactorsWithEnglishLabels) {
-    Project p;
-    p.Units = "metric";
-    SetUnits(p);
+    // An unknown system keeps the factors but shows English labels.
     p.Units = "imperial";
     SetUnits(p);
     EXPECT_EQ(p.LengthFactor, 1000.0f);
-    EXPECT_EQ(p.MomentFactor, 1000000.0f);
-    EXPECT_EQ(p.SurchargeDeduct, 150.0f);
-    EXPECT_EQ(p.LineLoadFactor, 1.0f);
     EXPECT_EQ(Labels(p), kEnglishLabels);
-}
-
-TEST(SetUnits, SwitchingSystemsNeverConvertsStoredValues) {
-    Project p;
-    ResetProject(p);
-    p.Hw = 240;  // 20 ft
-    p.Units = "metric";
-    SetUnits(p);
-    EXPECT_EQ(p.Hw, 240.0f);
-    EXPECT_FLOAT_EQ(p.Hw / p.LengthFactor, 0.24f);  // now read as 0.240 m
-    p.Units = "english";
-    SetUnits(p);
-    EXPECT_EQ(p.Hw, 240.0f);
-    EXPECT_EQ(p.fc, 4000.0f);
 }
 
 // ---------------------------------------------------------------------------
@@ -119,113 +75,66 @@ Project WithStrength(const char* criteria, const char* units, float fc) {
     return p;
 }
 
-TEST(DeriveConcreteProperties, AashtoAndAremaEnglish) {
-    for (const char* criteria : {"aashto", "arema"}) {
-        SCOPED_TRACE(criteria);
-        // Beta1 = 0.85 - 0.05 (5000 - 4000) / 1000; Ec = 57000 sqrt(5000)
-        // = 4030508.65; fr = 7.5 sqrt(5000) = 530.33; n = 29e6 / Ec = 7.2.
-        const Project p = WithStrength(criteria, "english", 5000);
-        EXPECT_FLOAT_EQ(p.Beta1, 0.8f);
-        EXPECT_EQ(p.Ec, 4030509.0f);
-        EXPECT_NEAR(p.ModRupture, 530.33f, 0.005f);
-        EXPECT_EQ(p.Es, 29000000.0f);
-        EXPECT_EQ(p.ModRatio, 7);
-        EXPECT_FLOAT_EQ(p.Alpha1, 0.85f);
-        EXPECT_FLOAT_EQ(p.PhiFlexure, 0.9f);
-        EXPECT_FLOAT_EQ(p.PhiShear, 0.85f);
-        EXPECT_FLOAT_EQ(p.Ecu, 0.003f);
-        EXPECT_EQ(p.PhiSteel, 1.0f);
-        EXPECT_EQ(p.PhiConcrete, 1.0f);
+struct StrengthCase {
+    const char* criteria;
+    const char* units;
+    float fc, Ec, fr, alpha1, beta1;
+    int n;
+};
 
-        // Beta1 limits: 0.60 raised to 0.65, 0.925 lowered to 0.85.
-        EXPECT_FLOAT_EQ(WithStrength(criteria, "english", 9000).Beta1, 0.65f);
-        EXPECT_FLOAT_EQ(WithStrength(criteria, "english", 2500).Beta1, 0.85f);
-        // 4750 psi gives exactly 0.8125: three decimals, half away from zero.
-        EXPECT_FLOAT_EQ(WithStrength(criteria, "english", 4750).Beta1, 0.813f);
+TEST(DeriveConcreteProperties, EveryCriteriaBothSystemsAndLimits) {
+    // Ec and fr by hand; Beta1 = 0.85 - 0.05 per 1000 psi (7 MPa) above
+    // 4000 psi (28 MPa) within 0.65..0.85; s6: Alpha1 = 0.85 - 0.0015 fc,
+    // Beta1 = 0.97 - 0.0025 fc, both at least 0.67, English via MPa.
+    const StrengthCase cases[] = {
+        // 57000 sqrt(5000) = 4030508.65, 7.5 sqrt(5000) = 530.33, n = 7.2
+        {"aashto", "english", 5000, 4030509, 530.33f, 0.85f, 0.8f, 7},
+        {"arema", "english", 5000, 4030509, 530.33f, 0.85f, 0.8f, 7},
+        {"aashto", "english", 9000, -1, -1, 0.85f, 0.65f, -1},  // 0.60 raised
+        {"arema", "english", 2500, -1, -1, 0.85f, 0.85f, -1},   // 0.925 lowered
+        {"aashto", "english", 4750, -1, -1, 0.85f, 0.813f, -1},  // 0.8125 half up
+        // 4700 sqrt(28) = 24870.06, 7.5 sqrt(28) / 12 = 3.3072, n = 8.04
+        {"aashto", "metric", 28, 24870, 3.3072f, 0.85f, 0.85f, 8},
+        {"arema", "metric", 35, -1, -1, 0.85f, 0.8f, -1},
+        {"arema", "metric", 63, -1, -1, 0.85f, 0.65f, -1},
+        {"aashto", "metric", 20, -1, -1, 0.85f, 0.85f, -1},
+        // 1820000 sqrt(5) = 4069643.7, 240 sqrt(5) = 536.66, n = 7.13
+        {"lrfd", "english", 5000, 4069644, 536.656f, 0.85f, 0.8f, 7},
+        {"lrfd", "english", 10000, -1, -1, 0.85f, 0.65f, -1},
+        {"lrfd", "english", 3000, -1, -1, 0.85f, 0.85f, -1},
+        // 4800 sqrt(35) = 28397.18, 0.63 sqrt(35) = 3.7271, n = 7.04
+        {"lrfd", "metric", 35, 28397, 3.7271f, 0.85f, 0.8f, 7},
+        {"lrfd", "metric", 70, -1, -1, 0.85f, 0.65f, -1},
+        // (3000 sqrt(30) + 6900)(2450/2300)^1.5 = 25650.94, 0.4 sqrt(30), n = 7.80
+        {"s6", "metric", 30, 25651, 2.19089f, 0.805f, 0.895f, 8},
+        {"s6", "metric", 60, -1, -1, 0.76f, 0.82f, -1},
+        {"s6", "metric", 150, -1, -1, 0.67f, 0.67f, -1},  // 0.625, 0.595 raised
+        // 4350 psi = 29.99 MPa: Ec 3720015 psi, fr = 4.8 sqrt(4350) = 316.58
+        {"s6", "english", 4350, 3720015, 316.58f, 0.805f, 0.895f, 8},
+        {"s6", "english", 8702, -1, -1, 0.76f, 0.82f, -1},
+        {"s6", "english", 21756, -1, -1, 0.67f, 0.67f, -1},
+    };
+    for (const StrengthCase& c : cases) {
+        SCOPED_TRACE(std::string(c.criteria) + " " + c.units + " " + std::to_string(c.fc));
+        const Project p = WithStrength(c.criteria, c.units, c.fc);
+        EXPECT_FLOAT_EQ(p.Alpha1, c.alpha1);
+        EXPECT_FLOAT_EQ(p.Beta1, c.beta1);
+        if (c.n < 0) continue;
+        EXPECT_NEAR(p.Ec, c.Ec, 1.0f);
+        EXPECT_NEAR(p.ModRupture, c.fr, 0.005f);
+        EXPECT_EQ(p.ModRatio, c.n);
+        EXPECT_EQ(p.Es, std::string(c.units) == "english" ? 29000000.0f : 200000.0f);
     }
-}
-
-TEST(DeriveConcreteProperties, AashtoAndAremaMetric) {
-    for (const char* criteria : {"aashto", "arema"}) {
-        SCOPED_TRACE(criteria);
-        // Ec = 4700 sqrt(28) = 24870.06; fr = 7.5 sqrt(28) / 12 = 3.3072;
-        // n = 200000 / 24870 = 8.04.
-        const Project p = WithStrength(criteria, "metric", 28);
-        EXPECT_EQ(p.Ec, 24870.0f);
-        EXPECT_NEAR(p.ModRupture, 3.3072f, 0.0001f);
-        EXPECT_FLOAT_EQ(p.Beta1, 0.85f);
-        EXPECT_EQ(p.Es, 200000.0f);
-        EXPECT_EQ(p.ModRatio, 8);
-        // 0.05 per 7 MPa above 28 MPa, within 0.65..0.85.
-        EXPECT_FLOAT_EQ(WithStrength(criteria, "metric", 35).Beta1, 0.8f);
-        EXPECT_FLOAT_EQ(WithStrength(criteria, "metric", 63).Beta1, 0.65f);
-        EXPECT_FLOAT_EQ(WithStrength(criteria, "metric", 20).Beta1, 0.85f);
-    }
-}
-
-TEST(DeriveConcreteProperties, LrfdBothSystems) {
-    // Ec = 1820000 sqrt(5) = 4069643.7; fr = 240 sqrt(5) = 536.66; n = 7.13.
-    Project p = WithStrength("lrfd", "english", 5000);
-    EXPECT_EQ(p.Ec, 4069644.0f);
-    EXPECT_NEAR(p.ModRupture, 536.656f, 0.001f);
-    EXPECT_FLOAT_EQ(p.Beta1, 0.8f);
-    EXPECT_EQ(p.ModRatio, 7);
-    EXPECT_FLOAT_EQ(p.PhiFlexure, 0.9f);
-    EXPECT_FLOAT_EQ(p.PhiShear, 0.9f);
-    EXPECT_FLOAT_EQ(p.Ecu, 0.003f);
-    EXPECT_EQ(p.PhiConcrete, 1.0f);
-    EXPECT_FLOAT_EQ(WithStrength("lrfd", "english", 10000).Beta1, 0.65f);
-    EXPECT_FLOAT_EQ(WithStrength("lrfd", "english", 3000).Beta1, 0.85f);
-
-    // Ec = 4800 sqrt(35) = 28397.18; fr = 0.63 sqrt(35) = 3.7271; n = 7.04.
-    p = WithStrength("lrfd", "metric", 35);
-    EXPECT_EQ(p.Ec, 28397.0f);
-    EXPECT_NEAR(p.ModRupture, 3.7271f, 0.0001f);
-    EXPECT_FLOAT_EQ(p.Beta1, 0.8f);
-    EXPECT_EQ(p.ModRatio, 7);
-    EXPECT_FLOAT_EQ(WithStrength("lrfd", "metric", 70).Beta1, 0.65f);
-}
-
-TEST(DeriveConcreteProperties, S6Metric) {
-    // Alpha1 = 0.85 - 0.0015 fc, Beta1 = 0.97 - 0.0025 fc, both >= 0.67;
-    // Ec = (3000 sqrt(fc) + 6900)(2450/2300)^1.5 = 25650.94 for 30 MPa.
-    Project p = WithStrength("s6", "metric", 30);
-    EXPECT_FLOAT_EQ(p.Alpha1, 0.805f);
-    EXPECT_FLOAT_EQ(p.Beta1, 0.895f);
-    EXPECT_EQ(p.Ec, 25651.0f);
-    EXPECT_NEAR(p.ModRupture, 0.4f * std::sqrt(30.0f), 1e-5f);
-    EXPECT_EQ(p.ModRatio, 8);  // 200000 / 25651 = 7.80
-    EXPECT_FLOAT_EQ(p.Ecu, 0.0035f);
-    EXPECT_EQ(p.PhiFlexure, 1.0f);
-    EXPECT_EQ(p.PhiShear, 1.0f);
-    EXPECT_FLOAT_EQ(p.PhiConcrete, 0.75f);
-    EXPECT_FLOAT_EQ(p.PhiSteel, 0.9f);
-
-    p = WithStrength("s6", "metric", 60);
-    EXPECT_FLOAT_EQ(p.Alpha1, 0.76f);
-    EXPECT_FLOAT_EQ(p.Beta1, 0.82f);
-    p = WithStrength("s6", "metric", 150);  // 0.625 and 0.595 raised
-    EXPECT_FLOAT_EQ(p.Alpha1, 0.67f);
-    EXPECT_FLOAT_EQ(p.Beta1, 0.67f);
-}
-
-TEST(DeriveConcreteProperties, S6English) {
-    // 4350 psi is 29.99 MPa: the Metric formulas, Ec converted to psi
-    // (3720015), fr = 4.8 sqrt(4350) = 316.58 psi.
-    Project p = WithStrength("s6", "english", 4350);
-    EXPECT_FLOAT_EQ(p.Alpha1, 0.805f);
-    EXPECT_FLOAT_EQ(p.Beta1, 0.895f);
-    EXPECT_NEAR(p.Ec, 3720015.0f, 1.0f);
-    EXPECT_NEAR(p.ModRupture, 316.58f, 0.005f);
-    EXPECT_EQ(p.Es, 29000000.0f);
-    EXPECT_EQ(p.ModRatio, 8);
-
-    p = WithStrength("s6", "english", 8702);  // 60.0 MPa
-    EXPECT_FLOAT_EQ(p.Alpha1, 0.76f);
-    EXPECT_FLOAT_EQ(p.Beta1, 0.82f);
-    p = WithStrength("s6", "english", 21756);  // 150 MPa
-    EXPECT_FLOAT_EQ(p.Alpha1, 0.67f);
-    EXPECT_FLOAT_EQ(p.Beta1, 0.67f);
+    // Resistance factors and the crushing strain of each family.
+    const Project a = WithStrength("aashto", "english", 4000);
+    EXPECT_FLOAT_EQ(a.PhiShear, 0.85f);
+    EXPECT_FLOAT_EQ(a.Ecu, 0.003f);
+    EXPECT_FLOAT_EQ(WithStrength("lrfd", "english", 4000).PhiShear, 0.9f);
+    const Project s = WithStrength("s6", "metric", 30);
+    EXPECT_FLOAT_EQ(s.Ecu, 0.0035f);
+    EXPECT_EQ(s.PhiFlexure, 1.0f);
+    EXPECT_FLOAT_EQ(s.PhiConcrete, 0.75f);
+    EXPECT_FLOAT_EQ(s.PhiSteel, 0.9f);
 }
 
 TEST(DeriveConcreteProperties, ModularRatioHalvesGoToEven) {
