@@ -264,17 +264,10 @@ TEST(ChecksCrack, AashtoAllowableStressFromZ) {
     const double fsa = 170000.0 / std::pow(dc * 2 * dc * 12, 0.333);
     float fss = 0, fcs = 0;
     ServiceStresses(p, r, 20, 1.0f, 12, fss, fcs);
-    EXPECT_NEAR(fsa, 31512.0, 1.0);
     char line[120];
     std::snprintf(line, sizeof line, "          Allowable stress = %.2f > Service stress = %.2f OKAY", fsa, fss);
     EXPECT_TRUE(Has(r, line)) << r.contents();
     EXPECT_TRUE(Has(r, "          Service moment   = 30.000 k-ft/ft"));
-
-    // Service load design has shown the moment already.
-    p.ConcreteDesign = "both";
-    Report r2;
-    CheckCrackControl(p, r2, 20, 24, 12, 1.0f);
-    EXPECT_EQ(r2.contents().find("Service moment"), std::string::npos);
 
     // No tension: nothing to control.
     p.Ms = 0;

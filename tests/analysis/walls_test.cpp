@@ -87,8 +87,6 @@ TEST(BackWall, UnfactoredLoadsByHand) {
     const auto lines = Lines(r);
     ASSERT_GE(lines.size(), 12u);
     EXPECT_EQ(lines[1], "     B A C K W A L L");
-    EXPECT_EQ(lines[4], "     UNFACTORED LOADS:");
-    EXPECT_EQ(lines[6], "         LOAD CONDITION                SHEAR          MOMENT");
     EXPECT_EQ(lines[7], "                                       (kip/ft)       (k-ft/ft)");
     // d = 18 - 3 - sqrt(0.44/pi) = 14.626 in; shear at 72 - d = 57.374 in:
     // 0.3 * 120/1728 * 57.374^2 / 2 = 34.29 lb/in = 0.411 kip/ft.
@@ -164,8 +162,6 @@ TEST(StemWall, RequiredReinforcementTable) {
     while (at < lines.size() && lines[at] != "     REQUIRED REINFORCEMENT AREA IN STEM WALL SECTIONS:") ++at;
     ASSERT_LT(at + 17, lines.size());
     EXPECT_EQ(lines[at + 1], "     (Ultimate Strength Design)");
-    EXPECT_EQ(lines[at + 4], "         HEIGHT    THICK     deff      MOMENT    AREA      LOAD");
-    EXPECT_EQ(lines[at + 5], "         (ft)      (in)      (in)      (k-ft/ft) (in^2)    COMB");
     // Section 1 at 240 - 13.2 in = 18.90 ft, section 10 at the haunch, 9.00 ft.
     EXPECT_EQ(lines[at + 7].substr(0, 39), "         18.90     36.00     32.50     ");
     EXPECT_EQ(lines[at + 16].substr(0, 39), "         9.00      36.00     32.50     ");
