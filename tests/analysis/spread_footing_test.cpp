@@ -76,7 +76,9 @@ TEST(SoilPressureDistribution, CasesAtAndAroundTheirBoundaries) {
     for (const auto& c : cases) {
         const SoilPressure s = SoilPressureDistribution(c.shape, c.V, c.X, kWf, kLf);
         EXPECT_EQ(s.pressureCase, c.expected) << "V " << c.V << " X " << c.X;
-        if (c.expected == 5) EXPECT_TRUE(s.L == 0.0f && s.qToe == 0.0f && s.qHeel == 0.0f) << c.X;
+        if (c.expected == 5) {
+            EXPECT_TRUE(s.L == 0.0f && s.qToe == 0.0f && s.qHeel == 0.0f) << c.X;
+        }
     }
     // Kern edge: full width in contact, the heel pressure just vanishes.
     const SoilPressure kern = Tri(V, third);
