@@ -12,45 +12,92 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace qelvorn {
 
 namespace {
 
-// A finite value as sign, seven significant digits d1..d7 and a decimal
-// exponent: |v| = d1.d2d3d4d5d6d7 x 10^exp. Zero has digits "0000000" and
-// exponent 0.
+// "00" .. "99": two digits at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> t{};
+    for (int i = 0; i < 100; ++i) {
+        t[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        t[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return t;
+}();
+
+// Writes the two digits of v (< 100) at p.
+inline void WritePair(char* p, std::uint64_t v) {
+    p[0] = kDigitPairs[2 * v];
+    p[1] = kDigitPairs[2 * v + 1];
+}
+
+// Writes the `count` last digits of v right-aligned ending at q (leading
+// zeros included); returns the start.
+char* WriteDigitsBack(char* q, std::uint64_t v, int count) {
+    for (; count >= 2; count -= 2) {
+        q -= 2;
+        WritePair(q, v % 100);
+        v /= 100;
+    }
+    if (count == 1) *--q = static_cast<char>('0' + v % 10);
+    return q;
+}
+
+// Writes v (no leading zeros, "0" for zero) right-aligned ending at q;
+// returns the start.
+char* WriteWholeBack(char* q, std::uint64_t v) {
+    while (v >= 100) {
+        q -= 2;
+        WritePair(q, v % 100);
+        v /= 100;
+    }
+    if (v >= 10) {
+        q -= 2;
+        WritePair(q, v);
+    } else {
+        *--q = static_cast<char>('0' + v);
+    }
+    return q;
+}
+
+// A finite value as sign and seven significant digits n = d1d2d3d4d5d6d7
+// with a decimal exponent: |v| = d1.d2d3d4d5d6d7 x 10^exp, that is
+// n x 10^(exp-6). Zero has n = 0 and exponent 0.
 struct Decimal7 {
     bool negative = false;
-    std::string digits;  // exactly 7 digits
+    std::uint32_t n = 0;
     int exp = 0;
+    void digits(char* d) const { WriteDigitsBack(d + 7, n, 7); }  // the seven digits, no terminator
 };
 
 // The first eight significant digits of a (> 0, the exact value of a
 // single) and its decimal exponent, from the shortest text that reads back
-// as a: every number of a report comes here, and the shortest text is far
-// cheaper than the exact expansion. It lies within 1.2E-08 units of the
-// eighth digit of a, so its eight leading digits are those of a whenever the
-// digits after them stand at least 2E-08 units from a whole unit; otherwise
-// (a short decimal like 2.5, or a tail of zeros or nines) returns false and
-// the caller expands a exactly.
-bool LeadingDigitsFast(double a, std::string& digits, int& exp) {
+// as a: far cheaper than the exact expansion. It lies within 1.2E-08 units
+// of the eighth digit of a, so its eight leading digits are those of a
+// whenever the digits after them stand at least 2E-08 units from a whole
+// unit; otherwise (a short decimal like 2.5, or a tail of zeros or nines)
+// returns false and the caller expands a exactly.
+bool LeadingDigitsFast(double a, char* digits8, int& exp) {
     char buf[40];
     char* const end = std::to_chars(buf, buf + sizeof buf - 1, a, std::chars_format::scientific).ptr;
     *end = '\0';
     const char* e = std::find(buf, end, 'e');
-    if (e == end) return false;
-    digits.assign(1, buf[0]);
-    if (buf[1] == '.') digits.append(buf + 2, static_cast<std::size_t>(e - (buf + 2)));
-    if (digits.size() <= 8) return false;
+    if (e == end || buf[1] != '.') return false;
+    // d.ddd...: the significant digits are buf[0] and buf[2..e).
+    const std::size_t count = 1 + static_cast<std::size_t>(e - (buf + 2));
+    if (count <= 8) return false;
+    auto digit = [&](std::size_t i) { return i == 0 ? buf[0] : (i < count ? buf[i + 1] : '0'); };
     // The digits after the eighth as a fraction of a unit of the eighth, in
     // billionths (the shortest text has at most 17 digits).
     std::int64_t tail = 0;
-    for (std::size_t i = 8; i < 17; ++i) tail = tail * 10 + (i < digits.size() ? digits[i] - '0' : 0);
+    for (std::size_t i = 8; i < 17; ++i) tail = tail * 10 + (digit(i) - '0');
     if (tail < 20 || tail > 999999980) return false;
     exp = std::atoi(e + 1);
-    digits.resize(8);
+    for (std::size_t i = 0; i < 8; ++i) digits8[i] = digit(i);
     return true;
 }
 
@@ -70,7 +117,7 @@ double Pow10(int k) {
 // unless the fraction stands within 1E-06 of one half; then (and only then)
 // returns false and the caller expands a exactly. Most numbers of a report
 // take this path.
-bool SevenDigitsArithmetic(double a, Decimal7& d) {
+[[gnu::always_inline]] inline bool SevenDigitsArithmetic(double a, Decimal7& d) {
     // Decimal exponent estimated from the binary one (read off the bits of
     // the double), then corrected by the range test below.
     const int binaryExp = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7FF) - 1023;
@@ -85,68 +132,61 @@ bool SevenDigitsArithmetic(double a, Decimal7& d) {
             ++e;
             continue;
         }
-        const long truncated = static_cast<long>(scaled);  // scaled is positive
+        const auto truncated = static_cast<std::uint32_t>(scaled);  // scaled is positive
         const double frac = scaled - static_cast<double>(truncated);
         if (frac > 0.5 - 1e-6 && frac < 0.5 + 1e-6) return false;
-        long n = truncated + (frac > 0.5 ? 1 : 0);
+        std::uint32_t n = truncated + (frac > 0.5 ? 1 : 0);
         if (n >= 10000000) {  // 9999999.6 -> 1000000 x 10^(e+1)
             n = 1000000;
             ++e;
         }
-        char digits[8];
-        for (int i = 6; i >= 0; --i) {
-            digits[i] = static_cast<char>('0' + n % 10);
-            n /= 10;
-        }
-        d.digits.assign(digits, 7);
+        d.n = n;
         d.exp = e;
         return true;
     }
     return false;
 }
 
-Decimal7 ToDecimal7(float v) {
+// The seven digits of a (> 0) when the arithmetic path cannot decide the
+// rounding of the seventh: from the digits of its exact value.
+[[gnu::noinline]] Decimal7 Decimal7FromExpansion(double a, bool negative) {
     Decimal7 d;
-    d.negative = v < 0.0f;
-    const double a = std::fabs(static_cast<double>(v));
-    if (a == 0.0) {
-        d.digits = "0000000";
-        return d;
-    }
-    // The single's exact value carries at most 9 significant digits that
-    // matter here; take more and round the seventh with halves away from
-    // zero, as every other rounding of a displayed number does (a single
-    // holding 3604996.5 reads 3604997, as the modulus 57000*sqrt(4000) =
-    // 3604996.53 should).
-    if (SevenDigitsArithmetic(a, d)) return d;
-    std::string digits;
+    d.negative = negative;
+    char digits[8];
     if (!LeadingDigitsFast(a, digits, d.exp)) {
         // std::to_chars gives the same exactly rounded digits as printf's
         // "%.20e" at a fraction of the cost.
         char buf[64];
         const auto end = std::to_chars(buf, buf + sizeof buf - 1, a, std::chars_format::scientific, 20).ptr;
         *end = '\0';  // d.dddd...e+XX
-        digits.assign(1, buf[0]);
-        digits.append(buf + 2, 20);
+        digits[0] = buf[0];
+        std::copy(buf + 2, buf + 9, digits + 1);
         d.exp = std::atoi(buf + 23);
     }
-    d.digits = digits.substr(0, 7);
-    if (digits[7] >= '5') {
-        bool carry = true;
-        for (std::size_t i = 7; carry && i-- > 0;) {
-            if (d.digits[i] == '9') {
-                d.digits[i] = '0';
-            } else {
-                ++d.digits[i];
-                carry = false;
-            }
-        }
-        if (carry) {  // 9999999.5 -> 1000000 x 10^(exp+1)
-            d.digits = "1000000";
-            ++d.exp;
-        }
+    std::uint32_t n = 0;
+    for (int i = 0; i < 7; ++i) n = n * 10 + static_cast<std::uint32_t>(digits[i] - '0');
+    if (digits[7] >= '5' && ++n == 10000000) {  // 9999999.5 -> 1000000 x 10^(exp+1)
+        n = 1000000;
+        ++d.exp;
     }
+    d.n = n;
     return d;
+}
+
+// Inlined into each caller: returned through memory, the small record cost
+// more than the arithmetic that fills it.
+[[gnu::always_inline]] inline Decimal7 ToDecimal7(float v) {
+    Decimal7 d;
+    d.negative = v < 0.0f;
+    const double a = std::fabs(static_cast<double>(v));
+    if (a == 0.0) return d;
+    // The single's exact value carries at most 9 significant digits that
+    // matter here; take more and round the seventh with halves away from
+    // zero, as every other rounding of a displayed number does (a single
+    // holding 3604996.5 reads 3604997, as the modulus 57000*sqrt(4000) =
+    // 3604996.53 should).
+    if (SevenDigitsArithmetic(a, d)) return d;
+    return Decimal7FromExpansion(a, d.negative);
 }
 
 // Adds one unit in the last place of a digit string; returns true when the
@@ -163,68 +203,83 @@ bool IncrementDigits(std::string& s) {
     return true;
 }
 
-std::string NonFiniteText(float v) {
+std::string_view NonFiniteText(float v) {
     if (std::isnan(v)) return "NaN";
     return v < 0.0f ? "-Infinity" : "Infinity";
 }
 
+// Writes the whole number `whole` right-aligned ending at q with `decimals`
+// (at most 4) places after a point, at least one digit before it; returns
+// the start.
+char* WriteScaledWhole(char* q, std::uint64_t whole, int decimals, bool negative) {
+    static constexpr std::uint64_t kScale[] = {1, 10, 100, 1000, 10000};
+    if (decimals > 0) {
+        const std::uint64_t scale = kScale[decimals];
+        q = WriteDigitsBack(q, whole % scale, decimals);
+        *--q = '.';
+        whole /= scale;
+    }
+    q = WriteWholeBack(q, whole);
+    if (negative) *--q = '-';
+    return q;
+}
+
 // Fixed-point text with `decimals` places, halves away from zero, at least
-// one digit before the point. No point when decimals is 0.
-// The fixed picture worked in whole numbers: the seven digits n stand for
-// n x 10^(exp-6); scaled to `decimals` places and rounded with halves away
-// from zero they give a whole number N whose last `decimals` digits follow
-// the point. Returns false when N would not fit (very large values).
-bool FixedTextByIntegers(const Decimal7& d, int decimals, std::string& out) {
+// one digit before the point, no point when decimals is 0.
+// Worked in whole numbers: the seven digits n stand for n x 10^(exp-6);
+// scaled to `decimals` places and rounded with halves away from zero they
+// give a whole number N whose last `decimals` digits follow the point.
+// Writes at p and returns the end, or nullptr when N would not fit (very
+// large values, many places).
+// At most a sign, 19 digits, a point: the longest text of this path.
+constexpr std::size_t kFixedRoom = 32;
+static_assert(kFixedRoom <= NumberRoom(""));
+
+char* WriteFixedByIntegers(char* p, const Decimal7& d, int decimals) {
     static constexpr std::uint64_t kPow[] = {1ULL,         10ULL,         100ULL,         1000ULL,
                                              10000ULL,     100000ULL,     1000000ULL,     10000000ULL,
                                              100000000ULL, 1000000000ULL, 10000000000ULL, 100000000000ULL};
-    std::uint64_t n = 0;
-    for (char c : d.digits) n = n * 10 + static_cast<std::uint64_t>(c - '0');
+    if (decimals > 4) return nullptr;
     const int shift = d.exp - 6 + decimals;
     std::uint64_t whole = 0;
-    if (n == 0) {
+    if (d.n == 0) {
         whole = 0;
     } else if (shift >= 0) {
-        if (shift > 11) return false;
-        whole = n * kPow[shift];
+        if (shift > 11) return nullptr;
+        whole = d.n * kPow[shift];
     } else if (-shift <= 7) {
-        const std::uint64_t p = kPow[-shift];
-        whole = n / p + (n % p >= p / 2 ? 1 : 0);
+        const std::uint64_t p10 = kPow[-shift];
+        whole = d.n / p10 + (d.n % p10 >= p10 / 2 ? 1 : 0);
     }  // else: the first dropped digit is a leading zero, the value rounds to 0
-    char buf[40];
-    char* end = buf + sizeof buf;
-    char* q = end;
-    for (int i = 0; i < decimals; ++i) {
-        *--q = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    }
-    if (decimals > 0) *--q = '.';
-    do {
-        *--q = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    } while (whole != 0);
-    if (d.negative) *--q = '-';
-    out.assign(q, static_cast<std::size_t>(end - q));
-    return true;
+    // Written backwards into the first half of buf, then moved to p as one
+    // block of kFixedRoom characters (p has that room): a fixed-size copy
+    // costs less than one of the text's own length.
+    char buf[2 * kFixedRoom];
+    char* const end = buf + kFixedRoom;
+    const char* q = WriteScaledWhole(end, whole, decimals, d.negative);
+    std::memcpy(p, q, kFixedRoom);
+    return p + (end - q);
 }
 
-std::string FixedText(float v, int decimals) {
-    const Decimal7 d = ToDecimal7(v);
-    if (std::string fast; decimals <= 4 && FixedTextByIntegers(d, decimals, fast)) return fast;
+// The same picture for any size and number of places, digit by digit.
+char* WriteFixedByDigits(char* p, const Decimal7& d, int decimals) {
+    char d7[7];
+    d.digits(d7);
+    const std::string digits(d7, 7);
     std::string intPart, frac;
-    if (d.digits == "0000000") {
+    if (d.n == 0) {
         intPart = "0";
     } else if (d.exp >= 0) {
         const std::size_t n = static_cast<std::size_t>(d.exp) + 1;
-        if (n >= d.digits.size()) {
-            intPart = d.digits + std::string(n - d.digits.size(), '0');
+        if (n >= digits.size()) {
+            intPart = digits + std::string(n - digits.size(), '0');
         } else {
-            intPart = d.digits.substr(0, n);
-            frac = d.digits.substr(n);
+            intPart = digits.substr(0, n);
+            frac = digits.substr(n);
         }
     } else {
         intPart = "0";
-        frac = std::string(static_cast<std::size_t>(-d.exp - 1), '0') + d.digits;
+        frac = std::string(static_cast<std::size_t>(-d.exp - 1), '0') + digits;
     }
     const std::size_t keep = static_cast<std::size_t>(decimals);
     bool roundUp = frac.size() > keep && frac[keep] >= '5';
@@ -233,96 +288,138 @@ std::string FixedText(float v, int decimals) {
     if (roundUp) {
         if (IncrementDigits(frac) && IncrementDigits(intPart)) intPart.insert(intPart.begin(), '1');
     }
-    std::string s = d.negative ? "-" : "";
-    s += intPart;
+    if (d.negative) *p++ = '-';
+    p = std::copy(intPart.begin(), intPart.end(), p);
     if (decimals > 0) {
-        s += '.';
-        s += frac;
+        *p++ = '.';
+        p = std::copy(frac.begin(), frac.end(), p);
     }
-    return s;
+    return p;
 }
 
-std::string ExponentDigits(int e) {
-    std::string s = e < 0 ? "-" : "+";
+// "E", sign and at least two exponent digits; returns the end.
+char* WriteExponent(char* p, int e) {
+    *p++ = 'E';
+    *p++ = e < 0 ? '-' : '+';
     const int a = e < 0 ? -e : e;
-    if (a < 10) s += '0';
-    s += std::to_string(a);
-    return s;
+    if (a >= 100) *p++ = static_cast<char>('0' + a / 100);
+    *p++ = static_cast<char>('0' + a / 10 % 10);
+    *p++ = static_cast<char>('0' + a % 10);
+    return p;
 }
 
 // Exponent picture: mantissa with `decimals` places (halves away from zero),
 // "E", sign, at least two exponent digits.
-std::string ExponentText(float v, int decimals) {
+char* WriteExponentText(char* p, float v, int decimals) {
     Decimal7 d = ToDecimal7(v);
+    char d7[7];
+    d.digits(d7);
+    const std::string digits(d7, 7);
     const std::size_t keep = static_cast<std::size_t>(decimals) + 1;
-    std::string m = d.digits.substr(0, keep);
-    if (keep < d.digits.size() && d.digits[keep] >= '5' && IncrementDigits(m)) {
+    std::string m = digits.substr(0, keep);
+    if (keep < digits.size() && digits[keep] >= '5' && IncrementDigits(m)) {
         m.insert(m.begin(), '1');
         m.pop_back();
         ++d.exp;
     }
-    std::string s = d.negative ? "-" : "";
-    s += m[0];
+    if (d.negative) *p++ = '-';
+    *p++ = m[0];
     if (decimals > 0) {
-        s += '.';
-        s += m.substr(1);
+        *p++ = '.';
+        p = std::copy(m.begin() + 1, m.end(), p);
     }
-    s += 'E';
-    s += ExponentDigits(d.exp);
-    return s;
+    return WriteExponent(p, d.exp);
+}
+
+// Shortest text of a finite value into p (room for 16 characters); returns
+// the end.
+char* WriteShortest(char* p, float v) {
+    const Decimal7 d = ToDecimal7(v);
+    if (d.n == 0) {
+        *p++ = '0';
+        return p;
+    }
+    char digits[7];
+    d.digits(digits);
+    int len = 7;
+    while (len > 1 && digits[len - 1] == '0') --len;
+    if (d.negative) *p++ = '-';
+    if (d.exp < -4 || d.exp >= 7) {
+        *p++ = digits[0];
+        if (len > 1) {
+            *p++ = '.';
+            p = std::copy(digits + 1, digits + len, p);
+        }
+        return WriteExponent(p, d.exp);
+    }
+    if (d.exp < 0) {
+        *p++ = '.';
+        p = std::fill_n(p, -d.exp - 1, '0');
+        return std::copy(digits, digits + len, p);
+    }
+    const int whole = d.exp + 1;
+    if (len <= whole) {
+        p = std::copy(digits, digits + len, p);
+        return std::fill_n(p, whole - len, '0');
+    }
+    p = std::copy(digits, digits + whole, p);
+    *p++ = '.';
+    return std::copy(digits + whole, digits + len, p);
+}
+
+// A picture split into its number part: decimals, exponent form, and the
+// count of trailing blanks written literally after the number.
+struct Picture {
+    int decimals = 0;
+    bool exponent = false;
+    std::size_t trailingBlanks = 0;
+};
+
+Picture ParsePicture(std::string_view pattern) {
+    Picture pic;
+    std::size_t end = pattern.size();
+    while (end > 0 && pattern[end - 1] == ' ') --end;
+    pic.trailingBlanks = pattern.size() - end;
+    bool afterPoint = false;
+    for (std::size_t i = 0; i < end; ++i) {
+        const char c = pattern[i];
+        if (c == 'E' || c == 'e') {
+            pic.exponent = true;
+            break;
+        }
+        if (afterPoint) ++pic.decimals;
+        else if (c == '.') afterPoint = true;
+    }
+    return pic;
 }
 
 }  // namespace
 
+char* WriteNumber(char* p, float v, std::string_view pattern) {
+    const Picture pic = ParsePicture(pattern);
+    if (!std::isfinite(v)) {
+        const std::string_view t = NonFiniteText(v);
+        p = std::copy(t.begin(), t.end(), p);
+    } else if (pic.exponent) {
+        p = WriteExponentText(p, v, pic.decimals);
+    } else {
+        const Decimal7 d = ToDecimal7(v);
+        char* const end = WriteFixedByIntegers(p, d, pic.decimals);
+        p = end ? end : WriteFixedByDigits(p, d, pic.decimals);
+    }
+    return std::fill_n(p, pic.trailingBlanks, ' ');
+}
+
 std::string FormatNumber(float v, std::string_view pattern) {
-    std::string_view core = pattern;
-    std::string tail;
-    while (!core.empty() && core.back() == ' ') {
-        core.remove_suffix(1);
-        tail += ' ';
-    }
-    if (!std::isfinite(v)) return NonFiniteText(v) + tail;
-    const std::size_t e = core.find_first_of("Ee");
-    const std::size_t dot = core.find('.');
-    int decimals = 0;
-    if (dot != std::string_view::npos) {
-        const std::size_t end = e == std::string_view::npos ? core.size() : e;
-        decimals = static_cast<int>(end - dot - 1);
-    }
-    if (e != std::string_view::npos) return ExponentText(v, decimals) + tail;
-    return FixedText(v, decimals) + tail;
+    std::string s(NumberRoom(pattern), '\0');
+    s.resize(static_cast<std::size_t>(WriteNumber(s.data(), v, pattern) - s.data()));
+    return s;
 }
 
 std::string ShortestText(float v) {
-    if (!std::isfinite(v)) return NonFiniteText(v);
-    const Decimal7 d = ToDecimal7(v);
-    if (d.digits == "0000000") return "0";
-    std::string digits = d.digits;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    std::string s = d.negative ? "-" : "";
-    if (d.exp < -4 || d.exp >= 7) {
-        s += digits[0];
-        if (digits.size() > 1) {
-            s += '.';
-            s += digits.substr(1);
-        }
-        s += 'E';
-        s += ExponentDigits(d.exp);
-    } else if (d.exp < 0) {
-        s += '.';
-        s += std::string(static_cast<std::size_t>(-d.exp - 1), '0');
-        s += digits;
-    } else {
-        const std::size_t n = static_cast<std::size_t>(d.exp) + 1;
-        if (digits.size() <= n) {
-            s += digits + std::string(n - digits.size(), '0');
-        } else {
-            s += digits.substr(0, n);
-            s += '.';
-            s += digits.substr(n);
-        }
-    }
-    return s;
+    if (!std::isfinite(v)) return std::string(NonFiniteText(v));
+    char buf[24];
+    return std::string(buf, WriteShortest(buf, v));
 }
 
 std::string SignedNumberText(float v) {
@@ -331,7 +428,21 @@ std::string SignedNumberText(float v) {
     return " " + s;
 }
 
-std::string BareNumber(float v) { return SignedNumberText(v) + " "; }
+char* WriteBareNumber(char* p, float v) {
+    if (!std::isfinite(v)) {
+        const std::string t = SignedNumberText(v) + ' ';
+        return std::copy(t.begin(), t.end(), p);
+    }
+    if (!(v < 0.0f)) *p++ = ' ';
+    p = WriteShortest(p, v);
+    *p++ = ' ';
+    return p;
+}
+
+std::string BareNumber(float v) {
+    char buf[kBareNumberRoom];
+    return std::string(buf, WriteBareNumber(buf, v));
+}
 
 double LeadingNumber(std::string_view text) {
     std::size_t i = 0;

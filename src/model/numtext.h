@@ -4,6 +4,7 @@
 // counts to the nearest whole number.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,6 +20,12 @@ namespace qelvorn {
 // value carries "-", also one that rounds to zero ("-0.000"). No thousands
 // separators. "0." renders as a whole number without a point.
 std::string FormatNumber(float v, std::string_view pattern);
+// The same text written at p, with room for NumberRoom(pattern) characters;
+// returns the end (the report writer formats into its line this way).
+char* WriteNumber(char* p, float v, std::string_view pattern);
+// At most 39 digits before the point of a single, a sign and a point; the
+// places and trailing blanks come from the pattern.
+constexpr std::size_t NumberRoom(std::string_view pattern) { return 48 + pattern.size(); }
 
 // Shortest decimal form of a single: at most 7 significant digits, trailing
 // zeros and a trailing point dropped, no zero before the point below 1
@@ -33,6 +40,9 @@ std::string SignedNumberText(float v);
 // Bare report number: the signed number text followed by one blank
 // (" .975 ", "-2 ", " 0 ").
 std::string BareNumber(float v);
+// The same written at p (room for kBareNumberRoom characters); returns the end.
+char* WriteBareNumber(char* p, float v);
+inline constexpr std::size_t kBareNumberRoom = 24;
 
 // The leading number of a typed text, 0 when there is none: blanks, tabs
 // and line feeds are skipped anywhere before and inside the number

@@ -61,7 +61,7 @@ bool Has(const Report& r, const std::string& line) {
 
 // The last non-empty line of the report.
 std::string LastLine(const Report& r) {
-    std::string s = r.contents();
+    std::string s(r.contents());
     while (s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0) s.resize(s.size() - 2);
     const std::size_t at = s.rfind("\r\n");
     return at == std::string::npos ? s : s.substr(at + 2);
@@ -367,7 +367,7 @@ TEST(ChecksCrack, S6FortyPercentCrackingMoment) {
 double NumberAfter(const Report& r, const std::string& label) {
     const std::size_t at = r.contents().find("\r\n" + label);
     if (at == std::string::npos) return std::nan("");
-    return std::stod(r.contents().substr(at + 2 + label.size()));
+    return std::stod(std::string(r.contents().substr(at + 2 + label.size())));
 }
 
 TEST(ChecksCrack, S6InEnglishUnitsEvaluatesTheFactorInNewtonsPerMillimetre) {

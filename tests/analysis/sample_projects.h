@@ -99,16 +99,16 @@ inline void AddSideWalls(Project& p) {
 
 // The report's lines, split at CR LF (the text after the last CR LF, if
 // any, is the last element).
-inline std::vector<std::string> ReportLines(const std::string& text) {
+inline std::vector<std::string> ReportLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = text.find("\r\n", start);
         if (end == std::string::npos) {
-            if (start < text.size()) lines.push_back(text.substr(start));
+            if (start < text.size()) lines.emplace_back(text.substr(start));
             return lines;
         }
-        lines.push_back(text.substr(start, end - start));
+        lines.emplace_back(text.substr(start, end - start));
         start = end + 2;
     }
 }

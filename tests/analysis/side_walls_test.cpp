@@ -38,7 +38,7 @@ struct Captured {
     }
 };
 
-bool Contains(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
 
 TEST(SideWallPressure, FollowsTheResultantRatio) {
     Project p = SideWallProject(60);
@@ -148,7 +148,7 @@ TEST(SideWallReport, ShortWallHasTwoSectionsLongWallOne) {
     shortWall.Hcp = 180;  // compaction at mid-height only
     Captured c;
     DesignSideWalls(shortWall, c.r);
-    const std::string& t = c.r.contents();
+    const std::string_view t = c.r.contents();
     EXPECT_EQ(t.rfind(title + std::string(65, '-') + "\r\n     W A L L   M I D - H E I G H T\r\n", 0), 0u);
     const std::size_t bottom = t.find("     W A L L   B O T T O M\r\n     " + std::string(65, '-') + "\r\n\r\n     UNFACTORED LOADS:\r\n");
     ASSERT_NE(bottom, std::string::npos);

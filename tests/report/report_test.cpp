@@ -2,6 +2,10 @@
 
 #include "report/report.h"
 
+#include <string>
+
+#include "model/numtext.h"
+
 using qelvorn::Report;
 
 TEST(ReportLineModel, TabPastTheStopStartsANewLine) {
@@ -42,4 +46,59 @@ TEST(ReportFaults, ADivisionByZeroEndsTheRunAndKeepsEarlierLines) {
     EXPECT_THROW(r.text("after").endl(), qelvorn::CalculationFault);
     EXPECT_EQ(r.contents(), "before\r\n");
     qelvorn::ClearArithmeticFaults();
+}
+
+// Where a fault stops the report: nothing of a statement whose values were
+// computed (and faulted) before it; the items before the faulting argument
+// when the fault arises inside a statement, also in a text chosen by a
+// comparison with an invalid value.
+TEST(ReportFaults, TheItemsBeforeTheFaultStayInTheLastLine) {
+    volatile float zero = 0.0f;
+    {
+        Report r;
+        qelvorn::ClearArithmeticFaults();
+        r.text("first").endl();
+        volatile float ratio = 1.0f / zero;
+        EXPECT_THROW(r.tab(10).text("Ratio =").tab(30).num(ratio, "0.00").endl(), qelvorn::CalculationFault);
+        EXPECT_EQ(r.allText(), "first\r\n");
+    }
+    {
+        Report r;
+        qelvorn::ClearArithmeticFaults();
+        EXPECT_THROW(r.tab(10).text("Ratio =").tab(30).num(2.0f / zero, "0.00").endl(), qelvorn::CalculationFault);
+        EXPECT_EQ(r.allText(), std::string(9, ' ') + "Ratio =" + std::string(13, ' '));  // up to column 30
+    }
+    {
+        Report r;
+        qelvorn::ClearArithmeticFaults();
+        const float invalid = zero / zero;
+        qelvorn::ClearArithmeticFaults();  // the comparison below raises it again
+        EXPECT_THROW(r.tab(10).text("Check").tab(20).text(Report::checkWord(invalid >= 1.0f)).endl(),
+                     qelvorn::CalculationFault);
+        EXPECT_EQ(r.allText(), "         Check     ");
+        EXPECT_EQ(r.pendingLine(), r.allText());
+    }
+    qelvorn::ClearArithmeticFaults();
+}
+
+// The report is one buffer that grows as written: a long report, numbers of
+// every size in it, and the text handed on by a move stay intact.
+TEST(ReportLineModel, LongReportsAndExtremeNumbersKeepEveryCharacter) {
+    Report r;
+    std::string expected;
+    for (int i = 0; i < 20000; ++i) {
+        const float v = static_cast<float>(i) * 1.25e3f - 7.0f;
+        r.tab(5).num(v, "0.00 ").bare(v).text("|").endl();
+        expected += "    " + qelvorn::FormatNumber(v, "0.00 ") + qelvorn::BareNumber(v) + "|\r\n";
+    }
+    for (float v : {3.4028235e38f, -3.4028235e38f, 1e-45f, -1.17549435e-38f}) {
+        r.num(v, "0.0000  ").num(v, "0.000E+00").num(v, "0.").bare(v).endl();
+        expected += qelvorn::FormatNumber(v, "0.0000  ") + qelvorn::FormatNumber(v, "0.000E+00") +
+                    qelvorn::FormatNumber(v, "0.") + qelvorn::BareNumber(v) + "\r\n";
+    }
+    ASSERT_GT(expected.size(), 1u << 19);
+    EXPECT_EQ(r.contents(), expected);
+    Report moved(std::move(r));
+    EXPECT_EQ(moved.contents(), expected);
+    EXPECT_EQ(moved.column(), 1);
 }
