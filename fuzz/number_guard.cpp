@@ -16,6 +16,9 @@ std::string RealFormatNumber(float, std::string_view)
 std::string RealShortestText(float) QELVORN_SYM("__real__ZN7qelvorn12ShortestTextB5cxx11Ef");
 std::string RealSignedNumberText(float) QELVORN_SYM("__real__ZN7qelvorn16SignedNumberTextB5cxx11Ef");
 std::string RealBareNumber(float) QELVORN_SYM("__real__ZN7qelvorn10BareNumberB5cxx11Ef");
+char* RealWriteNumber(char*, float, std::string_view)
+    QELVORN_SYM("__real__ZN7qelvorn11WriteNumberEPcfSt17basic_string_viewIcSt11char_traitsIcEE");
+char* RealWriteBareNumber(char*, float) QELVORN_SYM("__real__ZN7qelvorn15WriteBareNumberEPcf");
 
 namespace {
 void Guard(float v, const char* function) {
@@ -48,4 +51,17 @@ std::string WrapBareNumber(float v) QELVORN_SYM("__wrap__ZN7qelvorn10BareNumberB
 std::string WrapBareNumber(float v) {
     Guard(v, "BareNumber");
     return RealBareNumber(v);
+}
+
+char* WrapWriteNumber(char* p, float v, std::string_view pattern)
+    QELVORN_SYM("__wrap__ZN7qelvorn11WriteNumberEPcfSt17basic_string_viewIcSt11char_traitsIcEE");
+char* WrapWriteNumber(char* p, float v, std::string_view pattern) {
+    Guard(v, "WriteNumber");
+    return RealWriteNumber(p, v, pattern);
+}
+
+char* WrapWriteBareNumber(char* p, float v) QELVORN_SYM("__wrap__ZN7qelvorn15WriteBareNumberEPcf");
+char* WrapWriteBareNumber(char* p, float v) {
+    Guard(v, "WriteBareNumber");
+    return RealWriteBareNumber(p, v);
 }

@@ -12,7 +12,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 
 namespace qelvorn {
@@ -208,20 +207,11 @@ std::string_view NonFiniteText(float v) {
     return v < 0.0f ? "-Infinity" : "Infinity";
 }
 
-// Writes the whole number `whole` right-aligned ending at q with `decimals`
-// (at most 4) places after a point, at least one digit before it; returns
-// the start.
-char* WriteScaledWhole(char* q, std::uint64_t whole, int decimals, bool negative) {
-    static constexpr std::uint64_t kScale[] = {1, 10, 100, 1000, 10000};
-    if (decimals > 0) {
-        const std::uint64_t scale = kScale[decimals];
-        q = WriteDigitsBack(q, whole % scale, decimals);
-        *--q = '.';
-        whole /= scale;
-    }
-    q = WriteWholeBack(q, whole);
-    if (negative) *--q = '-';
-    return q;
+// Count of the digits of v (at least one).
+int DigitCount(std::uint64_t v) {
+    int n = 1;
+    for (std::uint64_t limit = 10; n < 20 && v >= limit; limit *= 10) ++n;
+    return n;
 }
 
 // Fixed-point text with `decimals` places, halves away from zero, at least
@@ -230,11 +220,8 @@ char* WriteScaledWhole(char* q, std::uint64_t whole, int decimals, bool negative
 // scaled to `decimals` places and rounded with halves away from zero they
 // give a whole number N whose last `decimals` digits follow the point.
 // Writes at p and returns the end, or nullptr when N would not fit (very
-// large values, many places).
-// At most a sign, 19 digits, a point: the longest text of this path.
-constexpr std::size_t kFixedRoom = 32;
-static_assert(kFixedRoom <= NumberRoom(""));
-
+// large values, many places). The digits go straight to their places,
+// last first, once the length is known.
 char* WriteFixedByIntegers(char* p, const Decimal7& d, int decimals) {
     static constexpr std::uint64_t kPow[] = {1ULL,         10ULL,         100ULL,         1000ULL,
                                              10000ULL,     100000ULL,     1000000ULL,     10000000ULL,
@@ -251,14 +238,17 @@ char* WriteFixedByIntegers(char* p, const Decimal7& d, int decimals) {
         const std::uint64_t p10 = kPow[-shift];
         whole = d.n / p10 + (d.n % p10 >= p10 / 2 ? 1 : 0);
     }  // else: the first dropped digit is a leading zero, the value rounds to 0
-    // Written backwards into the first half of buf, then moved to p as one
-    // block of kFixedRoom characters (p has that room): a fixed-size copy
-    // costs less than one of the text's own length.
-    char buf[2 * kFixedRoom];
-    char* const end = buf + kFixedRoom;
-    const char* q = WriteScaledWhole(end, whole, decimals, d.negative);
-    std::memcpy(p, q, kFixedRoom);
-    return p + (end - q);
+    const std::uint64_t scale = kPow[decimals];
+    const std::uint64_t intPart = whole / scale;
+    if (d.negative) *p++ = '-';
+    char* const end = p + DigitCount(intPart) + (decimals > 0 ? decimals + 1 : 0);
+    char* q = end;
+    if (decimals > 0) {
+        q = WriteDigitsBack(q, whole % scale, decimals);
+        *--q = '.';
+    }
+    WriteWholeBack(q, intPart);
+    return end;
 }
 
 // The same picture for any size and number of places, digit by digit.

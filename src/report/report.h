@@ -3,7 +3,8 @@
 // line ends). Lines end in CR LF.
 //
 // Arithmetic faults: the run clears the floating-point exception flags when
-// it starts; every item written here first tests them. A division by zero,
+// it starts; every item that may follow a computation first tests them (the
+// first item of each statement, numbers, computed texts). A division by zero,
 // an overflow or an invalid operation anywhere in the computations before
 // the item ends the run by throwing CalculationFault, so nothing computed
 // after the fault reaches the report, and the lines written before it stay.
@@ -52,7 +53,7 @@ inline bool ItemFaultFlagsRaised() {
 #if defined(__GNUC__) && defined(__x86_64__)
     unsigned int sse = 0;
     __asm__ volatile("stmxcsr %0" : "=m"(sse) : : "memory");
-    return (sse & kFaultFlags) != 0;
+    return (sse & kFaultFlags) != 0;  // the FE_ values are the register's flag bits
 #else
     return FaultFlagsRaised();
 #endif
