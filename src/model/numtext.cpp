@@ -70,7 +70,14 @@ struct Decimal7 {
     bool negative = false;
     std::uint32_t n = 0;
     int exp = 0;
-    void digits(char* d) const { WriteDigitsBack(d + 7, n, 7); }  // the seven digits, no terminator
+    // The seven digits, no terminator (n < 10^7: worked in 32 bits).
+    void digits(char* d) const {
+        const std::uint32_t high = n / 10000, low = n % 10000;
+        d[0] = static_cast<char>('0' + high / 100);
+        WritePair(d + 1, high % 100);
+        WritePair(d + 3, low / 100);
+        WritePair(d + 5, low % 100);
+    }
 };
 
 // The first eight significant digits of a (> 0, the exact value of a
