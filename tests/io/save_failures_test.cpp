@@ -22,18 +22,25 @@ namespace {
 
 constexpr const char* kOld = "previous contents\r\n";
 
+// A folder of its own holding a previously saved "a1.in", and a new project
+// to be saved over it.
 struct Folder {
-    fs::path path;
+    fs::path path = fs::temp_directory_path() /
+                    ("qelvorn-save-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                     "-" + std::to_string(::getpid()));
+    fs::path target = path / "a1.in";
+    Project p;
     Folder() {
-        path = fs::temp_directory_path() /
-               ("qelvorn-save-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
-                std::to_string(::getpid()));
         fs::remove_all(path);
         fs::create_directories(path);
+        std::ofstream(target, std::ios::binary) << kOld;
+        ResetProject(p);
+        p.Title = "Save failure";
+        p.InFile = target.string();
     }
     ~Folder() {
         std::error_code ec;
-        fs::permissions(path / "a1.in", fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::permissions(target, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(path, ec);
     }
 };
@@ -45,21 +52,6 @@ std::string ReadAll(const fs::path& f) {
     return s.str();
 }
 
-// A saved file beside which the new save is attempted.
-fs::path OldFile(const Folder& d) {
-    const fs::path target = d.path / "a1.in";
-    std::ofstream(target, std::ios::binary) << kOld;
-    return target;
-}
-
-Project NewProject(const fs::path& file) {
-    Project p;
-    ResetProject(p);
-    p.Title = "Save failure";
-    p.InFile = file.string();
-    return p;
-}
-
 void ExpectOldFileKept(const fs::path& target) {
     EXPECT_EQ(ReadAll(target), kOld);
     EXPECT_FALSE(fs::exists(fs::symlink_status(target.string() + ".tmp")));
@@ -69,18 +61,14 @@ void ExpectOldFileKept(const fs::path& target) {
 
 TEST(SaveFailures, DiskFullKeepsTheOldFile) {
     Folder d;
-    const fs::path target = OldFile(d);
     // The temporary file lands on a device that is always full.
-    fs::create_symlink("/dev/full", target.string() + ".tmp");
-    Project p = NewProject(target);
-    EXPECT_FALSE(WriteInputFile(p));
-    ExpectOldFileKept(target);
+    fs::create_symlink("/dev/full", d.target.string() + ".tmp");
+    EXPECT_FALSE(WriteInputFile(d.p));
+    ExpectOldFileKept(d.target);
 }
 
 TEST(SaveFailures, FileSizeLimitCutsTheWriteShort) {
     Folder d;
-    const fs::path target = OldFile(d);
-    Project p = NewProject(target);
     // The temporary file is cut off after 64 bytes (EFBIG), like a disk
     // filling up part way through the save.
     rlimit old{};
@@ -89,56 +77,48 @@ TEST(SaveFailures, FileSizeLimitCutsTheWriteShort) {
     rlimit small = old;
     small.rlim_cur = 64;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = WriteInputFile(p);
+    const bool saved = WriteInputFile(d.p);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldSignal);
     EXPECT_FALSE(saved);
-    ExpectOldFileKept(target);
+    ExpectOldFileKept(d.target);
     // With room again the save goes through.
-    EXPECT_TRUE(WriteInputFile(p));
-    EXPECT_EQ(ReadAll(target), InputFileText(p));
+    EXPECT_TRUE(WriteInputFile(d.p));
+    EXPECT_EQ(ReadAll(d.target), InputFileText(d.p));
 }
 
 TEST(SaveFailures, ReadOnlyFileIsNotReplaced) {
     Folder d;
-    const fs::path target = OldFile(d);
-    fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    Project p = NewProject(target);
-    EXPECT_FALSE(WriteInputFile(p));
-    ExpectOldFileKept(target);
-    // Made writable again, it is replaced.
-    fs::permissions(target, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_TRUE(WriteInputFile(p));
-    EXPECT_EQ(ReadAll(target), InputFileText(p));
+    fs::permissions(d.target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_FALSE(WriteInputFile(d.p));
+    ExpectOldFileKept(d.target);
+    fs::permissions(d.target, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_TRUE(WriteInputFile(d.p));
 }
 
 TEST(SaveFailures, FoldersThatCannotHoldTheFile) {
     Folder d;
-    const fs::path target = OldFile(d);
     // A path below a regular file, and a folder where no file can be made
     // even by the superuser.
-    for (const std::string& path : {target.string() + "/a2.in", std::string("/proc/qelvorn-save-test.in")}) {
-        Project p = NewProject(path);
-        EXPECT_FALSE(WriteInputFile(p)) << path;
+    for (const std::string& path : {d.target.string() + "/a2.in", std::string("/proc/qelvorn-save-test.in")}) {
+        d.p.InFile = path;
+        EXPECT_FALSE(WriteInputFile(d.p)) << path;
         EXPECT_FALSE(fs::exists(path)) << path;
     }
-    EXPECT_EQ(ReadAll(target), kOld);
+    EXPECT_EQ(ReadAll(d.target), kOld);
 }
 
 TEST(SaveFailures, ReadingAFileThatVanishedAfterTheDialog) {
     Folder d;
-    Project p = NewProject(d.path / "gone.in");
-    ASSERT_TRUE(WriteInputFile(p));
-    Project q;
-    ResetProject(q);
+    ASSERT_TRUE(WriteInputFile(d.p));
+    Project q = d.p;
     q.Hw = 240;
-    q.InFile = p.InFile;
     const std::string before = InputFileText(q);
     // Chosen in the dialog, then deleted (or replaced by a folder) before
     // the read.
-    fs::remove(p.InFile);
+    fs::remove(q.InFile);
     EXPECT_FALSE(ReadInputFile(q));
-    fs::create_directory(p.InFile);
+    fs::create_directory(q.InFile);
     EXPECT_FALSE(ReadInputFile(q));
     EXPECT_EQ(InputFileText(q), before);
 }
