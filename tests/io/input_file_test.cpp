@@ -3,17 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <limits>
 #include <random>
-#include <sstream>
 
 #include "model/defaults.h"
-#include "model/numtext.h"
 
 using namespace qelvorn;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -183,22 +177,6 @@ void ExpectUnchanged(const Project& before, const Project& after) {
     EXPECT_EQ(before.LoadTitle, after.LoadTitle);
 }
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-struct TempDir {
-    fs::path path = fs::temp_directory_path() / ("qelvorn_io_" + std::to_string(std::random_device{}()));
-    TempDir() { fs::create_directories(path); }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-};
-
 // Replaces the first `from` in the sample text.
 std::string Sample(const std::string& from, const std::string& to) {
     std::string s = kSampleText;
@@ -360,8 +338,6 @@ TEST(InputFileReader, TruncatedFilesLeaveTheProjectUnchanged) {
 TEST(InputFileReader, BrokenFilesLeaveTheProjectUnchanged) {
     const std::pair<const char*, std::string> corpus[] = {
         {"empty", ""},
-        {"blank lines only", "\r\n \r\n\t\r\n"},
-        {"commas only", std::string(300, ',')},
         {"text", "This is not a project file.\r\n"},
         {"binary", std::string("\x00\xff\xfe\x01\"\x80,\r\n", 9) + std::string(500, '\x9c')},
         {"huge pile row count", Sample("\r\n2,46\r\n", "\r\n2147483647,46\r\n")},
@@ -374,9 +350,7 @@ TEST(InputFileReader, BrokenFilesLeaveTheProjectUnchanged) {
         {"infinite", Sample("32,33", "inf,33")},
         {"not a number", Sample("32,33", "nan,33")},
         {"letters in a number", Sample("32,33", "32ft,33")},
-        {"two points", Sample("32,33", "3.2.0,33")},
         {"hexadecimal", Sample("32,33", "&H20,33")},
-        {"bare exponent", Sample("32,33", "2E,33")},
         {"unterminated string", Sample("\"fix\",14", "\"fix,14")},
         {"text after a string", Sample("\"fix\",14", "\"fix\"x,14")},
         {"string where a number belongs", Sample("5,6,7\r\n", "\"five\",6,7\r\n")},
@@ -403,32 +377,4 @@ TEST(InputFileReader, DamagedFilesLoadWholeOrNotAtAll) {
         Project q = before;
         if (!ReadInputText(q, s)) ExpectUnchanged(before, q);
     }
-}
-
-TEST(InputFileWriter, UnwritableValueKeepsTheOldFileAndIncompleteInputIsStillWritten) {
-    TempDir dir;
-    const fs::path target = dir.path / "a1.in";
-    std::ofstream(target, std::ios::binary) << "previous contents";
-    Project p = SampleProject();
-    p.InFile = target.string();
-    p.Hw = std::numeric_limits<float>::infinity();  // a value with no written form
-    EXPECT_FALSE(WriteInputFile(p));
-    EXPECT_EQ(ReadAll(target), "previous contents");
-    EXPECT_FALSE(fs::exists(target.string() + ".tmp"));
-    p.Hw = 32;
-    std::string message = "stale";
-    EXPECT_TRUE(WriteInputFile(p, &message));
-    EXPECT_EQ(message, "");  // complete
-    EXPECT_EQ(ReadAll(target), kSampleText);
-    Project q = OpenProject();
-    q.InFile = p.InFile;
-    ASSERT_TRUE(ReadInputFile(q));
-    EXPECT_EQ(InputFileText(q), kSampleText);
-
-    ResetProject(q);  // no dimensions yet
-    EXPECT_TRUE(WriteInputFile(q, &message));
-    EXPECT_EQ(ReadAll(target), InputFileText(q));
-    EXPECT_EQ(q.InputComplete, kFalse);
-    EXPECT_EQ(message.rfind("The following information is not complete:", 0), 0u);
-    EXPECT_NE(message.find("Abutment configuration"), std::string::npos);
 }

@@ -1,7 +1,8 @@
 // Saving the input file when the file system refuses: a full disk, a file
 // size limit, a read-only file, folders that cannot hold files. Each save
 // fails cleanly and the previous file stays exactly as it was, with no
-// temporary file left beside it.
+// temporary file left beside it. An incomplete project is saved all the
+// same, with its message.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 
@@ -67,6 +69,13 @@ TEST(SaveFailures, DiskFullKeepsTheOldFile) {
     ExpectOldFileKept(d.target);
 }
 
+TEST(SaveFailures, ValueWithNoWrittenFormKeepsTheOldFile) {
+    Folder d;
+    d.p.Hw = std::numeric_limits<float>::infinity();
+    EXPECT_FALSE(WriteInputFile(d.p));
+    ExpectOldFileKept(d.target);
+}
+
 TEST(SaveFailures, FileSizeLimitCutsTheWriteShort) {
     Folder d;
     // The temporary file is cut off after 64 bytes (EFBIG), like a disk
@@ -108,10 +117,23 @@ TEST(SaveFailures, FoldersThatCannotHoldTheFile) {
     EXPECT_EQ(ReadAll(d.target), kOld);
 }
 
+TEST(SaveFailures, IncompleteInputIsReportedAndStillWritten) {
+    Folder d;  // a new project: no dimensions yet
+    std::string message;
+    EXPECT_TRUE(WriteInputFile(d.p, &message));
+    EXPECT_EQ(ReadAll(d.target), InputFileText(d.p));
+    EXPECT_EQ(d.p.InputComplete, kFalse);
+    EXPECT_EQ(message.rfind("The following information is not complete:", 0), 0u);
+    EXPECT_NE(message.find("Abutment configuration"), std::string::npos);
+}
+
 TEST(SaveFailures, ReadingAFileThatVanishedAfterTheDialog) {
     Folder d;
     ASSERT_TRUE(WriteInputFile(d.p));
     Project q = d.p;
+    q.Hw = 240;
+    ASSERT_TRUE(ReadInputFile(q));
+    EXPECT_EQ(q.Hw, 0.0f);
     q.Hw = 240;
     const std::string before = InputFileText(q);
     // Chosen in the dialog, then deleted (or replaced by a folder) before

