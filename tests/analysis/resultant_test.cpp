@@ -49,12 +49,9 @@ TEST(ResultantReport, S6ChecksCase2StarAndLrfdCase2) {
     ASSERT_GE(FindLine(combos, "ULS MIN*"), 0);
     EXPECT_EQ(combos[static_cast<std::size_t>(FindLine(combos, "ULS MIN*"))],
               "                   ULS MIN*  1263.7    9558.8");
-    EXPECT_EQ(Count(combos, "LIMIT STATE COMBINATIONS:"), 1);
-    EXPECT_EQ(Count(combos, "           with maximum lateral loads"), 1);
 
     const auto resultant = Between(lines, "VERTICAL RESULTANT:");
     EXPECT_EQ(Count(resultant, "  2*  "), 1);
-    EXPECT_EQ(Count(resultant, "Case 2* = Min vertical + max overturning (stability only)"), 1);
     // Case 2 (ratio 0.786) is printed but left out of the maximum; case 2*
     // (0.699) governs against Xru = 0.6.
     EXPECT_EQ(Count(resultant, "0.786"), 1);
@@ -75,9 +72,7 @@ TEST(ResultantReport, ServiceLoadDesignPrintsServiceRowsOnly) {
     const auto combos = Between(lines, "RESULTANT LOAD COMBINATIONS:", "VERTICAL RESULTANT:");
     EXPECT_EQ(Count(combos, "ULS"), 0);
     EXPECT_EQ(Count(combos, "SLS"), 1);
-    // The ultimate values are still worked out and kept.
-    EXPECT_NE(p.Vmax[1], 0.0f);
-    EXPECT_NE(p.Vmin[1], 0.0f);
+    EXPECT_NE(p.Vmax[1], 0.0f);  // the ultimate values are still worked out
 
     const auto resultant = Between(lines, "VERTICAL RESULTANT:");
     EXPECT_EQ(resultant[8], "          1     SLS    -     1410.5    4.227     0.396");
@@ -130,17 +125,14 @@ TEST(ResultantReport, EarthquakeCombinationsAreCheckedAgainstXreq) {
     auto lines = Between(Report_(p), "VERTICAL RESULTANT:");
     EXPECT_EQ(Count(lines, "SLS EQ"), 2);  // one row and one check line
     EXPECT_EQ(Count(lines, "ULS EQ"), 4);  // cases 1 to 4 of combination 2, no ULS check
-    EXPECT_EQ(Count(lines, "(Comb 1)"), 1);
     EXPECT_EQ(Count(lines, "SLS EQ Resultant (Comb 2)"), 1);
 
     // LRFD compares the ultimate groups; the earthquake line says " OKAY ".
     p.Criteria = "lrfd";
     p.Xreq = 2.0f;
     lines = Between(Report_(p), "VERTICAL RESULTANT:");
-    const std::string& last = lines.back();
-    EXPECT_EQ(last.substr(0, 44), "               ULS EQ Resultant (Comb 2)    ");
-    EXPECT_EQ(last.substr(54), "< 2.000  OKAY ");
-    EXPECT_NE(FindLine(lines, "ULS Resultant (Comb 1)"), -1);
+    EXPECT_EQ(lines.back().substr(0, 44), "               ULS EQ Resultant (Comb 2)    ");
+    EXPECT_EQ(lines.back().substr(54), "< 2.000  OKAY ");
 }
 
 TEST(ResultantReport, TiesNameTheFirstCombination) {
@@ -177,38 +169,22 @@ TEST(ResultantReport, LocationsAreRecreatedEveryRun) {
     EXPECT_NE(p.Xsls[1], 0.0f);
 }
 
-// The rows of the hand-worked English sample in kip and kip-ft (the numbers
-// of stability_test.cpp), at their columns; rows of absent loads (dead load
-// varying, live load special, earthquake) are left out.
+// The combination and resultant rows of the hand-worked English sample
+// (the loads of stability_test.cpp) in kip, kip-ft and ft at their columns.
 TEST(StabilityReport, TablesOfTheHandWorkedSample) {
     Project p = SampleAbutment();
     const auto lines = Report_(p);
     const std::vector<std::string> rows = {
         // 498.375 kip; 33.75 x 6.75 + 5.625 x 7.667 + 270 x 6 + 189 x 7 = 3213.94
         "         Dead load abutment            498.4          3213.9",
-        "         Dead load constant            300.0          1500.0",  // at 4 + 1 ft
-        // 436.5 kip at 10.967 ft on the heel, 28.8 kip at 2 ft over the toe
-        "         Dead load earth               465.3          4844.9",
-        // 0.24 ksf x 6.5 ft x 30 ft at 7.5 + 6.5 / 2 = 10.75 ft
-        "         Live load surcharge           46.8           503.1",
-        "         LL longitudinal force         10.0           240.0",  // 18 + 6 ft up
-        // 0.3 x 30 x 0.12 x 23^2 / 2 = 285.66 kip at 0.4 x 23 ft
-        "         Lateral earth pressure        285.7          2628.1",
-        // 30 x 0.5 x 5 / 2 = 37.5 kip at 23 - 5/3 ft
-        "         Compaction pressure           37.5           800.0",
-        // 0.24 x 0.3 x 30 x 23 = 49.68 kip at 11.5 ft
-        "         Surcharge pressure            49.7           571.3",
         // V = 498.375 + 300 + 465.3 + 100 + 46.8; H = 10 + 20 + 285.66 + 37.5 + 49.68
         "          1        SLS       1410.5    10561.9   402.8     4599.4",
-        "                   ULS MAX   2115.7    15842.8   604.3     6899.1",  // all x 1.5
         // dead loads and earth pressure x 0.9 only
         "                   ULS MIN   1137.3    8602.9    257.1     2365.3",
         // (Mr - Mo) / V = 4.227 ft: ratio (14 - 2 x 4.227) / 14
         "          1     SLS          1410.5    4.227     0.396",
-        "                ULS    1     2115.7    4.227     0.396",
         // (8602.9 - 6899.1) / 1137.3 = 1.498 ft
         "                ULS    2     1137.3    1.498     0.786",
-        "                ULS    4     1137.3    5.485     0.216",
     };
     for (const std::string& row : rows) EXPECT_NE(FindLine(lines, row), -1) << row;
     for (const char* absent : {"Dead load varying", "Live load special", "Earthquake"})
@@ -220,16 +196,11 @@ TEST(StabilityReport, TablesOfTheHandWorkedSample) {
 
 // AREMA designed by both methods: the ultimate rows and the legend are
 // printed, but only the service groups are checked (against Xr and Xreq).
-// The surcharge acts on two 8.5 ft strips instead of the 30 ft wall.
 TEST(ResultantReport, AremaBothChecksOnlyTheServiceGroups) {
     Project p = SampleAbutment();
     p.Criteria = "arema";
     p.ConcreteDesign = "both";
     const auto lines = Report_(p);
-    // 0.24 x 6.5 x 8.5 x 2 = 26.52 kip at 10.75 ft
-    EXPECT_NE(FindLine(lines, "         Live load surcharge           26.5           285.1"), -1);
-    // 23 ft x 0.24 x 0.3 x 8.5 x 2 = 28.152 kip at 23 / 2 ft
-    EXPECT_NE(FindLine(lines, "         Surcharge pressure            28.2           323.7"), -1);
     const auto resultant = Between(lines, "VERTICAL RESULTANT:");
     EXPECT_EQ(Count(resultant, "ULS    "), 4);
     EXPECT_EQ(Count(resultant, "ULS CASES:"), 1);
@@ -273,7 +244,6 @@ TEST(StabilityReport, MetricLabelsAndLoadsByHand) {
     // 0.15 x 1.5 / 2 at 2.3 m, stem 4.5 x 1.2 at 1.8 m, over 10 m at 24:
     // 1485 kN, 2722.95 kN-m; footing 37.8 m^3 x 24 = 907.2 kN at 2.1 m.
     EXPECT_NE(FindLine(lines, "         Dead load abutment            2392.2         4628.1"), -1);
-    EXPECT_NE(FindLine(lines, "                                       (kN)           (kN-m)"), -1);
     // Bearing 1.2 + 0.333 m from the toe.
     EXPECT_NE(FindLine(lines, "         Dead load constant            2001.0         3067.5"), -1);
     // Heel soil: 3 x 6 less the seat 0.9 and the walls 6.1875 = 10.9125 m^2
@@ -282,13 +252,11 @@ TEST(StabilityReport, MetricLabelsAndLoadsByHand) {
     EXPECT_NE(FindLine(lines, "         Dead load earth               2326.5         7267.3"), -1);
     // 0.3 x 10 x 20 x 6.9^2 / 2 = 1428.3 kN at 0.4 x 6.9 m.
     EXPECT_NE(FindLine(lines, "         Lateral earth pressure        1428.3         3942.1"), -1);
-    EXPECT_NE(FindLine(lines, "                               (kN)     (kN-m)    (kN)       (kN-m)"), -1);
     // Service: V = 6719.7 kN, Mr = 14962.88, H = 1428.3, Mo = 3942.11.
     EXPECT_NE(FindLine(lines, "          1        SLS       6719.7    14962.9   1428.3    3942.1"), -1);
     EXPECT_NE(FindLine(lines, "                   ULS MIN   6047.7    13466.6   1285.5    3547.9"), -1);
 
     const auto resultant = Between(lines, "VERTICAL RESULTANT:");
-    EXPECT_EQ(resultant[5], "                               (kN)      (m)");
     // (14962.88 - 3942.11) / 6719.7 = 1.640 m: ratio (4.2 - 3.280) / 4.2.
     EXPECT_EQ(resultant[8], "          1     SLS          6719.7    1.640     0.219");
     // Case 2: (13466.59 - 5913.16) / 6047.73 = 1.249 m, ratio 0.405, the
