@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/sample_projects.h"
 #include "model/project.h"
 #include "report/report.h"
 
@@ -17,16 +18,10 @@ namespace qelvorn::stability_testing {
 
 inline void UseEnglishUnits(Project& p) {
     p.Units = "english";
-    p.ForceFactor = 1000.0f;
-    p.MomentFactor = 12000.0f;
-    p.LengthFactor = 12.0f;
-    p.PressureFactor = 1.0f / 144.0f;
-    p.UnitWeightFactor = 1.0f / 1728.0f;
-    p.LineLoadFactor = 1000.0f / 12.0f;
-    p.VolumeFactor = 1.0f / 46656.0f;
-    p.LblForceP = "(kip)";
-    p.LblMomentP = "(k-ft)";
-    p.LblLengthP = "(ft)";
+    p.ForceFactor = 1000.0f; p.MomentFactor = 12000.0f; p.LengthFactor = 12.0f;
+    p.PressureFactor = 1.0f / 144.0f; p.UnitWeightFactor = 1.0f / 1728.0f;
+    p.LineLoadFactor = 1000.0f / 12.0f; p.VolumeFactor = 1.0f / 46656.0f;
+    p.LblForceP = "(kip)"; p.LblMomentP = "(k-ft)"; p.LblLengthP = "(ft)";
 }
 
 // Feet, kips, ksf and kcf to the internal units of the sample.
@@ -72,21 +67,7 @@ inline Project SampleAbutment() {
 }
 
 // The lines of a report (CR LF endings removed), the line in progress last.
-inline std::vector<std::string> Lines(const Report& r) {
-    std::vector<std::string> lines;
-    std::string text = r.allText();
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            if (start < text.size()) lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
+inline std::vector<std::string> Lines(const Report& r) { return testing::ReportLines(r.allText()); }
 
 // Index of the first line at or after `from` that contains the text, -1
 // when there is none.

@@ -160,10 +160,7 @@ TEST(StabilityComponents, HaunchAbutmentWithBatteredStem) {
 // pair), 4 ft high at their end, with a 0.5 kip/ft barrier on each.
 Project WithSideWalls(float lengthFt) {
     Project p = SampleAbutment();
-    p.Ls = Ft(lengthFt);
-    p.Hs = Ft(4);
-    p.Tst = Ft(1);
-    p.Tsb = Ft(1.5f);
+    p.Ls = Ft(lengthFt); p.Hs = Ft(4); p.Tst = Ft(1); p.Tsb = Ft(1.5f);
     p.Wbarrier = 0.5f * 1000.0f / 12.0f;
     return p;
 }
