@@ -37,13 +37,11 @@ Project ToeHeelProject(int nlc) {
     return p;
 }
 
-std::vector<std::string> Lines(const Report& r) { return testing::ReportLines(r.contents()); }
-
 // The report lines of the design of p.
 std::vector<std::string> Design(Project& p) {
     Report r;
     DesignFootingToeHeel(p, r);
-    return Lines(r);
+    return testing::ReportLines(r.contents());
 }
 
 using testing::CountLines;
@@ -86,20 +84,30 @@ TEST(FootingToeHeel, ToeBlockOnlyWithAToeAndHeelBlockOnlyWithAHeel) {
     }
 }
 
-TEST(FootingToeHeel, NegativeToeMomentsDesignTheTopBarsOnly) {
+// All toe moments negative: top bars only, no shear anywhere. Ultimate top
+// moment: the most negative cell, k = 4 of comb 2, with the top-bar depth
+// 24 - 2 - 0.50 in. Under service design a heel without shear or bottom
+// tension likewise, its ultimate cells ignored.
+TEST(FootingToeHeel, NoShearAndNoBottomTensionVariants) {
     Project p = ToeHeelProject(2);
     for (int c = 1; c <= 2; ++c)
         for (int k = 1; k <= 5; ++k) p.Mtoe(k, c) = -1000.0f * static_cast<float>(k + c);
     const auto toe = LinesBetween(Design(p), "F O O T I N G   T O E", "F O O T I N G   H E E L");
     EXPECT_EQ(CountLines(toe, "NO TENSION AT FOOTING BOTTOM:"), 2);
     EXPECT_EQ(CountLines(toe, "          TENSION AT FOOTING TOP:"), 2);
-    // No shear in any cell.
     EXPECT_EQ(CountLines(toe, "          ==> No shear in footing toe"), 1);
-    // Ultimate top moment: the most negative cell, k = 4 of comb 2, with
-    // the top-bar depth 24 - 2 - 0.50 in.
     EXPECT_EQ(CountLines(toe, "MOMENT (Comb 2):"), 1);
     EXPECT_EQ(CountLines(toe, "Factored moment = 6.000 k-ft/ft"), 1);
     EXPECT_EQ(CountLines(toe, "Effective depth = 21.50 in"), 2);
+
+    Project q = ToeHeelProject(1);
+    q.ConcreteDesign = "sld";
+    q.Mheel(1, 1) = 500000;
+    q.Mheel(5, 1) = -60000;
+    const auto heel = LinesBetween(Design(q), "F O O T I N G   H E E L", "TEMPERATURE AND SHRINKAGE:");
+    EXPECT_EQ(CountLines(heel, "          ==> No shear in footing heel"), 1);
+    EXPECT_EQ(CountLines(heel, "NO TENSION AT FOOTING BOTTOM:"), 1);
+    EXPECT_EQ(CountLines(heel, "Service moment  = 60.000 k-ft/ft"), 1);
 }
 
 TEST(FootingToeHeel, UltimateShearGovernsByStressWithTheDepthOfItsSign) {
@@ -128,25 +136,12 @@ TEST(FootingToeHeel, ServiceMomentGovernsByRatioToItsIncreaseFactor) {
     EXPECT_EQ(CountLines(toe, "Service moment   = 100.000 k-ft/ft"), 1);
 }
 
-TEST(FootingToeHeel, ServiceDesignHeelWithoutShearOrBottomTension) {
-    Project p = ToeHeelProject(1);
-    p.ConcreteDesign = "sld";
-    p.Mheel(1, 1) = 500000;  // ultimate cells are ignored
-    p.Mheel(5, 1) = -60000;
-    const auto heel = LinesBetween(Design(p), "F O O T I N G   H E E L", "TEMPERATURE AND SHRINKAGE:");
-    EXPECT_EQ(CountLines(heel, "          ==> No shear in footing heel"), 1);
-    EXPECT_EQ(CountLines(heel, "NO TENSION AT FOOTING BOTTOM:"), 1);
-    EXPECT_EQ(CountLines(heel, "Service moment  = 60.000 k-ft/ft"), 1);
-}
-
+// The combinations of criteria and design the example reports leave out.
 TEST(FootingToeHeel, ChecksWrittenForEachConcreteDesignAndCriteria) {
-    // Ultimate block, working-stress shear and moment checks, crack control,
-    // and crack control with its own service moment line.
-    const struct Variant { const char *criteria, *design; bool ultimate, working, crack, serviceMoment; } variants[] = {
-        {"aashto", "sld", false, true, false, false}, {"aashto", "both", true, true, true, false},
-        {"arema", "usd", true, false, true, true},    {"lrfd", "usd", true, false, true, true},
-        {"s6", "usd", true, false, true, true},
-    };
+    // Ultimate block, working-stress shear and moment checks, crack control
+    // with its own service moment line.
+    const struct Variant { const char *criteria, *design; bool ultimate, working, crack; } variants[] = {
+        {"aashto", "sld", false, true, false}, {"arema", "usd", true, false, true}};
     for (const Variant& v : variants) {
         SCOPED_TRACE(std::string(v.criteria) + " " + v.design);
         Project p = ToeHeelProject(1);
@@ -158,18 +153,12 @@ TEST(FootingToeHeel, ChecksWrittenForEachConcreteDesignAndCriteria) {
         p.Wf = 60;  // no heel
         const auto lines = Design(p);
         EXPECT_EQ(CountLines(lines, "     ULTIMATE LIMIT STATE CALCULATIONS:"), v.ultimate ? 1 : 0);
-        EXPECT_EQ(CountLines(lines, "Factored shear  = 6.000 kip/ft"), v.ultimate ? 1 : 0);
         EXPECT_EQ(CountLines(lines, "Factored moment = 120.000 k-ft/ft"), v.ultimate ? 1 : 0);
         EXPECT_EQ(CountLines(lines, "     SERVICEABILITY LIMIT STATE CALCULATIONS:"), 1);
         EXPECT_EQ(CountLines(lines, "Service shear   = 3.000 kip/ft"), v.working ? 1 : 0);
-        EXPECT_EQ(CountLines(lines, "Service moment  = 80.000 k-ft/ft"), v.working ? 1 : 0);
         EXPECT_EQ(CountLines(lines, "CRACK CONTROL (Comb 1):"), v.crack ? 1 : 0);
-        EXPECT_EQ(CountLines(lines, "= 80.000 k-ft/ft"), (v.working ? 1 : 0) + (v.serviceMoment ? 1 : 0));
-        // Every variant: bottom tension at both states, no top tension, and
-        // the footing temperature and shrinkage check at the end.
+        EXPECT_EQ(CountLines(lines, "= 80.000 k-ft/ft"), 1);
         EXPECT_EQ(CountLines(lines, "          TENSION AT FOOTING BOTTOM:"), v.ultimate ? 2 : 1);
-        EXPECT_EQ(CountLines(lines, "          NO TENSION AT FOOTING TOP:"), v.ultimate ? 2 : 1);
-        EXPECT_EQ(CountLines(lines, "No shear"), 0);
         EXPECT_EQ(CountLines(lines, "TEMPERATURE AND SHRINKAGE:"), 1);
     }
 }
