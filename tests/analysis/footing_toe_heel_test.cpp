@@ -99,7 +99,6 @@ TEST(FootingToeHeel, NoShearAndNoBottomTensionVariants) {
     EXPECT_EQ(CountLines(toe, "MOMENT (Comb 2):"), 1);
     EXPECT_EQ(CountLines(toe, "Factored moment = 6.000 k-ft/ft"), 1);
     EXPECT_EQ(CountLines(toe, "Effective depth = 21.50 in"), 2);
-
     Project q = ToeHeelProject(1);
     q.ConcreteDesign = "sld";
     q.Mheel(1, 1) = 500000;
@@ -117,7 +116,6 @@ TEST(FootingToeHeel, UltimateShearGovernsByStressWithTheDepthOfItsSign) {
     const auto toe = LinesBetween(Design(p), "F O O T I N G   T O E", "F O O T I N G   H E E L");
     EXPECT_EQ(After(toe, "SHEAR (Comb", 0), "          SHEAR (Comb 2):");
     EXPECT_EQ(After(toe, "SHEAR (Comb", 2), "          Effective depth = 20.50 in");
-
     p.Vtoe(2, 2) = 900;
     const auto toe2 = LinesBetween(Design(p), "F O O T I N G   T O E", "F O O T I N G   H E E L");
     EXPECT_EQ(After(toe2, "SHEAR (Comb", 0), "          SHEAR (Comb 1):");

@@ -59,7 +59,6 @@ TEST(SideWallPressure, FollowsTheResultantRatio) {
     EXPECT_NEAR((top + bottom) / 2.0f * H, P, P * 1e-5f);
     EXPECT_LT(top, bottom);
     EXPECT_TRUE(c.messages.empty());
-
     // Out of range: one message per call, no pressure.
     EXPECT_EQ(PressureAtDepth(p, c.r, K, H, 100.0f, 0.7f), 0.0f);
     ASSERT_EQ(c.messages.size(), 1u);
@@ -82,7 +81,6 @@ TEST(SideWallLoads, ShortWallSectionsHandChecked) {
     p.Hcp = 180;  // between Hw/2 and Hw
     Captured c;
     const float L = 60, Hw = 240;
-
     const WallSectionLoads mid = ShortSideWallLoads(p, c.r, Hw / 2.0f);
     // Earth: triangle, gamma K z at mid-height over the 60 in cantilever.
     const float qep = p.rhos * 0.3f * 120.0f;
@@ -97,13 +95,11 @@ TEST(SideWallLoads, ShortWallSectionsHandChecked) {
     EXPECT_FLOAT_EQ(mid.Mcp, p.Qcp / 3.0f * L * L / 2.0f);
     // Surcharge: Kep Qsc at any depth.
     EXPECT_FLOAT_EQ(mid.Vsc, 0.3f * p.Qsc * L);
-
     const WallSectionLoads bottom = ShortSideWallLoads(p, c.r, Hw);
     EXPECT_TRUE(bottom.Vcp == 0.0f && bottom.Mcp == 0.0f);  // below the compaction depth
     EXPECT_FLOAT_EQ(bottom.Vep, 2.0f * mid.Vep);
     EXPECT_FLOAT_EQ(bottom.Veq, mid.Veq);
     EXPECT_TRUE(c.messages.empty());
-
     // A bad earthquake ratio gives the one resultant-location message of the
     // side walls, drops the earthquake pressure and leaves the earth
     // pressure alone.
@@ -131,7 +127,6 @@ TEST(SideWallLoads, LongWallOfFullHeightIsAConstantHeightWall) {
     check(0.1f * g * Hw * Hw / 2.0f, s.Veq, s.Meq, "earthquake");
     check(p.Qcp * 180.0f / 2.0f, s.Vcp, s.Mcp, "compaction");
     check(0.3f * p.Qsc * Hw, s.Vsc, s.Msc, "surcharge");
-
     // Without a heel the whole wall tapers: less load, still finite.
     p.Hs = 60;
     p.Wf = p.Dt + p.Ts + p.Tb;
@@ -177,7 +172,6 @@ TEST(SideWallReport, ShortWallHasTwoSectionsLongWallOne) {
     const std::string bot = Cols().at(10, "Lateral earth pressure").at(40, "3.600").at(55, "9.000").s;
     EXPECT_LT(t.find("\r\n" + mid + "\r\n"), bottom);
     EXPECT_NE(t.find("\r\n" + bot + "\r\n", bottom), std::string_view::npos);
-
     // Ls = 1.1 Lh, and a zero heel (designed as long without an arithmetic
     // fault): one section straight after the title.
     Project longWall = SideWallProject(66), noHeel = SideWallProject(60);

@@ -131,7 +131,6 @@ TEST(SpreadFootingLoads, ShortOrMissingCantileversCarryNoLoadBeyondTheirEdges) {
     f = SpreadFootingLoads(g, s, 30.0f, 30.0f);
     EXPECT_FLOAT_EQ(f.Vtoe, -20.0f * 12.0f);
     EXPECT_FLOAT_EQ(f.Vheel, -20.0f * 15.0f);
-
     // No toe, and a stem reaching past the heel edge: nothing at all.
     g.Dt = 0.0f;
     g.Lheel = -4.0f;
@@ -210,14 +209,12 @@ TEST(SpreadFootingSection, ServiceDesignUnderAashto) {
     // anywhere, nor their legend.
     EXPECT_EQ(CountLines(lines, "          1        SLS        2        10.000    1440.0    1440.0"), 1);
     EXPECT_EQ(CountLines(lines, "ULS"), 0);
-
     // Sliding resistance 0.5 * 432 kip + Kp rhos (Tf + Ht)^2 / 2 Lw.
     const auto sliding = LinesBetween(lines, "SLIDING STABILITY:", "FOOTING LOADS:");
     const float passive = 2.0f * (120.0f / 1728.0f) * 48.0f * 48.0f / 2.0f * 360.0f;
     const float R = 0.5f * p.Vsls[1] + passive;
     EXPECT_EQ(CountLines(sliding, "          1        SLS       0.0       " + FormatNumber(R / p.ForceFactor, "0.0") + "     OKAY"), 1);
     EXPECT_EQ(CountLines(sliding, "          2        SLS       50.0"), 1);
-
     // Toe: q - Qdn = 10 - (24*150 + 24*120)/1728 psi over 36 in, shear at
     // one effective depth (24 - 3 - 0.5015 in) from the face.
     const float qdnToe = (24.0f * 150.0f + 24.0f * 120.0f) / 1728.0f;
@@ -272,7 +269,6 @@ TEST(SpreadFootingSection, EarthquakeCombinationUnderAashtoBothAndSld) {
     p.Hsls[2] = 0; p.Hmax[2] = 40000;
     for (int c = 1; c <= 2; ++c) p.Xuls1[c] = p.Xuls2[c] = p.Xuls3[c] = p.Xuls4[c] = kWf / 2.0f;
     const auto lines = Section(p);
-
     // Capacities: Q Fsls = 4000 * 1.33 psf for the service EQ pressure of
     // 12 psi = 1728 psf; Qeq = 8000 psf for the 15 psi = 2160 psf ultimate
     // EQ pressure. The ordinary ultimate pressure has no line under aashto.
@@ -280,7 +276,6 @@ TEST(SpreadFootingSection, EarthquakeCombinationUnderAashtoBothAndSld) {
     EXPECT_EQ(CountLines(lines, MaxLine("SLS EQ Pressure (Comb 2)", "1728.0", "5320.0")), 1);
     EXPECT_EQ(CountLines(lines, MaxLine("ULS EQ Pressure (Comb 2)", "2160.0", "8000.0")), 1);
     EXPECT_EQ(CountLines(lines, "ULS Pressure"), 0);
-
     // Sliding. Passive force K rhos (Tf + Ht)^2 / 2 Lw = K * 28800 lb with
     // rhos = 120 pcf, 48 in and 360 in.
     //   comb 1 SLS: 1.0 * (0.5 * 432 kip + 2 * 28.8 kip) = 273.6 kip;
@@ -291,7 +286,6 @@ TEST(SpreadFootingSection, EarthquakeCombinationUnderAashtoBothAndSld) {
     EXPECT_EQ(CountLines(sliding, "          1        SLS       20.0      273.6     OKAY"), 1);
     EXPECT_EQ(CountLines(sliding, "          2        ULS EQ    40.0      460.8     OKAY"), 1);
     EXPECT_EQ(CountLines(sliding, "EQ"), 1);
-
     // With service load design the ultimate earthquake lines disappear, and
     // the earthquake combination with a service lateral load is labelled
     // SLS EQ: 1.33 * (0.5 * 518.4 kip + 57.6 kip) = 421.344 kip.
@@ -329,16 +323,13 @@ TEST(SpreadFootingSection, MetricLrfdUniformPressureLoadsAndSlidingByHand) {
     p.Hmax[1] = 500000;
     ClearArithmeticFaults();
     const auto lines = Section(p);
-
     // Uniform block over 2X = 3 m: 2000 kN / (3 m * 10 m) = 66.7 kPa. No
     // service row, so the first ultimate row carries the combination.
     EXPECT_EQ(CountLines(lines, "          1        ULS 1      11       3.000     66.7      0.0"), 1);
     EXPECT_EQ(CountLines(lines, "SLS"), 0);
     EXPECT_EQ(CountLines(lines, MaxLine("ULS Pressure (Comb 1)", "66.7", "450.0")), 1);
-
     // Sliding: 0.5 * 2000 kN + 2 * 19 kN/m^3 * 1.4^2 / 2 * 10 m = 1372.4 kN.
     EXPECT_EQ(CountLines(lines, "          1        ULS       500.0     1372.4    OKAY"), 1);
-
     // Toe: net 0.0666667 - 0.8 m * 24 kN/m^3 * 1.25 = 0.0426667 MPa over
     // 1 m: M = 0.0426667 * 1000^2 / 2 = 21333 N-mm/mm; shear one effective
     // depth (800 - 75 - sqrt(500 / 3.1416) = 712.38 mm) from the face:
