@@ -183,7 +183,6 @@ TEST(ChecksService, CrackedSectionStressesByHand) {
 
     p.ConcreteDesign = "sld";
     CheckMomentService(p, r, 20, 1.0f, 12);
-    EXPECT_TRUE(Has(r, "          Service moment  = 30.000 k-ft/ft"));
     char line[100];
     std::snprintf(line, sizeof line, "          Steel stress    = %.2f < Allowable stress = 24000.00 OKAY", fss);
     EXPECT_TRUE(Has(r, line)) << r.contents();

@@ -38,7 +38,7 @@ void DuplicateCombination(Project& p) {
     p.Fsls[1] = p.Fsls[2] = 1.0f;
 }
 
-TEST(ResultantReport, S6ChecksCase2StarAndLrfdCase2) {
+TEST(ResultantReport, S6ChecksCase2StarInPlaceOfCase2) {
     Project p = SampleAbutment();
     p.Criteria = "s6";
     const auto lines = Report_(p);
@@ -56,12 +56,6 @@ TEST(ResultantReport, S6ChecksCase2StarAndLrfdCase2) {
     // (0.699) governs against Xru = 0.6.
     EXPECT_EQ(Count(resultant, "0.786"), 1);
     EXPECT_EQ(resultant.back(), "               ULS Resultant (Comb 1)       = 0.699   > 0.600 NO GOOD ***");
-
-    // LRFD has no MIN* group: case 2 itself governs.
-    p.Criteria = "lrfd";
-    const auto lrfd = Report_(p);
-    EXPECT_EQ(Count(lrfd, "ULS MIN*") + Count(lrfd, "LIMIT STATE COMBINATIONS:") + Count(lrfd, "2*"), 0);
-    EXPECT_EQ(lrfd.back(), "               ULS Resultant (Comb 1)       = 0.786   > 0.600 NO GOOD ***");
 }
 
 TEST(ResultantReport, ServiceLoadDesignPrintsServiceRowsOnly) {
