@@ -356,8 +356,10 @@ void DeriveConcreteProperties(Project& p) {
             const float m = english ? fc * kMPaPerPsi : fc;  // f'c in MPa
             Alpha1 = std::max(R3(0.85f - 0.0015f * m), 0.67f);
             Beta1 = std::max(R3(0.97f - 0.0025f * m), 0.67f);
-            const float ecMPa = (3000.0f * std::sqrt(m) + 6900.0f) * k;
-            Ec = english ? R0(ecMPa * kPsiPerMPa) : R0(ecMPa);
+            // In the order of the formula: (3000 sqrt(m) + 6900) x 145.0378 x k
+            // (psi), or x k (MPa); single precision gives the last digit.
+            const float base = 3000.0f * std::sqrt(m) + 6900.0f;
+            Ec = english ? R0(base * kPsiPerMPa * k) : R0(base * k);
             ModRupture = english ? 4.8f * std::sqrt(fc) : 0.4f * std::sqrt(fc);
             Ecu = 0.0035f;
             PhiFlexure = PhiShear = 1.0f;

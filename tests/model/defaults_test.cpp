@@ -92,6 +92,9 @@ TEST(DeriveConcreteProperties, EveryCriteriaBothSystemsAndLimits) {
     // 16000, n = 12.5; 4700 sqrt(289.724) = 80000.06 -> Ec 80000, n = 2.5.
     EXPECT_EQ(WithStrength("aashto", "metric", 11.589f).ModRatio, 12);
     EXPECT_EQ(WithStrength("aashto", "metric", 289.724f).ModRatio, 2);
+    // s6 English, single precision in the formula's order: psi first, then
+    // the density factor (the other order gives 5205931).
+    EXPECT_EQ(WithStrength("s6", "english", 10684).Ec, 5205932.0f);
 }
 
 TEST(DeriveConcreteProperties, MissingStrengthKeepsEveryProperty) {
