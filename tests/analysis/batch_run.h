@@ -2,6 +2,7 @@
 // on standard output and standard error.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -27,21 +28,26 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 // A shell word: the text in single quotes.
 inline std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
+// A scratch folder of the running test.
+inline std::filesystem::path BatchDir() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("qelvorn-batch-" + std::string(info->test_suite_name()) + "-" + info->name());
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
 // Runs the batch program with `args` (shell words), its standard output and
-// error caught in files in `dir`.
-inline BatchOutcome RunBatchIn(const std::filesystem::path& dir, const std::string& args) {
-    const std::filesystem::path out = dir / "stdout.txt", err = dir / "stderr.txt";
+// error caught in files of the test's folder.
+inline BatchOutcome RunBatch(const std::string& args) {
+    const std::filesystem::path out = BatchDir() / "stdout.txt", err = BatchDir() / "stderr.txt";
     const std::string cmd =
         Quote(QELVORN_RUN_EXE) + " " + args + " >" + Quote(out.string()) + " 2>" + Quote(err.string());
     const int rc = std::system(cmd.c_str());
-    BatchOutcome o;
-    o.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    o.out = ReadFile(out);
-    o.err = ReadFile(err);
-    return o;
+    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, ReadFile(out), ReadFile(err)};
 }
 
-// An example input file of the source tree.
-inline std::string Example(const char* name) { return std::string(QELVORN_SOURCE_DIR) + "/examples/" + name; }
+// An example input file of the source tree, as a shell word.
+inline std::string Example(const char* name) { return Quote(std::string(QELVORN_SOURCE_DIR) + "/examples/" + name); }
 
 }  // namespace qelvorn::testing

@@ -2,13 +2,16 @@
 // messages and beeps are recorded, file dialogs return scripted names.
 #pragma once
 
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
+#include <QtTest>
 #include <deque>
-#include <string>
 #include <vector>
 
+#include "model/defaults.h"
 #include "ui/dialogs.h"
+#include "ui/main_window.h"
 
 struct ShownMessage {
     QString text, title;
@@ -50,3 +53,25 @@ private:
         return f;
     }
 };
+
+// A new project in the main window, as the program starts.
+struct NewProject {
+    qelvorn::Project p;
+    ScriptedDialogs d;
+    qelvorn::ui::MainWindow* w = nullptr;
+
+    void Open() {
+        p = qelvorn::Project();
+        d = ScriptedDialogs();
+        w = new qelvorn::ui::MainWindow(p, d);
+        qelvorn::ResetProject(p);
+        w->FillMainWindow();
+    }
+};
+
+// Replaces the text of a field key by key, as the user types it.
+inline void Type(QLineEdit* e, const QString& text) {
+    QVERIFY(e);
+    e->selectAll();
+    QTest::keyClicks(e, text);
+}
