@@ -232,7 +232,10 @@ void LateralStability(Project& p, Report& r) {
     for (int c = 1; c <= p.NLC; ++c) {
         r.blank();
         if (p.Hsls[c] != 0.0f || p.Hmax[c] == 0.0f) {
-            const float R = p.Ppass(kSls, c) + p.Hbatter(kSls, c) + p.Npiles * p.PileV * p.Fsls[c];
+            // The service shear capacity of one pile, raised by the stress
+            // increase factor, times the number of piles.
+            const float capacity = p.PileV * p.Fsls[c];
+            const float R = p.Ppass(kSls, c) + p.Hbatter(kSls, c) + p.Npiles * capacity;
             LateralRow(r, p, true, c, "SLS", 0, p.Hsls[c], R, true);
         }
         if (IsSld(p)) continue;
@@ -279,9 +282,14 @@ void LongitudinalSet(Project& p, Report& r, const RowSet& set, const std::vector
         const float spread = p.Lf * Btrib[static_cast<std::size_t>(i)];
         float wRun = 0;
         for (int c = 1; c <= p.NLC; ++c) {
-            WeightFactors f = sld ? WeightFactors{p.Fdasls[c], p.Fdesls[c], p.Fscsls[c]}
-                                  : WeightFactors{p.Fdamax[c], p.Fdemax[c], p.Fscmax[c]};
-            const float down = set.heel ? HeelDownPressure(p, f, Qsurch) : ToeDownPressure(p, f);
+            const WeightFactors f = sld ? WeightFactors{p.Fdasls[c], p.Fdesls[c], p.Fscsls[c]}
+                                        : WeightFactors{p.Fdamax[c], p.Fdemax[c], p.Fscmax[c]};
+            // Each layer's thickness times its load factor, then its unit
+            // weight (the order matters in the last digit of single
+            // precision).
+            float down = p.Tf * f.da * p.rhoc;
+            down += set.heel ? p.Hw * f.de * p.rhos : p.Ht * f.de * p.rhos;
+            if (set.heel) down += Qsurch * f.sc;
             float w;
             if (sld) {
                 w = p.PileVert(i, kSls, c) * static_cast<float>(p.PILEN[i]) / spread;
@@ -344,8 +352,9 @@ void PileGroupProperties(Project& p) {
     p.Xcg = first / n;
     float inertia = 0;
     for (int i = 1; i <= p.NROWS; ++i) {
+        // Every pile a unit area at its distance from the centroid squared.
         const float y = p.Xcg - p.PILEX[i];
-        inertia += static_cast<float>(p.PILEN[i]) * y * y;
+        inertia += static_cast<float>(p.PILEN[i]) * (y * y);
     }
     p.Ipile = inertia;
 }
