@@ -369,7 +369,9 @@ float PileMomentFromLateral(const Project& p, float h) {
 
 float PassiveResistance(const Project& p, int k, int c) {
     const float depth = p.Ht + p.Tf;
-    const auto passive = [&](float K) { return K * p.Lw * p.rhos * depth * depth / 2.0f; };
+    // Triangular passive pressure over the footing and the soil on the toe,
+    // K x Lw x rhos x depth^2 / 2 (the depth squared first).
+    const auto passive = [&](float K) { return K * p.Lw * p.rhos * (depth * depth) / 2.0f; };
     if (k == kSls) return p.Fsls[c] * passive(p.Kp);
     // An earthquake coefficient only when the combination carries an
     // earthquake pressure; otherwise the ordinary ultimate coefficient.
@@ -439,7 +441,7 @@ void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHe
     // Toe: cantilever from the stem face at x = Dt towards the toe edge.
     float Vtoe = 0, Mtoe = 0;
     if (p.Dt > 0.0f) {
-        Mtoe = -QdnToe * p.Dt * p.Dt / 2.0f;
+        Mtoe = -QdnToe * (p.Dt * p.Dt) / 2.0f;
         for (int i = 1; i <= p.NROWS; ++i)
             if (p.PILEX[i] < p.Dt)
                 Mtoe += static_cast<float>(p.PILEN[i]) * (p.PileVert(i, k, c) * (p.Dt - p.PILEX[i]) - p.PileMom(i, k, c)) /
@@ -462,7 +464,7 @@ void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHe
     float Vheel = 0, Mheel = 0;
     if (Lheel > 0.0f) {
         const float x0 = p.Wf - Lheel;
-        Mheel = -QdnHeel * Lheel * Lheel / 2.0f;
+        Mheel = -QdnHeel * (Lheel * Lheel) / 2.0f;
         for (int i = 1; i <= p.NROWS; ++i)
             if (p.PILEX[i] > x0)
                 Mheel += static_cast<float>(p.PILEN[i]) * (p.PileVert(i, k, c) * (p.PILEX[i] - x0) + p.PileMom(i, k, c)) /

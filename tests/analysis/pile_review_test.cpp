@@ -110,3 +110,19 @@ TEST_F(PileReview, LongitudinalToePressureOfTheCapWeight) {
         << out;
     EXPECT_TRUE(Has(out, "Factored moment = 1.688 k-ft/ft")) << out;
 }
+
+// The downward load on a toe without piles under it: pressure times the
+// toe length squared over two. 2180 psf on a 116 in (9.667 ft) toe:
+// 2180 x 9.667^2 / 2 = 101854.4 lb-ft per ft, shear 2180 x 9.667 = 21073.3
+// lb per ft, both acting down.
+TEST_F(PileReview, ToeMomentOfTheDownwardPressureAlone) {
+    Project p = Cap();
+    p.Wf = 240; p.Dt = 116;
+    Rows(p, {{2, 150.0f}, {3, 200.0f}});
+    SizeTables(p);
+    Report r;
+    PileCapLoads(p, r, 1, 5, 2180.0f / 144.0f, 0);
+    FootingLoadsTable(p, r);
+    EXPECT_TRUE(Has(r.allText(), "          1     SLS          -21.073   -101.854  0.000     0.000\r\n"))
+        << r.allText();
+}
