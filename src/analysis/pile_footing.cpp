@@ -356,7 +356,14 @@ void PileGroupProperties(Project& p) {
         const float y = p.Xcg - p.PILEX[i];
         inertia += static_cast<float>(p.PILEN[i]) * (y * y);
     }
-    p.Ipile = inertia;
+    // All piles in one line across the footing (a single row, or rows at
+    // the same distance) have no inertia; the rounding of the centroid
+    // must not leave a tiny one that would turn overturning into absurd
+    // pile loads.
+    bool oneLine = p.NROWS > 0;
+    for (int i = 2; i <= p.NROWS; ++i)
+        if (p.PILEX[i] != p.PILEX[1]) oneLine = false;
+    p.Ipile = oneLine ? 0.0f : inertia;
 }
 
 float PileMomentFromLateral(const Project& p, float h) {

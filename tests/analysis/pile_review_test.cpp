@@ -126,3 +126,22 @@ TEST_F(PileReview, ToeMomentOfTheDownwardPressureAlone) {
     EXPECT_TRUE(Has(r.allText(), "          1     SLS          -21.073   -101.854  0.000     0.000\r\n"))
         << r.allText();
 }
+
+// A single row has no group inertia whatever the rounding of its centroid
+// (3 x 3.9 in / 3 is not 3.9 in single precision): the run stops with the
+// cause named instead of printing pile loads of 1E+11 kip.
+TEST_F(PileReview, SingleRowStopsTheRunEvenWhenTheCentroidRoundsOff) {
+    Project p = Cap();
+    Rows(p, {{3, 3.9f}});
+    p.PileP = 200000; p.PileT = 50000; p.PileV = 20000;
+    p.Fdasls[1] = 1; p.Vsls[1] = 300000; p.Xsls[1] = 60;
+    PileGroupProperties(p);
+    EXPECT_EQ(p.Ipile, 0.0f);
+    Report r;
+    try {
+        PileFootingSection(p, r);
+        ADD_FAILURE() << r.allText();
+    } catch (const CalculationFault& f) {
+        EXPECT_EQ(f.cause(), "all piles in one row: the pile group cannot resist overturning by axial loads");
+    }
+}
