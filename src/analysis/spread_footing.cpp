@@ -360,7 +360,7 @@ void Sliding(Project& p, Report& r) {
     // cover over the wall length.
     const auto passive = [&p](float K) {
         const float depth = p.Tf + p.Ht;
-        return K * p.rhos * depth * depth / 2.0f * p.Lw;
+        return K * p.rhos * (depth * depth) / 2.0f * p.Lw;  // the depth squared first
     };
     for (int c = 1; c <= p.NLC; ++c) {
         r.blank();
