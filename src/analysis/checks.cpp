@@ -60,12 +60,12 @@ struct UltimateArea {
 };
 
 UltimateArea AreaForFactoredMoment(const Project& p, float h, float d) {
-    const float M1 = 1.2f * p.ModRupture * h * h / 6.0f;
+    const float M1 = 1.2f * p.ModRupture * (h * h) / 6.0f;
     float Mdes = p.Mu;
     if (!(p.Mu > M1)) Mdes = std::min(M1, 4.0f / 3.0f * p.Mu);
     const float steel = p.PhiSteel * p.fs;
-    const float a = p.PhiFlexure * 0.5f * steel * steel / (p.PhiConcrete * p.Alpha1 * p.fc);
-    const float c = p.PhiFlexure * steel * d;
+    const float a = p.PhiFlexure * 0.5f * (steel * steel) / (p.PhiConcrete * p.Alpha1 * p.fc);
+    const float c = p.PhiFlexure * p.PhiSteel * p.fs * d;
     const float disc = c * c - 4.0f * a * Mdes;
     UltimateArea out;
     if (disc > 0.0f) {
@@ -239,7 +239,7 @@ void ServiceStresses(Project& p, Report&, float d, float As, float s, float& fss
     const float k = std::sqrt(rn * rn + 2.0f * rn) - rn;
     const float j = 1.0f - k / 3.0f;
     fss = p.Ms * s / (As * j * d);
-    fcs = 2.0f * p.Ms / (k * j * d * d);
+    fcs = 2.0f * p.Ms / (k * j * (d * d));
 }
 
 void CheckShearService(Project& p, Report& r, float d) {
@@ -310,7 +310,7 @@ void CheckCrackControl(Project& p, Report& r, float d, float h, float s, float A
             const float AsReq = As * fss / fsa;
             if (fss <= cap) {
                 r.valueLine("As required      = ", AsReq, "0.00 ", p.LblArea + " at the same reinf spacing, or");
-                const float smax = z * z * z / (2.0f * dc * dc * fss * fss * fss);
+                const float smax = z * z * z / (2.0f * (dc * dc) * (fss * fss * fss));
                 r.valueLine("Maximum spacing  = ", smax, "0.00 ", p.LblSmallLength + " with the same reinf area/width");
             } else {
                 r.valueLine("As required      = ", AsReq, "0.00 ", p.LblArea + " at the same reinf spacing");
@@ -319,11 +319,13 @@ void CheckCrackControl(Project& p, Report& r, float d, float h, float s, float A
         }
         case Code::Lrfd: {
             // smax = 700 gamma_e / (beta_s fss) - 2 dc in kip and inch units.
-            const float toIn = metric ? 1.0f / p.MmPerIn : 1.0f;
+            // Millimetres are brought to inches by dividing by 25.4 and the
+            // limit spacing back by multiplying.
+            const float mmPerIn = metric ? p.MmPerIn : 1.0f;
             const float fssKsi = (metric ? fss / p.MPaPerPsi : fss) / 1000.0f;
-            const float dcIn = dc * toIn;
-            const float hIn = h * toIn;
-            const float sIn = s * toIn;
+            const float dcIn = dc / mmPerIn;
+            const float hIn = h / mmPerIn;
+            const float sIn = s / mmPerIn;
             if (showMoment) r.valueLine("Service moment   = ", p.Ms / p.ForceFactor, "0.000 ", p.LblMomentPerLength);
             r.valueLine("Steel stress     = ", fss, "0.00 ", p.LblStress);
             if (!(fssKsi > 0.0f)) {
@@ -334,7 +336,7 @@ void CheckCrackControl(Project& p, Report& r, float d, float h, float s, float A
             }
             const float betaS = 1.0f + dcIn / (0.7f * (hIn - dcIn));
             const float smaxIn = 700.0f * p.ExpFactor / (betaS * fssKsi) - 2.0f * dcIn;
-            const float smax = smaxIn / toIn;
+            const float smax = smaxIn * mmPerIn;
             if (smax >= s) {
                 r.spc(10).text("Maximum spacing  = ").num(smax, "0.00 ").text(p.LblSmallLength + " > Reinf spacing = ")
                     .num(s, "0.00 ").text(Report::checkWord(true)).endl();
@@ -357,7 +359,7 @@ void CheckCrackControl(Project& p, Report& r, float d, float h, float s, float A
             break;
         }
         case Code::S6: {
-            const float Mr = 0.4f * p.ModRupture * h * h / 6.0f;
+            const float Mr = 0.4f * p.ModRupture * (h * h) / 6.0f;
             r.valueLine("Service moment       = ", p.Ms / p.ForceFactor, "0.000 ", p.LblMomentPerLength);
             r.valueLine("Steel stress         = ", fss, "0.00 ", p.LblStress);
             if (p.Ms < Mr) {
@@ -419,10 +421,10 @@ void CheckTemperatureShrinkage(Project& p, Report& r, float h, float As, float s
             // 1.3 b h / (2 (b + h) fy) in^2 per foot of wall (b, h in inches,
             // fy in ksi), between 0.11 and 0.6; one bar at spacing s carries
             // the requirement of s/12 feet.
-            const float toIn = metric ? 1.0f / p.MmPerIn : 1.0f;
-            const float bIn = b * toIn;
-            const float hIn = h * toIn;
-            const float sIn = s * toIn;
+            const float mmPerIn = metric ? p.MmPerIn : 1.0f;
+            const float bIn = b / mmPerIn;
+            const float hIn = h / mmPerIn;
+            const float sIn = s / mmPerIn;
             const float fyKsi = (metric ? p.fs / p.MPaPerPsi : p.fs) / 1000.0f;
             float perFoot = 1.3f * bIn * hIn / (2.0f * (bIn + hIn) * fyKsi);
             perFoot = std::clamp(perFoot, 0.11f, 0.6f);

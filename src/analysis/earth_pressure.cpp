@@ -23,23 +23,23 @@ float TriangleShare(float Y, float P, float triangleRatio) { return (Y - 0.5f) *
 
 bool LateralPressureForces(float rhos, float K, float H, float Y, float zv, float zm, ShearMoment& out) {
     out = ShearMoment{};
-    const float P = rhos * K * H * H / 2.0f;
+    const float P = rhos * K * (H * H) / 2.0f;
     switch (ShapeByRatio(Y)) {
         case PressureShape::Triangle:
-            out.V = rhos * K * zv * zv / 2.0f;
-            out.M = rhos * K * zm * zm * zm / 6.0f;
+            out.V = rhos * K * (zv * zv) / 2.0f;
+            out.M = rhos * K * (zm * zm * zm) / 6.0f;
             return true;
         case PressureShape::UniformPlusTriangle: {
             const float Pt = TriangleShare(Y, P, 1.0f / 3.0f);
             const float qu = (P - Pt) / H;
-            out.V = qu * zv + Pt * zv * zv / (H * H);
-            out.M = qu * zm * zm / 2.0f + (2.0f * Pt * zm / (H * H)) * zm * zm / 6.0f;
+            out.V = qu * zv + Pt * (zv * zv) / (H * H);
+            out.M = qu * (zm * zm) / 2.0f + (2.0f * Pt * zm / (H * H)) * (zm * zm) / 6.0f;
             return true;
         }
         case PressureShape::Uniform: {
             const float q = P / H;
             out.V = q * zv;
-            out.M = q * zm * zm / 2.0f;
+            out.M = q * (zm * zm) / 2.0f;
             return true;
         }
         case PressureShape::UniformPlusInvertedTriangle: {
@@ -47,7 +47,7 @@ bool LateralPressureForces(float rhos, float K, float H, float Y, float zv, floa
             const float qu = (P - Pt) / H;
             // Pressure at a depth plus the excess of the top over it.
             out.V = (qu + 2.0f * Pt * (H - zv) / (H * H)) * zv + (2.0f * Pt * zv / (H * H)) * zv / 2.0f;
-            out.M = (qu + 2.0f * Pt * (H - zm) / (H * H)) * zm * zm / 2.0f + (2.0f * Pt * zm / (H * H)) * zm * zm / 3.0f;
+            out.M = (qu + 2.0f * Pt * (H - zm) / (H * H)) * (zm * zm) / 2.0f + (2.0f * Pt * zm / (H * H)) * (zm * zm) / 3.0f;
             return true;
         }
         case PressureShape::InvertedTriangle: {
@@ -55,7 +55,7 @@ bool LateralPressureForces(float rhos, float K, float H, float Y, float zv, floa
             const float pv = rhos * K * (H - zv);
             const float pm = rhos * K * (H - zm);
             out.V = pv * zv + (p0 - pv) * zv / 2.0f;
-            out.M = pm * zm * zm / 2.0f + (p0 - pm) * zm * zm / 3.0f;
+            out.M = pm * (zm * zm) / 2.0f + (p0 - pm) * (zm * zm) / 3.0f;
             return true;
         }
         case PressureShape::OutOfRange:
@@ -66,7 +66,7 @@ bool LateralPressureForces(float rhos, float K, float H, float Y, float zv, floa
 
 bool LateralPressureAtDepth(float rhos, float K, float H, float Y, float z, float& q) {
     q = 0;
-    const float P = rhos * K * H * H / 2.0f;
+    const float P = rhos * K * (H * H) / 2.0f;
     switch (ShapeByRatio(Y)) {
         case PressureShape::Triangle: q = rhos * K * z; return true;
         case PressureShape::UniformPlusTriangle: {
@@ -101,7 +101,7 @@ ShearMoment CompactionForces(float Qcp, float Hcp, float zv, float zm) {
         out.M = (zm - Hcp / 3.0f) * Qcp * Hcp / 2.0f;
     } else {
         const float q1 = (Hcp - zm) * Qcp / Hcp;
-        out.M = q1 * zm * zm / 2.0f + (Qcp - q1) * zm * zm / 3.0f;
+        out.M = q1 * (zm * zm) / 2.0f + (Qcp - q1) * (zm * zm) / 3.0f;
     }
     return out;
 }
@@ -120,7 +120,7 @@ ShearMoment SurchargeForces(const Project& p, float zv, float zm) {
     ShearMoment out;
     if (p.Qsc == 0.0f) return out;
     out.V = SurchargePressure(p, zv) * zv;
-    out.M = SurchargePressure(p, zm) * zm * zm / 2.0f;
+    out.M = SurchargePressure(p, zm) * (zm * zm) / 2.0f;
     return out;
 }
 

@@ -42,13 +42,13 @@ WallSectionLoads ShortSideWallLoads(const Project& p, Report& r, float z) {
     const float L = p.Ls;
     WallSectionLoads loads;
     loads.Vcp = qcp * L;
-    loads.Mcp = qcp * L * L / 2.0f;
+    loads.Mcp = qcp * (L * L) / 2.0f;
     loads.Vep = qep * L;
-    loads.Mep = qep * L * L / 2.0f;
+    loads.Mep = qep * (L * L) / 2.0f;
     loads.Vsc = qsc * L;
-    loads.Msc = qsc * L * L / 2.0f;
+    loads.Msc = qsc * (L * L) / 2.0f;
     loads.Veq = qeq * L;
-    loads.Meq = qeq * L * L / 2.0f;
+    loads.Meq = qeq * (L * L) / 2.0f;
     return loads;
 }
 
@@ -65,8 +65,8 @@ WallSectionLoads LongSideWallLoads(const Project& p) {
         if (x > Lh) h = (p.Hw - p.Hs) * (p.Ls - x) / (p.Ls - Lh) + p.Hs;
 
         // Horizontal forces on the strip per unit length of wall.
-        const float Fep = p.Kep * p.rhos * h * h / 2.0f;
-        const float Feq = p.Keq * p.rhos * h * h / 2.0f;
+        const float Fep = p.Kep * p.rhos * (h * h) / 2.0f;
+        const float Feq = p.Keq * p.rhos * (h * h) / 2.0f;
         float Fcp = 0;
         if (p.Hcp <= h) {
             Fcp = p.Qcp * p.Hcp / 2.0f;

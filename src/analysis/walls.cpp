@@ -44,10 +44,10 @@ void BackWallSection(Project& p, Report& r) {
     WallSectionLoads loads;
     // Earth and earthquake: triangular shear; the moment of the resultant
     // over the full height at Yep (Yeq) times the height above the base.
-    loads.Vep = p.rhos * p.Kep * h1 * h1 / 2.0f;
-    loads.Mep = p.Yep * Hb * p.Kep * p.rhos * Hb * Hb / 2.0f;
-    loads.Veq = p.Keq * p.rhos * h1 * h1 / 2.0f;
-    loads.Meq = p.Yeq * Hb * p.Keq * p.rhos * Hb * Hb / 2.0f;
+    loads.Vep = p.rhos * p.Kep * (h1 * h1) / 2.0f;
+    loads.Mep = p.Yep * Hb * p.Kep * p.rhos * (Hb * Hb) / 2.0f;
+    loads.Veq = p.Keq * p.rhos * (h1 * h1) / 2.0f;
+    loads.Meq = p.Yeq * Hb * p.Keq * p.rhos * (Hb * Hb) / 2.0f;
     const ShearMoment cp = CompactionForces(p.Qcp, p.Hcp, h1, Hb);
     loads.Vcp = cp.V;
     loads.Mcp = cp.M;
