@@ -9,6 +9,7 @@
 #include "analysis/stability.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "analysis/sections.h"
@@ -47,11 +48,24 @@ bool ChecksServiceResultant(const std::string& criteria) {
 
 // ---------------------------------------------------------------------------
 
-ConcretePiece Part(float area, float arm) { return {area, area * arm}; }
+ConcretePiece Part(float area, float arm) { return {area, area * arm, arm}; }
 
-ConcretePiece operator+(ConcretePiece a, ConcretePiece b) { return {a.volume + b.volume, a.moment + b.moment}; }
+// A piece made of parts: their areas added, at the area-weighted arm.
+ConcretePiece Parts(std::initializer_list<ConcretePiece> parts) {
+    ConcretePiece c;
+    for (const ConcretePiece& part : parts) {
+        c.volume = c.volume + part.volume;
+        c.moment = c.moment + part.moment;
+    }
+    c.arm = c.volume != 0.0f ? c.moment / c.volume : 0.0f;
+    return c;
+}
 
-ConcretePiece PerLength(ConcretePiece a, float length) { return {a.volume * length, a.moment * length}; }
+// A section area taken over a length, at the same arm.
+ConcretePiece PerLength(ConcretePiece a, float length) {
+    const float volume = a.volume * length;
+    return {volume, volume * a.arm, a.arm};
+}
 
 // Weight and moment about the toe of one load.
 struct Load {
@@ -59,7 +73,61 @@ struct Load {
     float moment = 0;
 };
 
-Load Weigh(ConcretePiece c, float unitWeight) { return {c.volume * unitWeight, c.moment * unitWeight}; }
+// The weight of a piece, and its moment as that weight times its arm.
+Load Weigh(ConcretePiece c, float unitWeight) {
+    const float weight = c.volume * unitWeight;
+    return {weight, weight * c.arm};
+}
+
+// The concrete of the abutment weighed. The side-wall parts are written
+// with the unit weight inside their products, and are evaluated so.
+struct AbutmentLoads {
+    Load back, haunch, stem, footing;
+    bool sideWalls = false;
+    float w1 = 0, x1 = 0;      // side walls over the footing
+    float w2 = 0, x2 = 0;      // less the open space above the seat
+    float w3 = 0, m3 = 0;      // less the part already counted in the walls (weight, moment)
+    float net = 0;             // w1 - w2 - w3
+    float w4 = 0, x4 = 0;      // beyond the footing: rectangle of the end height Hs
+    float w5 = 0, x5 = 0;      // beyond the footing: taper from Hw down to Hs
+    float w6 = 0, x6 = 0;      // one barrier on each side wall
+};
+
+AbutmentLoads WeighAbutment(const Project& p, const AbutmentConcrete& c, float rhoc) {
+    AbutmentLoads a;
+    a.back = Weigh(c.backWall, rhoc);
+    a.haunch = Weigh(c.haunch, rhoc);
+    a.stem = Weigh(c.stem, rhoc);
+    a.footing = Weigh(c.footing, rhoc);
+    if (!(p.Ls > 0.0f)) return a;
+
+    const float t = c.sideThickness;
+    const float heel = HeelLength(p);
+    const float beyond = p.Ls - heel;
+    a.sideWalls = true;
+    a.w1 = (p.Wf - p.Dt) * t * p.Hw * rhoc;
+    a.x1 = p.Dt + (p.Wf - p.Dt) / 2.0f;
+    a.w2 = t * rhoc * p.Ts * p.Hb;
+    a.x2 = p.Dt + p.Ts / 2.0f;
+    a.w3 = (a.back.weight + a.haunch.weight + a.stem.weight) * t / p.Lw;
+    a.m3 = (a.back.moment + a.haunch.moment + a.stem.moment) * t / p.Lw;
+    a.net = a.w1 - a.w2 - a.w3;
+    a.w4 = beyond * t * rhoc * p.Hs;
+    a.x4 = p.Dt + p.Ts + p.Tb + heel + beyond / 2.0f;
+    a.w5 = beyond * t * rhoc * (p.Hw - p.Hs) / 2.0f;
+    a.x5 = p.Dt + p.Ts + p.Tb + heel + beyond / 3.0f;
+    a.w6 = 2.0f * p.Wbarrier * p.Ls;
+    a.x6 = p.Dt + p.Ts + p.Tb + p.Ls / 2.0f;
+    return a;
+}
+
+ConcreteVolumes VolumesOf(const Project& p, const AbutmentLoads& a, float rhoc) {
+    ConcreteVolumes v;
+    v.footing = a.footing.weight / rhoc;
+    v.walls = (a.haunch.weight + a.back.weight + a.stem.weight) / rhoc;
+    if (p.Ls > 0.0f) v.walls = v.walls + (a.w4 + a.w5 + a.net) / rhoc;
+    return v;
+}
 
 // The factors of one limit-state set of one combination, in load order.
 struct Factors {
@@ -102,36 +170,29 @@ void EnsureRows(Column& c, int nlc) {
 // Unfactored components
 
 void DeadLoadAbutment(Project& p, Report& r, const AbutmentConcrete& c) {
-    const Load back = Weigh(c.backWall, p.rhoc);
-    const Load haunch = Weigh(c.haunch, p.rhoc);
-    const Load stem = Weigh(c.stem, p.rhoc);
-    const Load footing = Weigh(c.footing, p.rhoc);
+    r.setCause("zero wall length");
+    const AbutmentLoads a = WeighAbutment(p, c, p.rhoc);
+    r.checkFault();
 
     Load side;
-    if (p.Ls > 0.0f) {
-        const Load over = Weigh(c.sideOver, p.rhoc);
-        const Load seat = Weigh(c.sideSeat, p.rhoc);
-        const Load inWalls = Weigh(c.sideInWalls, p.rhoc);
-        const Load end = Weigh(c.sideEnd, p.rhoc);
-        const Load taper = Weigh(c.sideTaper, p.rhoc);
-        const float net = over.weight - seat.weight - inWalls.weight;
+    float xSide = 0;
+    if (a.sideWalls) {
         r.setCause("zero net weight of the side walls over the footing");
-        const float xNet = (over.moment - seat.moment - inWalls.moment) / net;
+        const float xNet = (a.x1 * a.w1 - a.x2 * a.w2 - a.m3) / a.net;
         r.checkFault();
-        // One barrier on each side wall.
-        const float barrier = 2.0f * p.Wbarrier * p.Ls;
-        const float xBarrier = p.Dt + p.Ts + p.Tb + p.Ls / 2.0f;
-        side.weight = taper.weight + end.weight + net + barrier;
-        side.moment = taper.moment + end.moment + net * xNet + barrier * xBarrier;
+        side.weight = a.w5 + a.w4 + a.net + a.w6;
+        const float sideMoment = a.w5 * a.x5 + a.w4 * a.x4 + a.net * xNet + a.w6 * a.x6;
+        xSide = side.weight != 0.0f ? sideMoment / side.weight : 0.0f;
+        side.moment = side.weight * xSide;
     }
 
-    p.Wda = haunch.weight + back.weight + stem.weight + footing.weight + side.weight;
+    p.Wda = a.haunch.weight + a.back.weight + a.stem.weight + a.footing.weight + side.weight;
     r.setCause("zero dead load abutment");
-    p.Xda = (haunch.moment + back.moment + stem.moment + footing.moment + side.moment) / p.Wda;
+    p.Xda = (a.haunch.moment + a.back.moment + a.stem.moment + a.footing.moment + side.moment) / p.Wda;
     r.checkFault();
     p.Mda = p.Xda * p.Wda;
 
-    const ConcreteVolumes v = VolumesOf(p, c);
+    const ConcreteVolumes v = VolumesOf(p, a, p.rhoc);
     p.Volf = v.footing;
     p.Volw = v.walls;
 }
@@ -188,9 +249,10 @@ void LateralLoads(Project& p, float loadedWidth) {
     p.Mlf = (seat + p.yVlf) * p.Vlf;
     p.Mfr = (seat + p.yVfr) * p.Vfr;
 
-    p.Pep = p.Kep * B * p.rhos * Htot * Htot / 2.0f;
+    const float Htot2 = Htot * Htot;
+    p.Pep = p.Kep * B * p.rhos * Htot2 / 2.0f;
     p.Mep = p.Yep * p.Pep * Htot;
-    p.Peq = p.Keq * B * p.rhos * Htot * Htot / 2.0f;
+    p.Peq = p.Keq * B * p.rhos * Htot2 / 2.0f;
     p.Meq = p.Yeq * p.Peq * Htot;
 
     // Compaction pressure: Qcp at the top falling to zero at the depth Hcp;
@@ -405,70 +467,54 @@ float HeelLength(const Project& p) { return p.Wf - p.Dt - p.Ts - p.Tb; }
 
 AbutmentConcrete ComputeAbutmentConcrete(const Project& p) {
     AbutmentConcrete c;
-    const float backFace = p.Dt + p.Ts + p.Tb;  // x of the back face of the back wall
     const bool haunched = p.WallType == "haunch";
 
     // Back wall; without a haunch the stem's top runs on behind it as a
     // triangle over the back wall height.
-    c.backWall = Part(p.Hb * p.Tb, p.Dt + p.Ts + p.Tb / 2.0f);
-    if (!haunched) {
+    const ConcretePiece backWall = Part(p.Hb * p.Tb, p.Dt + p.Ts + p.Tb / 2.0f);
+    if (haunched) {
+        c.backWall = PerLength(backWall, p.Lw);
+    } else {
         const float behind = p.Tw - p.Ts - p.Tb;
-        c.backWall = c.backWall + Part(behind * p.Hb / 2.0f, backFace + behind / 3.0f);
+        const ConcretePiece wedge = Part(behind * p.Hb / 2.0f, p.Dt + p.Ts + p.Tb + behind / 3.0f);
+        c.backWall = PerLength(Parts({backWall, wedge}), p.Lw);
     }
-    c.backWall = PerLength(c.backWall, p.Lw);
 
     // Haunch under the seat, spreading from the seat width down to the stem.
     float slope = 0;  // the sloping part under the seat: as high as it is wide
     if (haunched) {
         slope = p.Ts + p.Tb - p.Tw;
-        c.haunch = Part((p.Ts + p.Tb) * p.Hh, p.Dt + (p.Ts + p.Tb) / 2.0f) +
-                   Part(slope * slope / 2.0f, p.Dt + p.Tw + slope / 3.0f) + Part(slope * p.Tw, p.Dt + p.Tw / 2.0f);
-        c.haunch = PerLength(c.haunch, p.Lw);
+        c.haunch = PerLength(Parts({Part((p.Ts + p.Tb) * p.Hh, p.Dt + (p.Ts + p.Tb) / 2.0f),
+                                    Part(slope * slope / 2.0f, p.Dt + p.Tw + slope / 3.0f),
+                                    Part(slope * p.Tw, p.Dt + p.Tw / 2.0f)}),
+                             p.Lw);
     }
 
     // Stem: vertical front face, back face battered by Bat.
     float h = p.Hw - p.Hb;
     if (haunched) h = h - p.Hh - slope;
     const float tb = h * std::tan(p.Bat * kPi / 180.0f) + p.Tw;  // thickness at the bottom
-    c.stem = Part(h * p.Tw, p.Dt + p.Tw / 2.0f) + Part((tb - p.Tw) * h / 2.0f, p.Dt + p.Tw + (tb - p.Tw) / 3.0f);
-    c.stem = PerLength(c.stem, p.Lw);
+    c.stem = PerLength(
+        Parts({Part(h * p.Tw, p.Dt + p.Tw / 2.0f), Part((tb - p.Tw) * h / 2.0f, p.Dt + p.Tw + (tb - p.Tw) / 3.0f)}),
+        p.Lw);
 
     // The footing runs the footing length, not the wall length.
-    const float footingVolume = p.Wf * p.Lf * p.Tf;
-    c.footing = {footingVolume, footingVolume * (p.Wf / 2.0f)};
+    c.footing = Part(p.Wf * p.Lf * p.Tf, p.Wf / 2.0f);
 
-    if (p.Ls > 0.0f) {
-        const float t = p.Tst + p.Tsb;
-        const float heel = HeelLength(p);
-        c.sideThickness = t;
-        c.sideOver = Part((p.Wf - p.Dt) * t * p.Hw, p.Dt + (p.Wf - p.Dt) / 2.0f);
-        c.sideSeat = Part(t * p.Ts * p.Hb, p.Dt + p.Ts / 2.0f);
-        c.sideInWalls = {c.wallVolume() * t / p.Lw, c.wallMoment() * t / p.Lw};
-        c.sideNetVolume = c.sideOver.volume - c.sideSeat.volume - c.sideInWalls.volume;
-        const float beyond = p.Ls - heel;
-        c.sideEnd = Part(beyond * t * p.Hs, backFace + heel + beyond / 2.0f);
-        c.sideTaper = Part(beyond * t * (p.Hw - p.Hs) / 2.0f, backFace + heel + beyond / 3.0f);
-    }
+    if (p.Ls > 0.0f) c.sideThickness = p.Tst + p.Tsb;
     return c;
 }
 
-ConcreteVolumes ComputeConcreteVolumes(const Project& p) { return VolumesOf(p, ComputeAbutmentConcrete(p)); }
-
-ConcreteVolumes VolumesOf(const Project& p, const AbutmentConcrete& c) {
-    ConcreteVolumes v;
-    v.footing = c.footing.volume;
-    v.walls = c.haunch.volume + c.backWall.volume + c.stem.volume;
-    if (p.Ls > 0.0f) v.walls = v.walls + (c.sideEnd.volume + c.sideTaper.volume + c.sideNetVolume);
-    return v;
+ConcreteVolumes ComputeConcreteVolumes(const Project& p) {
+    const float rhoc = p.rhoc != 0.0f ? p.rhoc : 1.0f;
+    return VolumesOf(p, WeighAbutment(p, ComputeAbutmentConcrete(p), rhoc), rhoc);
 }
 
 void Stability(Project& p, Report& r) {
     r.titleBlock("STABILITY");
 
     const float heel = HeelLength(p);
-    r.setCause("zero wall length");
     const AbutmentConcrete concrete = ComputeAbutmentConcrete(p);
-    r.checkFault();
 
     DeadLoadAbutment(p, r, concrete);
     DeadLoadEarth(p, r, concrete);

@@ -8,15 +8,19 @@
 
 namespace qelvorn {
 
-// A volume of concrete (internal units, in^3 or mm^3) and its first moment
-// about the toe (volume x arm of its centroid, x measured towards the heel).
+// A volume of concrete (internal units, in^3 or mm^3), the arm of its
+// centroid from the toe (x measured towards the heel) and its first moment
+// about the toe (volume x arm). A piece made of parts has the area-weighted
+// arm of its parts.
 struct ConcretePiece {
     float volume = 0;
     float moment = 0;
+    float arm = 0;
 };
 
 // The pieces of the abutment. Walls are per wall length Lw, the footing per
-// footing length Lf. Side-wall pieces are zero without side walls (Ls <= 0).
+// footing length Lf. The side walls are weighed by the stability section
+// itself (their unit weight enters the middle of their products).
 struct AbutmentConcrete {
     ConcretePiece backWall;  // with the sloping part below it when there is no haunch
     ConcretePiece haunch;    // zero without a haunch
@@ -24,23 +28,13 @@ struct AbutmentConcrete {
     ConcretePiece footing;
 
     float sideThickness = 0;  // t = Tst + Tsb, both side walls together; 0 without side walls
-    // Side walls over the footing, less the open space above the seat and
-    // the part already counted in the walls (net = over - seat - inWalls).
-    ConcretePiece sideOver, sideSeat, sideInWalls;
-    float sideNetVolume = 0;
-    ConcretePiece sideEnd;    // beyond the footing, rectangle of the end height Hs
-    ConcretePiece sideTaper;  // beyond the footing, taper from Hw down to Hs
-
-    // Concrete of the back wall, haunch and stem together.
-    float wallVolume() const { return backWall.volume + haunch.volume + stem.volume; }
-    float wallMoment() const { return backWall.moment + haunch.moment + stem.moment; }
 };
 
 // Heel length behind the back wall: Wf - Dt - Ts - Tb.
 float HeelLength(const Project& p);
 
-// The concrete pieces from the geometry (no report lines, no divisions other
-// than by the wall length for the part of the side walls inside the walls).
+// The concrete pieces from the geometry (no report lines; a piece of no
+// area has the arm 0).
 AbutmentConcrete ComputeAbutmentConcrete(const Project& p);
 
 struct ConcreteVolumes {
@@ -49,8 +43,9 @@ struct ConcreteVolumes {
 };
 
 // The concrete volumes Volf and Volw, exactly as the stability section
-// stores them.
+// stores them: the concrete weights divided by the unit weight. Without a
+// unit weight (rhoc = 0) the volumes are taken at a unit weight of 1, which
+// gives the bare geometry.
 ConcreteVolumes ComputeConcreteVolumes(const Project& p);
-ConcreteVolumes VolumesOf(const Project& p, const AbutmentConcrete& c);
 
 }  // namespace qelvorn
