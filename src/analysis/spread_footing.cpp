@@ -31,7 +31,7 @@ SoilPressure SoilPressureDistribution(PressureShape shape, float V, float X, flo
             s.pressureCase = X <= Wf / 2.0f ? 2 : 3;
             s.L = Wf;
             const float A = Wf * Lf;
-            const float S = Lf * Wf * Wf / 6.0f;
+            const float S = Lf * (Wf * Wf) / 6.0f;  // section modulus, the width squared first
             const float moment = V * (Wf / 2.0f - X);
             s.qToe = V / A + moment / S;
             s.qHeel = V / A - moment / S;
