@@ -232,15 +232,16 @@ TEST(StabilityComponents, AremaSurchargeActsInStrips) {
 }
 
 TEST(StabilityComponents, VolumesNeedNoUnitWeights) {
-    // The quantities may list the volumes without a stability run; they are
-    // geometry only and match what a run stores.
+    // The quantities may list the volumes without a stability run and
+    // without a unit weight of concrete; they match what a run stores (the
+    // run divides weights by the unit weight: equal to the last digit).
     Project p = WithSideWalls(5);
     p.rhoc = 0;
     const ConcreteVolumes v = ComputeConcreteVolumes(p);
     p.rhoc = Kcf(0.150f);
     RunStability(p);
-    EXPECT_EQ(v.walls, p.Volw);
-    EXPECT_EQ(v.footing, p.Volf);
+    EXPECT_NEAR(v.walls, p.Volw, 1e-6f * p.Volw);
+    EXPECT_NEAR(v.footing, p.Volf, 1e-6f * p.Volf);
 }
 
 TEST(StabilityFaults, ZeroHeelLengthOrSoilWeightEndsTheRunInThisSection) {
