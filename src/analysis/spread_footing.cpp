@@ -111,20 +111,17 @@ PressureStretch StretchOf(const FootingStrip& g, const SoilPressure& s) {
     return p;
 }
 
-// Integral over a <= x <= b of (q(x) - qdn) w(x) for a linear weight w (1
-// for a shear, the lever arm for a moment). The integrand is the product of
-// two linear functions on each stretch, for which Simpson's rule is exact.
+// Integral over a <= x <= b of q(x) w(x) for a linear weight w (1 for a
+// shear, the lever arm for a moment): the upward soil load. The integrand is
+// the product of two linear functions on the loaded stretch, for which
+// Simpson's rule is exact.
 template <class Weight>
-float NetLoadIntegral(const PressureStretch& q, float qdn, float a, float b, Weight w) {
-    float upward = 0.0f;
+float UpwardIntegral(const PressureStretch& q, float a, float b, Weight w) {
     const float u = std::max(a, q.x0);
     const float v = std::min(b, q.x1);
-    if (q.loaded && v > u) {
-        const float qu = q.at(u), qv = q.at(v), wu = w(u), wv = w(v);
-        upward = (v - u) / 6.0f * (2.0f * qu * wu + qu * wv + qv * wu + 2.0f * qv * wv);
-    }
-    const float downward = qdn * (b - a) * 0.5f * (w(a) + w(b));
-    return upward - downward;
+    if (!q.loaded || !(v > u)) return 0.0f;
+    const float qu = q.at(u), qv = q.at(v), wu = w(u), wv = w(v);
+    return (v - u) / 6.0f * (2.0f * qu * wu + qu * wv + qv * wu + 2.0f * qv * wv);
 }
 
 }  // namespace
@@ -150,18 +147,32 @@ FootingCellLoads SpreadFootingLoads(const FootingStrip& g, const SoilPressure& p
     // no footing loads.
     if (!q.loaded) return out;
 
+    // Moments: the upward soil load about the stem face less the uniform
+    // downward pressure over the whole cantilever, Qdn x length^2 / 2.
+    // Shears: the upward load up to the section less Qdn x its distance.
     const auto unit = [](float) { return 1.0f; };
     if (g.Dt > 0.0f) {
         const float face = g.Dt;
-        out.Mtoe = NetLoadIntegral(q, QdnToe, 0.0f, face, [face](float x) { return face - x; });
+        // A pressure triangle that ends within the toe: its resultant
+        // qToe L / 2 acts L / 3 from the toe edge.
+        const float up = pressure.pressureCase == 1 && pressure.L <= face
+                             ? pressure.qToe * pressure.L / 2.0f * (face - pressure.L / 3.0f)
+                             : UpwardIntegral(q, 0.0f, face, [face](float x) { return face - x; });
+        out.Mtoe = up - QdnToe * (face * face) / 2.0f;
         const float a = out.Mtoe > 0.0f ? face - g.Dtoe : face;
-        if (a > 0.0f) out.Vtoe = NetLoadIntegral(q, QdnToe, 0.0f, a, unit);
+        if (a > 0.0f) out.Vtoe = UpwardIntegral(q, 0.0f, a, unit) - QdnToe * a;
     }
     if (g.Lheel > 0.0f) {
         const float face = g.Wf - g.Lheel;
-        out.Mheel = NetLoadIntegral(q, QdnHeel, face, g.Wf, [face](float x) { return x - face; });
-        const float b = out.Mheel > 0.0f ? g.Lheel - g.Dheel : g.Lheel;
-        if (b > 0.0f) out.Vheel = NetLoadIntegral(q, QdnHeel, g.Wf - b, g.Wf, unit);
+        const float Lheel = g.Lheel;
+        // The mirror image at the heel: a triangle from the heel edge that
+        // ends within the heel.
+        const float up = pressure.pressureCase == 4 && pressure.L <= Lheel
+                             ? pressure.qHeel * pressure.L / 2.0f * (Lheel - pressure.L / 3.0f)
+                             : UpwardIntegral(q, face, g.Wf, [face](float x) { return x - face; });
+        out.Mheel = up - QdnHeel * (Lheel * Lheel) / 2.0f;
+        const float b = out.Mheel > 0.0f ? Lheel - g.Dheel : Lheel;
+        if (b > 0.0f) out.Vheel = UpwardIntegral(q, g.Wf - b, g.Wf, unit) - QdnHeel * b;
     }
     return out;
 }

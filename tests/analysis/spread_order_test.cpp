@@ -23,5 +23,27 @@ TEST(SpreadOrder, FullCompressionToePressureSquaresTheWidthFirst) {
     EXPECT_EQ(FormatNumber(s.qHeel / kPsf, "0.0"), "1075.0");  // V/A - V e/S = 7.46507 psi
 }
 
+// A pressure triangle ending within the toe (case 1, L <= Dt), metric:
+// Mtoe = qToe L / 2 (Dt - L / 3) - Qdn Dt^2 / 2
+//      = 0.576 x 1492.2 / 2 x (1718 - 497.4) - 0.043 x 1718^2 / 2
+//      = 524557.24 - 63457.77 = 461099.47 N-mm/mm = 461.099 kN-m/m.
+// Simpson's rule over the triangle with the downward load taken as
+// (Qdn Dt) Dt / 2 printed 461.100.
+TEST(SpreadOrder, ToeMomentOfATriangleWithinTheToe) {
+    FootingStrip strip;
+    strip.Wf = 4000.0f;
+    strip.Dt = 1718.0f;
+    strip.Dtoe = 900.0f;
+    SoilPressure s;
+    s.pressureCase = 1;
+    s.L = 1492.2f;
+    s.qToe = 0.576f;
+    const FootingCellLoads loads = SpreadFootingLoads(strip, s, 0.043f, 0.0f);
+    EXPECT_EQ(FormatNumber(loads.Mtoe / 1000.0f, "0.000"), "461.099");
+    // Shear one effective depth from the stem face (818 mm from the toe
+    // edge): qToe x 818 x (1 - 818 / (2 x 1492.2)) - 0.043 x 818 = 306.851 N/mm.
+    EXPECT_EQ(FormatNumber(loads.Vtoe, "0.000"), "306.851");
+}
+
 }  // namespace
 }  // namespace qelvorn
