@@ -14,13 +14,6 @@ namespace {
 
 using namespace qelvorn::stability_testing;
 
-std::vector<std::string> StabilityLines(Project& p) {
-    Report r;
-    ClearArithmeticFaults();
-    Stability(p, r);
-    return Lines(r);
-}
-
 std::string LineWith(const std::vector<std::string>& lines, const std::string& what) {
     const int i = FindLine(lines, what);
     return i < 0 ? std::string() : lines[static_cast<std::size_t>(i)];

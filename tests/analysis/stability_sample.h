@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/sample_projects.h"
+#include "analysis/sections.h"
 #include "model/project.h"
 #include "report/report.h"
 
@@ -68,6 +69,14 @@ inline Project SampleAbutment() {
 
 // The lines of a report (CR LF endings removed), the line in progress last.
 inline std::vector<std::string> Lines(const Report& r) { return testing::ReportLines(r.allText()); }
+
+// The stability section of p, run alone, as report lines.
+inline std::vector<std::string> StabilityLines(Project& p) {
+    Report r;
+    ClearArithmeticFaults();
+    Stability(p, r);
+    return Lines(r);
+}
 
 // Index of the first line at or after `from` that contains the text, -1
 // when there is none.
