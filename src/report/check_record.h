@@ -1,0 +1,43 @@
+// The results of a run as data: one record for every verdict the report
+// prints ("OKAY" / "NO GOOD ***"), made at the place that prints it from the
+// values it prints, plus the stability results per load combination. The
+// summary, the JSON results and the windows read these, never the text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qelvorn {
+
+struct CheckRecord {
+    std::string section;   // title block it stands in, unspaced: "STEM WALL", "SIDE WALLS"
+    int sectionIndex = 0;  // 0-based count of title blocks before it (tells two equal titles apart)
+    std::string where;     // sub-heading path a reader would quote, parts joined by " / "
+    std::string what;      // stable identifier of the kind of comparison (docs/results.md)
+    float demand = 0;      // as printed, in display units
+    float capacity = 0;    // as printed, in display units
+    std::string unit;      // display unit label of demand and capacity; empty for ratios
+    float utilization = 0; // oriented so that <= 1 passes, whatever the direction of the comparison
+    bool ok = true;        // the verdict as printed
+    int line = 0;          // 1-based report line of the verdict; 0 for a record with no line of its own
+};
+
+// Stability results of one load combination and limit state, as the
+// stability table prints them (display units).
+struct StabilityRecord {
+    std::int32_t combination = 0;
+    std::string limitState;  // "SLS", "ULS MAX", "ULS MIN", "ULS MIN*"
+    float vertical = 0;      // total vertical load
+    float resisting = 0;     // resisting (righting) moment about the toe
+    float overturning = 0;   // overturning moment about the toe
+    float horizontal = 0;    // total horizontal load
+    float resultant = 0;     // location of the vertical resultant from the toe
+};
+
+struct RunRecords {
+    std::vector<CheckRecord> checks;        // in report order
+    std::vector<StabilityRecord> stability; // in report order
+};
+
+}  // namespace qelvorn
