@@ -35,9 +35,17 @@ struct StabilityRecord {
     float resultant = 0;     // location of the vertical resultant from the toe
 };
 
+// How the last run ended, for the results as data.
+enum class RunStatus { NotRun, Ok, Incomplete, CalculationError, ReportNotWritable };
+
+// What a run leaves besides the report text; kept in the Project as
+// `Records` and cleared at the start of every run.
 struct RunRecords {
-    std::vector<CheckRecord> checks;        // in report order
-    std::vector<StabilityRecord> stability; // in report order
+    RunStatus status = RunStatus::NotRun;
+    std::vector<std::string> incompleteItems;  // completeness items, when Incomplete
+    std::string faultSection, faultCause;      // when CalculationError (cause may be empty)
+    std::vector<CheckRecord> checks;           // in report order
+    std::vector<StabilityRecord> stability;    // in report order
 };
 
 }  // namespace qelvorn
