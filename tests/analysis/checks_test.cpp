@@ -1,6 +1,7 @@
-// Section checks against hand calculations of a 24 in wall strip with one
-// 1.00 in^2 bar every 12 in at 20 in effective depth (English), and the
-// report blocks each design criteria ends with.
+// Section checks on a 24 in wall strip with one 1.00 in^2 bar every 12 in at
+// 20 in effective depth (English), by hand where no example reaches: failed
+// checks, the blocks each criteria ends with, limits of the crack control
+// relations and the temperature and shrinkage requirements.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -54,42 +55,6 @@ std::string LastLine(const Report& r) {
     while (s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0) s.resize(s.size() - 2);
     const std::size_t at = s.rfind("\r\n");
     return at == std::string::npos ? s : s.substr(at + 2);
-}
-
-// Steel per inch that develops M by the stress block of the strip project:
-// phi A fy (d - a/2) = M with a = A fy / (0.85 f'c), that is
-// a A^2 - c A + M = 0 with a = 0.9 * 0.5 * 60000^2 / 3400, c = 0.9 * 60000 d.
-double HandArea(double M, double d) {
-    const double a = 0.9 * 0.5 * 60000.0 * 60000.0 / (0.85 * 4000.0);
-    const double c = 0.9 * 60000.0 * d;
-    return (c - std::sqrt(c * c - 4 * a * M)) / (2 * a);
-}
-
-TEST(ChecksUltimate, MomentBlockAreaFromTheStressBlockByHand) {
-    Project p = StripProject("aashto");
-    p.Mu = 60000;  // 60 k-ft/ft, above 1.2 Mcr = 54.6 k-ft/ft
-    Report r;
-    CheckMomentUltimate(p, r, 20, 24, 1.0f, 12);
-    EXPECT_NEAR(HandArea(60000, 20) * 12.0, 0.6839, 1e-4);  // 0.056988 in^2/in
-    EXPECT_TRUE(Has(r, "          As required     = 0.68 < As provided = 1.00 OKAY"));
-    // balanced: cb = 0.003 * 20 / (0.003 + 60000/29e6) = 11.837 in,
-    // 0.75 * 0.85 * 4000 * 0.85 cb / 60000 * 12 in = 5.13 in^2
-    EXPECT_EQ(LastLine(r), "          As maximum      = 5.13 > As provided = 1.00 OKAY");
-}
-
-TEST(ChecksUltimate, SmallMomentRaisedToTheLesserOfCrackingTermAndFourThirds) {
-    Project p = StripProject("aashto");
-    // 1.2 Mcr = 1.2 * 474.34 * 24^2 / 6 = 54644 lb-in/in; 4/3 Mu = 13333.
-    p.Mu = 10000;
-    Report r;
-    EXPECT_NEAR(RequiredAreaUltimate(p, r, 24, 20), HandArea(40000.0 / 3.0, 20), 2e-6);
-    EXPECT_TRUE(r.contents().empty());
-    // 4/3 of 45000 = 60000 exceeds 1.2 Mcr, so 1.2 Mcr governs.
-    p.Mu = 45000;
-    EXPECT_NEAR(RequiredAreaUltimate(p, r, 24, 20), HandArea(1.2 * 7.5 * std::sqrt(4000.0) * 96, 20), 2e-6);
-    // Above 1.2 Mcr the factored moment itself.
-    p.Mu = 60000;
-    EXPECT_NEAR(RequiredAreaUltimate(p, r, 24, 20), HandArea(60000, 20), 2e-6);
 }
 
 TEST(ChecksUltimate, MomentTooHighForTheSection) {
@@ -165,85 +130,11 @@ TEST(ChecksUltimate, S6ShearInEnglishUnitsConvertsToNewtonsAndMillimetres) {
     EXPECT_EQ(r2.contents().find("= -"), std::string::npos);
 }
 
-TEST(ChecksService, CrackedSectionStressesByHand) {
-    Project p = StripProject("aashto");
-    p.Ms = 30000;  // 30 k-ft/ft
-    Report r;
-    float fss = 0, fcs = 0;
-    ServiceStresses(p, r, 20, 1.0f, 12, fss, fcs);
-    // rho n = 8 / 240; k = sqrt((rho n)^2 + 2 rho n) - rho n; j = 1 - k/3
-    const double rn = 8.0 / 240.0;
-    const double k = std::sqrt(rn * rn + 2 * rn) - rn;
-    const double j = 1 - k / 3;
-    EXPECT_NEAR(k, 0.22701, 1e-5);
-    EXPECT_NEAR(j, 0.92433, 1e-5);
-    EXPECT_NEAR(fss, 30000.0 * 12 / (1.0 * j * 20), 0.5);  // 19473.6 psi
-    EXPECT_NEAR(fcs, 2 * 30000.0 / (k * j * 400), 0.05);   // 714.9 psi
-    EXPECT_TRUE(r.contents().empty());
-
-    p.ConcreteDesign = "sld";
-    CheckMomentService(p, r, 20, 1.0f, 12);
-    char line[100];
-    std::snprintf(line, sizeof line, "          Steel stress    = %.2f < Allowable stress = 24000.00 OKAY", fss);
-    EXPECT_TRUE(Has(r, line)) << r.contents();
-    std::snprintf(line, sizeof line, "          Concrete stress = %.2f psi", fcs);
-    EXPECT_TRUE(Has(r, line));
-
-    // Over-stressed: As = Ms / (fsa j d) with kb = 1600 / (1600 + 24000/8)
-    p.Ms = 45000;
-    Report r2;
-    CheckMomentService(p, r2, 20, 1.0f, 12);
-    const double kb = 1600.0 / (1600.0 + 3000.0);
-    const double A = 45000.0 / (24000.0 * (1 - kb / 3) * 20) * 12;
-    std::snprintf(line, sizeof line, "          As required     = %.2f in^2", A);
-    EXPECT_TRUE(Has(r2, line)) << r2.contents();
-    EXPECT_NEAR(RequiredAreaService(p, r2, 20) * 12, A, 1e-4);
-}
-
-TEST(ChecksService, ServiceShearWithStressIncrease) {
-    Project p = StripProject("arema");
-    p.Fsls[1] = 1.25f;
-    p.Vs = 0.95f * 63.245553f * 1.25f * 10;  // d required 10 in
-    Report r;
-    CheckShearService(p, r, 20);
-    EXPECT_TRUE(Has(r, "          d required      = 10.00 < d provided = 20.00 OKAY")) << r.contents();
-    EXPECT_TRUE(Has(r, "          Service shear   = 9.012 kip/ft"));
-}
-
-TEST(ChecksCrack, AashtoAllowableStressFromZ) {
-    Project p = StripProject("aashto");
-    p.Ms = 30000;
-    Report r;
-    CheckCrackControl(p, r, 20, 24, 12, 1.0f);
-    // dc = min(4, r + 2) = 2.5642 in; fsa = 170000 / (dc * 2 dc s)^0.333
-    const double dc = std::sqrt(1.0 / 3.1416) + 2.0;
-    const double fsa = 170000.0 / std::pow(dc * 2 * dc * 12, 0.333);
-    float fss = 0, fcs = 0;
-    ServiceStresses(p, r, 20, 1.0f, 12, fss, fcs);
-    char line[120];
-    std::snprintf(line, sizeof line, "          Allowable stress = %.2f > Service stress = %.2f OKAY", fsa, fss);
-    EXPECT_TRUE(Has(r, line)) << r.contents();
-
-    // No tension: nothing to control.
-    p.Ms = 0;
-    Report r3;
-    CheckCrackControl(p, r3, 20, 24, 12, 1.0f);
-    EXPECT_NE(LastLine(r3).find("> Service stress = 0.00 OKAY"), std::string::npos);
-}
-
 TEST(ChecksCrack, LrfdSpacingLimitNeverNegative) {
     Project p = StripProject("lrfd");
-    p.Ms = 30000;
-    Report r;
-    CheckCrackControl(p, r, 20, 24, 12, 1.0f);
-    // beta_s = 1 + dc / (0.7 (h - dc)); smax = 700 / (beta_s fss) - 2 dc
     const double dc = std::sqrt(1.0 / 3.1416) + 2.0;
     const double beta = 1 + dc / (0.7 * (24 - dc));
-    const double smax = 700.0 / (beta * 19.47363) - 2 * dc;
     char line[120];
-    std::snprintf(line, sizeof line, "          Maximum spacing  = %.2f in > Reinf spacing = 12.00 OKAY", smax);
-    EXPECT_EQ(LastLine(r), line);
-
     // 130 ksi: 700 / (beta fss) < 2 dc. The limit is shown as 0 and the
     // area is the one that brings the limit to the provided spacing.
     p.Ms = 200000;
@@ -354,13 +245,10 @@ TEST(ChecksTemperatureShrinkage, RequirementByCriteria) {
         CheckTemperatureShrinkage(p, r, h, As, s, b);
         return LastLine(r);
     };
-    // 0.125 in^2/ft at 12 in; 0.25 in^2/ft; 500 mm^2/m -> 0.775 in^2 per 39.37 in
-    EXPECT_EQ(line("aashto", "english", 24, 0.31f, 12, 240), "          T&S reinforcement = 0.31 > Area required = 0.13 OKAY");
+    // 0.25 in^2/ft
     EXPECT_EQ(line("arema", "english", 24, 0.20f, 12, 240), "          T&S reinforcement = 0.20 < Area required = 0.25 NO GOOD ***");
-    EXPECT_EQ(line("s6", "english", 24, 0.31f, 12, 240), "          T&S reinforcement = 0.31 > Area required = 0.24 OKAY");
     // 0.25 in^2/ft in mm^2 at 300 mm: 0.25 * 25.4 * 300 / 12
     EXPECT_EQ(line("arema", "metric", 400, 199, 300, 2000), "          T&S reinforcement = 199.00 > Area required = 158.75 OKAY");
-    EXPECT_EQ(line("s6", "metric", 600, 199, 300, 6000), "          T&S reinforcement = 199.00 > Area required = 150.00 OKAY");
     // LRFD: 1.3 b h / (2 (b + h) fy) per foot = 1.3*240*24/(2*264*60) = 0.2364,
     // one bar at 6 in carries half a foot.
     EXPECT_EQ(line("lrfd", "english", 24, 0.11f, 6, 240), "          T&S reinforcement = 0.11 < Area required = 0.12 NO GOOD ***");
