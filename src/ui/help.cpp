@@ -26,6 +26,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
 void HelpWindow::ShowTopic(const QString& fileName, const QString& html, const QString& topic) {
     const bool first = fileName_.isEmpty();
     if (fileName != fileName_ || browser_->toHtml().isEmpty()) {
+        // The help file's figures lie beside it.
+        browser_->setSearchPaths({QFileInfo(fileName).absolutePath()});
         browser_->setHtml(html);
         fileName_ = fileName;
     }
