@@ -68,7 +68,14 @@ class Table:
         prog = float(NUM.findall(line[end:])[index])
         diff = prog - hand_value
         rel = "" if hand_value == 0 else f" ({100 * diff / abs(hand_value):+.2f} %)"
-        self.rows.append((what, fmt(hand_value, dec + 2), fmt(prog, dec), f"{diff:+.{dec + 2}f}{rel}", line))
+        # Beyond the rounding of the printed digits: the program's single
+        # precision, which must stay within a few parts in ten million.
+        mark = ""
+        if abs(diff) > 0.5 * 10 ** -dec + 1e-9:
+            if abs(diff) > 0.5 * 10 ** -dec + 2e-6 * abs(hand_value):
+                raise ValueError(f"{what}: program {prog} differs from the hand value {hand_value}")
+            mark = " †"
+        self.rows.append((what, fmt(hand_value, dec + 2), fmt(prog, dec), f"{diff:+.{dec + 2}f}{rel}{mark}", line))
         return prog
 
     def markdown(self):

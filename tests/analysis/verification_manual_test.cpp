@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -58,4 +59,14 @@ TEST(VerificationManual, QuotedReportLinesAreWhatTheProgramPrints) {
     }
     EXPECT_GE(reports.size(), 6u);
     EXPECT_GE(quoted, 150);
+}
+
+TEST(VerificationManual, HelpLinksLeadToTopicsAndFiguresOfTheHelpFile) {
+    const fs::path docs = fs::path(QELVORN_SOURCE_DIR) / "docs";
+    const std::string help = ReadFile(docs / "qelvorn-help.html");
+    const std::regex link("href=\"#([^\"]+)\""), image("src=\"([^\"]+)\"");
+    for (std::sregex_iterator it(help.begin(), help.end(), link), end; it != end; ++it)
+        EXPECT_NE(help.find("name=\"" + (*it)[1].str() + "\""), std::string::npos) << (*it)[1];
+    for (std::sregex_iterator it(help.begin(), help.end(), image), end; it != end; ++it)
+        EXPECT_TRUE(fs::exists(docs / (*it)[1].str())) << (*it)[1];
 }
