@@ -191,9 +191,10 @@ def write_problem(n, prob, p, table):
         else:
             out.append("Pinned heads: P = V/N + y e V/I; lateral load per pile (H − Pp − Hbatter)/N.")
         pa = ["PILE LOADS:", rf"^{c}\s+SLS" if case == "SLS" else rf"^{c}\s+(SLS|ULS)"]
+        first = rf"^({c}\s+)?SLS\s+1\s" if case == "SLS" else r"^(\d+\s+)?ULS 1\s+1\s"
         for i, (pv, ph, pm) in enumerate(pl["rows"], start=1):
-            prow = (rf"^({c}\s+)?SLS\s+1\s" if case == "SLS" else r"^(\d+\s+)?ULS 1\s+1\s") if i == 1 else rf"^{i}\s"
-            t.add(f"Row {i} pile load", pv / F, 1, pa, prow, 0)
+            prow = first if i == 1 else rf"^{i}\s"
+            t.add(f"Row {i} pile load", pv / F, 1, pa if case == "SLS" else pa + [first], prow, 0)
             if i == 1:
                 t.add("Lateral load per pile", ph / F, 1, pa, prow, 1)
                 t.add("Pile head moment", pm / M, 1, pa, prow, 2)
@@ -357,15 +358,29 @@ PROBLEMS = [
             "Metric units, no haunch; uniform bearing pressure over an effective width for the ultimate cases.",
             4, "ULS 1",
             ("Spread", "AASHTO LRFD", "Metric", "No haunch", "—", "—", "USD")),
+    problem("pile-aashto-sld-battered-stem-english", "AASHTO pile footing, service load design, battered stem",
+            "English units, haunch, stem battered 3°; service load design only; pinned piles in three rows, "
+            "the toe row battered at 10°; earthquake coefficient 0.1 with a uniform diagram (resultant at 0.5 H) "
+            "in the service combination 7.", 7, "SLS",
+            ("Pile", "AASHTO", "English", "Haunch", "—", "yes", "SLD")),
+    problem("pile-arema-english-fixed-battered", "AREMA pile footing, fixed heads, battered piles, earthquake",
+            "English units, haunch; fixed pile heads with a lateral load–moment curve, the toe row battered at 14°; "
+            "railway surcharge strip; concrete designed by both SLD and USD; combination 8 carries earthquake "
+            "pressure (coefficient 0.1, resultant at 0.6 H).", 8, "ULS 1",
+            ("Pile", "AREMA", "English", "Haunch", "—", "yes", "Both")),
+    problem("spread-aashto-metric-eccentric", "AASHTO spread footing in metric units, earthquake service check",
+            "Metric units, haunch; concrete designed by both SLD and USD; earthquake coefficient 0.2 with its "
+            "resultant at 0.6 H; combination 7 is a service earthquake combination (Fsls 1.33).", 7, "SLS",
+            ("Spread", "AASHTO", "Metric", "Haunch", "—", "yes", "Both")),
     problem("spread-s6-english-short-sidewalls", "CAN/CSA-S6 spread footing in English units with short side walls",
-            "English units, haunch; compaction pressure; earthquake pressure coefficient 0.1 with a uniform "
-            "diagram (resultant at 0.5 H) in combination 6; side walls 5 ft long on a heel of 8 ft.", 6, "ULS 1",
-            ("Spread", "CAN/CSA-S6", "English", "Haunch", "short", "yes", "USD")),
-    problem("pile-arema-metric-fixed", "AREMA pile footing in metric units, fixed heads, both designs",
-            "Metric units, no haunch; three rows of eight piles, the toe row battered at 18.43°; fixed pile "
-            "heads; railway surcharge strip; live load longitudinal force in combination 7; concrete designed "
-            "by both SLD and USD.", 7, "SLS",
-            ("Pile", "AREMA", "Metric", "No haunch", "—", "—", "Both")),
+            "English units, no haunch; compaction pressure; side walls 10 ft long on a heel of 9.5 ft (shorter "
+            "than 1.1 heel lengths); combination 6 carries earthquake pressure (coefficient 0.12, resultant at "
+            "0.6 H).", 6, "ULS 1",
+            ("Spread", "CAN/CSA-S6", "English", "No haunch", "short", "yes", "USD")),
+    problem("spread-s6-metric-low-abutment", "CAN/CSA-S6 spread footing, low abutment",
+            "Metric units, no haunch; a 1.5 m wall; earth pressure resultant at 0.4 H (uniform plus triangular "
+            "diagram); compaction pressure deeper than the wall.", 5, "SLS",
+            ("Spread", "CAN/CSA-S6", "Metric", "No haunch", "—", "—", "USD")),
 ]
 
 
