@@ -36,7 +36,9 @@ def inline(text):
 
 
 def table(rows):
-    cells = [[c.strip() for c in r.strip().strip("|").split("|")] for r in rows]
+    # "\|" stands for a bar inside a cell.
+    cells = [[c.strip().replace("\0", "|") for c in r.replace("\\|", "\0").strip().strip("|").split("|")]
+             for r in rows]
     head, body = cells[0], cells[2:]
     out = ['<table border="1" cellspacing="0" cellpadding="3">',
            "<tr>" + "".join(f"<th>{inline(c)}</th>" for c in head) + "</tr>"]
