@@ -1,17 +1,30 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs QELVORN: the window program when
-# a display exists, otherwise the batch runner on a bundled example.
+# Installs what is missing, builds the two programs (not the tests) and runs
+# QELVORN: the window program when a display exists, otherwise the batch
+# runner on a bundled example, with the summary of its checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+bash tools/install-deps.sh run
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQELVORN_TESTS=OFF >/dev/null
+targets=(qelvorn-run)
+# The window program's target exists only when Qt 6 was found.
+[ -d build/CMakeFiles/qelvorn.dir ] && targets+=(qelvorn)
+cmake --build build -j"$(nproc)" --target "${targets[@]}"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/qelvorn ]; then
+  echo "Starting the window program. To start it again later: cd $PWD && build/qelvorn"
   exec build/qelvorn
 fi
-example=examples/pile-aashto-english.in
+example=examples/pile-aashto-both-sidewalls-english.in
 out="${TMPDIR:-/tmp}/qelvorn-example.out"
 status=0
-build/qelvorn-run --sections echo,abutment,sidewalls,quantities "$example" "$out" || status=$?
-echo "No display: ran the batch runner on $example; the report is in $out"
+build/qelvorn-run --summary --sections echo,abutment,sidewalls,quantities "$example" "$out" || status=$?
+echo
+if [ "$status" -eq 0 ]; then
+  echo "No display: ran the batch runner on $example; the report is in $out"
+else
+  echo "No display: the batch runner on $example ended with status $status (see the messages above); the report is in $out"
+fi
+if [ -x build/qelvorn ]; then
+  echo "Where a display exists, start the window program with: cd $PWD && build/qelvorn"
+fi
 exit $status
