@@ -45,7 +45,21 @@ Help::Help(QString programDir, PlatformOpen open) : dir_(std::move(programDir)),
 
 Help::~Help() { delete window_; }
 
-QString Help::FileName() const { return QDir(dir_).filePath(kHelpFile); }
+// The help file beside the program (the build folder, a copied program
+// folder); an installed program (PREFIX/bin) finds it in the data folder
+// (PREFIX/share/qelvorn), given relative to the program's folder.
+#ifndef QELVORN_INSTALLED_HELP_DIR
+#define QELVORN_INSTALLED_HELP_DIR "../share/qelvorn"
+#endif
+
+QString Help::FileName() const {
+    const QDir dir(dir_);
+    const QString beside = dir.filePath(kHelpFile);
+    if (QFileInfo::exists(beside)) return beside;
+    const QString installed =
+        QDir::cleanPath(dir.filePath(QStringLiteral(QELVORN_INSTALLED_HELP_DIR "/") + kHelpFile));
+    return QFileInfo::exists(installed) ? installed : beside;
+}
 
 bool Help::ShowTopic(const QString& topic) {
     QFile file(FileName());

@@ -1,4 +1,5 @@
-// Help > Contents: a topic of the help file "qelvorn.chm" beside the program.
+// Help > Contents: a topic of the help file "qelvorn.chm" beside the program
+// (for an installed program: in its data folder, PREFIX/share/qelvorn).
 //
 // A compiled HTML Help file is handed to the platform's help viewer. The
 // help file shipped with the program is one HTML document whose topics are
@@ -47,7 +48,8 @@ public:
     Help(const Help&) = delete;
     Help& operator=(const Help&) = delete;
 
-    // The full name of the help file beside the program.
+    // The full name of the help file: beside the program, or where an
+    // installed program's data is.
     QString FileName() const;
     // Shows a topic of the help file: by the platform's viewer for a
     // compiled file, in the help window otherwise. False when the file is

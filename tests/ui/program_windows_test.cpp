@@ -3,6 +3,7 @@
 // stepping, typing, adding and deleting rows, resizing the tables from the
 // main window while the other windows are open.
 #include <QAction>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -272,6 +273,14 @@ private slots:
         QVERIFY(hw->browser()->toPlainText().contains("seat-type bridge abutment"));
         QCOMPARE(platformOpened.size(), std::size_t{1});
         QVERIFY(QFile::remove(chm));
+
+        // An installed program (PREFIX/bin) finds it in PREFIX/share/qelvorn.
+        QTemporaryDir prefix;
+        const QString installed = prefix.filePath("share/qelvorn/qelvorn.chm");
+        QVERIFY(QDir(prefix.path()).mkpath("bin") && QDir(prefix.path()).mkpath("share/qelvorn"));
+        QVERIFY(QFile::copy(QELVORN_SOURCE_DIR "/docs/qelvorn-help.html", installed));
+        Help help(prefix.filePath("bin"));
+        QVERIFY(help.ShowContents() && help.window()->fileName() == installed);
     }
 
     void windowsModelessCentredWithoutCloseButton() {
