@@ -10,9 +10,10 @@
 # called it stops before a build that could not succeed.
 set -euo pipefail
 run_needs=(cmake g++ make qt6-base-dev)
-# Tests: GoogleTest, a virtual display, pdftotext for the PDF export test,
-# and dpkg-dev and file for building the Debian package (dpkg-shlibdeps).
-test_needs=(libgtest-dev xvfb xauth poppler-utils dpkg-dev file)
+# Tests: GoogleTest, a virtual display, pdftotext for the PDF export test;
+# dpkg-dev and file for building the Debian package (dpkg-shlibdeps) and
+# desktop-file-utils for checking its desktop entry.
+test_needs=(libgtest-dev xvfb xauth poppler-utils dpkg-dev file desktop-file-utils)
 case "${1:-test}" in
   run) need=("${run_needs[@]}") ;;
   test) need=("${run_needs[@]}" "${test_needs[@]}") ;;
