@@ -20,7 +20,7 @@ dpkg-deb -x "$deb" "$root"
 fail=0
 bad() { echo "FAIL: $*" >&2; fail=1; }
 
-# Files: exactly these, plus one example per project in examples/.
+# Files: exactly these, plus the examples and the help file's figures.
 expected=(
   usr/bin/qelvorn
   usr/bin/qelvorn-run
@@ -32,6 +32,7 @@ expected=(
   usr/share/qelvorn/qelvorn.chm
 )
 for f in examples/*.in; do expected+=("usr/share/qelvorn/$f"); done
+for f in docs/help-*.png; do expected+=("usr/share/qelvorn/${f#docs/}"); done
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$root" && find . -type f | sed 's|^\./||' | sort) ||
   bad "file list differs (< expected, > in the package)"
 cmp -s docs/qelvorn-help.html "$root/usr/share/qelvorn/qelvorn.chm" || bad "help file differs from docs/qelvorn-help.html"
