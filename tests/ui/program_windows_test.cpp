@@ -271,6 +271,9 @@ private slots:
         QVERIFY(hw);
         QCOMPARE(hw->topic(), QString("Introduction.htm"));
         QVERIFY(hw->browser()->toPlainText().contains("seat-type bridge abutment"));
+        // Its figures are found beside it.
+        QVERIFY(QFile::copy(QELVORN_SOURCE_DIR "/docs/help-abutment.png", dir.filePath("help-abutment.png")));
+        QVERIFY(!hw->browser()->loadResource(QTextDocument::ImageResource, QUrl("help-abutment.png")).isNull());
         QCOMPARE(platformOpened.size(), std::size_t{1});
         QVERIFY(QFile::remove(chm));
 
