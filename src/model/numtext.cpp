@@ -441,8 +441,13 @@ std::string BareNumber(float v) {
     return std::string(buf, WriteBareNumber(buf, v));
 }
 
-double LeadingNumber(std::string_view text) {
+namespace {
+
+// The leading number of text; *end is where reading stopped (blanks after
+// the number skipped), 0 when the text holds no number.
+double ReadLeadingNumber(std::string_view text, std::size_t* end) {
     std::size_t i = 0;
+    *end = 0;
     const std::size_t n = text.size();
     auto skip = [&] {
         while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
@@ -457,6 +462,7 @@ double LeadingNumber(std::string_view text) {
         const int base = (text[i + 1] == 'H' || text[i + 1] == 'h') ? 16 : 8;
         i += 2;
         double value = 0;
+        bool anyDigit = false;
         for (;; ++i) {
             skip();
             if (i >= n) break;
@@ -467,8 +473,11 @@ double LeadingNumber(std::string_view text) {
             else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
             if (digit < 0 || digit >= base) break;
             value = value * base + digit;
+            anyDigit = true;
         }
-        return std::isfinite(value) ? value : 0.0;
+        if (!anyDigit || !std::isfinite(value)) return 0.0;
+        *end = i;
+        return value;
     }
     // Collect the number without its embedded blanks, then convert it.
     std::string s;
@@ -508,7 +517,23 @@ double LeadingNumber(std::string_view text) {
     }
     const double value = std::strtod(s.c_str(), nullptr);
     // A number beyond the range of a double reads as no number at all.
-    return std::isfinite(value) ? value : 0.0;
+    if (!std::isfinite(value)) return 0.0;
+    skip();
+    *end = i;
+    return value;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+    std::size_t end = 0;
+    return ReadLeadingNumber(text, &end);
+}
+
+bool IsCompleteNumber(std::string_view text) {
+    std::size_t end = 0;
+    ReadLeadingNumber(text, &end);
+    return end > 0 && end == text.size();
 }
 
 std::int32_t RoundHalfEven(double v) {

@@ -51,6 +51,9 @@ inline constexpr std::size_t kBareNumberRoom = 24;
 // hexadecimal and octal whole numbers. Reading stops at the first character
 // that cannot continue the number ("12ft" reads 12).
 double LeadingNumber(std::string_view text);
+// True when the whole text is one number as LeadingNumber reads it (blanks
+// aside): "12", " 1 500", "1.5E3"; not "", "12ft", "1.5E".
+bool IsCompleteNumber(std::string_view text);
 
 // Nearest whole number with halves to the even neighbour (2.5 -> 2,
 // 3.5 -> 4), as a 32-bit count. Values beyond the 32-bit range saturate.
