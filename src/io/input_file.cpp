@@ -182,8 +182,9 @@ std::string LayoutText(const Project& p) {
 
 // ---------------------------------------------------------------- reading
 
+// Why reading stopped; the reader adds where (line and field).
 struct ReadError : std::runtime_error {
-    ReadError() : std::runtime_error("input file cannot be read") {}
+    explicit ReadError(const std::string& why) : std::runtime_error(why) {}
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -202,7 +203,13 @@ public:
     void restart() {
         pos_ = start_;
         lineEnded_ = false;
+        line_ = 1;
+        onLine_ = 0;
     }
+    // Where the field read last (or expected next at the end of the file)
+    // stands: its 1-based line of the file and its place on that line.
+    int line() const { return fieldLine_; }
+    int field() const { return fieldNo_; }
     // True when the field just read was the last one on its line.
     bool lineEnded() const { return lineEnded_; }
 
@@ -211,13 +218,18 @@ public:
     std::int64_t remaining() const { return static_cast<std::int64_t>(s_.size() - pos_); }
 
     std::string next() {
-        while (pos_ < s_.size() && (IsBlank(s_[pos_]) || IsLineEnd(s_[pos_]))) ++pos_;
-        if (pos_ >= s_.size()) throw ReadError();  // end of file before the last field
+        while (pos_ < s_.size() && (IsBlank(s_[pos_]) || IsLineEnd(s_[pos_]))) {
+            if (IsLineEnd(s_[pos_])) EndLine();
+            else ++pos_;
+        }
+        fieldLine_ = line_;
+        fieldNo_ = ++onLine_;
+        if (pos_ >= s_.size()) throw ReadError("the file ends before the last field");
         std::string value;
         if (s_[pos_] == '"') {
             ++pos_;
             for (;;) {
-                if (pos_ >= s_.size() || IsLineEnd(s_[pos_])) throw ReadError();  // unterminated string
+                if (pos_ >= s_.size() || IsLineEnd(s_[pos_])) throw ReadError("a quoted text is not closed on its line");
                 const char c = s_[pos_++];
                 if (c != '"') {
                     value += c;
@@ -229,7 +241,8 @@ public:
                 }
             }
             while (pos_ < s_.size() && IsBlank(s_[pos_])) ++pos_;
-            if (pos_ < s_.size() && s_[pos_] != ',' && !IsLineEnd(s_[pos_])) throw ReadError();
+            if (pos_ < s_.size() && s_[pos_] != ',' && !IsLineEnd(s_[pos_]))
+                throw ReadError("characters follow the closing quote");
         } else {
             const std::size_t start = pos_;
             while (pos_ < s_.size() && s_[pos_] != ',' && !IsLineEnd(s_[pos_])) ++pos_;
@@ -244,8 +257,7 @@ public:
                 lineEnded_ = false;
                 ++pos_;
             } else {
-                if (s_[pos_] == '\r') ++pos_;
-                if (pos_ < s_.size() && s_[pos_] == '\n') ++pos_;
+                EndLine();
             }
         }
         return value;
@@ -267,18 +279,19 @@ public:
             ++i;
             while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, digits = true;
         }
-        if (!digits) throw ReadError();
+        const ReadError notANumber("\"" + t + "\" is not a number");
+        if (!digits) throw notANumber;
         if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
             ++i;
             if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
             bool expDigits = false;
             while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, expDigits = true;
-            if (!expDigits) throw ReadError();
+            if (!expDigits) throw notANumber;
         }
-        if (i != t.size()) throw ReadError();
+        if (i != t.size()) throw notANumber;
         const double v = std::strtod(t.c_str(), nullptr);
         if (!std::isfinite(v) || std::fabs(v) > static_cast<double>(std::numeric_limits<float>::max()))
-            throw ReadError();
+            throw ReadError(t + " is beyond the range of a single-precision number");
         return v;
     }
 
@@ -286,15 +299,24 @@ public:
 
     std::int32_t count() {
         const double v = number();
-        if (std::fabs(v) > 2147483647.0) throw ReadError();
+        if (std::fabs(v) > 2147483647.0) throw ReadError("the count " + std::to_string(v) + " is too large");
         return RoundHalfEven(v);
     }
 
 private:
+    // Consumes one line end (CR LF, LF or CR) at pos_.
+    void EndLine() {
+        if (s_[pos_++] == '\r' && pos_ < s_.size() && s_[pos_] == '\n') ++pos_;
+        ++line_;
+        onLine_ = 0;
+    }
+
     const std::string& s_;
     std::size_t start_ = 0;
     std::size_t pos_ = 0;
     bool lineEnded_ = false;
+    int line_ = 1, onLine_ = 0;
+    int fieldLine_ = 1, fieldNo_ = 0;
 };
 
 void ReadLine(Tokens& in, Project& q, const Line& fields) {
@@ -309,12 +331,12 @@ bool IsUnitsKeyword(const std::string& s) { return s == "english" || s == "metri
 
 // Refuses a table the rest of the file cannot hold before making room for
 // it, so an absurd count cannot exhaust memory.
-void CheckRoom(const Tokens& in, std::int32_t rows, std::int64_t fieldsPerRow) {
-    if (rows > 0 && static_cast<std::int64_t>(rows) * fieldsPerRow > in.remaining() + 1) throw ReadError();
+void CheckRoom(const Tokens& in, std::int32_t rows, std::int64_t fieldsPerRow, const char* what) {
+    if (rows > 0 && static_cast<std::int64_t>(rows) * fieldsPerRow > in.remaining() + 1)
+        throw ReadError(std::to_string(rows) + " " + what + ", more than the rest of the file holds");
 }
 
-void ReadLayout(const std::string& text, Project& q) {
-    Tokens in(text);
+void ReadLayout(Tokens& in, const std::string& text, Project& q) {
     // Options first; a first field that is not a unit system keyword means
     // the file starts with its title line. A title that is itself a unit
     // keyword is recognised by standing alone on its line and being followed
@@ -336,14 +358,14 @@ void ReadLayout(const std::string& text, Project& q) {
 
     ReadLine(in, q, kMaterialsLine);
     // The derived properties divide by the concrete modulus.
-    if (!(q.fc > 0.0f)) throw ReadError();
+    if (!(q.fc > 0.0f)) throw ReadError("the concrete strength fc is not greater than 0");
     DeriveConcreteProperties(q);
 
     for (const Line& l : kResistanceAndGeometryLines) ReadLine(in, q, l);
 
     const std::int32_t rows = in.count();
     q.PILED = in.single();
-    CheckRoom(in, rows, kPileRowFields);
+    CheckRoom(in, rows, kPileRowFields, "pile rows");
     q.ResizePileRows(rows);
     for (std::int32_t i = 1; i <= rows; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -357,7 +379,7 @@ void ReadLayout(const std::string& text, Project& q) {
     for (const Line& l : kLoadLines) ReadLine(in, q, l);
 
     const std::int32_t combinations = in.count();
-    CheckRoom(in, combinations, kCombinationFields);
+    CheckRoom(in, combinations, kCombinationFields, "load combinations");
     q.ResizeLoadCombinations(combinations);
     for (std::int32_t i = 1; i <= combinations; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -382,35 +404,44 @@ std::string InputFileText(const Project& p) {
     }
 }
 
-bool ReadInputText(Project& p, const std::string& text) {
+bool ReadInputText(Project& p, const std::string& text, std::string* problem) {
+    Tokens in(text);
     try {
         Project q = p;
-        ReadLayout(text, q);
+        ReadLayout(in, text, q);
         p = std::move(q);
         return true;
-    } catch (const ReadError&) {
+    } catch (const ReadError& e) {
+        if (problem)
+            *problem = "line " + std::to_string(in.line()) + ", field " + std::to_string(in.field()) + ": " + e.what();
         return false;
     } catch (const std::exception&) {  // out of memory and the like
+        if (problem) *problem = "not enough memory to read it";
         return false;
     }
 }
 
-bool ReadInputFile(Project& p) {
+bool ReadInputFile(Project& p, std::string* problem) {
     namespace fs = std::filesystem;
+    auto fail = [problem](const char* why) {
+        if (problem) *problem = why;
+        return false;
+    };
     try {
         std::error_code ec;
         const fs::path path(p.InFile);
-        if (p.InFile.empty() || !fs::is_regular_file(path, ec)) return false;
+        if (p.InFile.empty() || !fs::is_regular_file(path, ec)) return fail("no such file");
         const std::uintmax_t size = fs::file_size(path, ec);
-        if (ec || size > kMaxFileSize) return false;
+        if (ec) return fail("its size cannot be read");
+        if (size > kMaxFileSize) return fail("too large for an input file");
         std::ifstream f(path, std::ios::binary);
-        if (!f) return false;
+        if (!f) return fail("it cannot be opened");
         std::ostringstream buf;
         buf << f.rdbuf();
-        if (f.bad()) return false;
-        return ReadInputText(p, buf.str());
+        if (f.bad()) return fail("it cannot be read");
+        return ReadInputText(p, buf.str(), problem);
     } catch (const std::exception&) {
-        return false;
+        return fail("it cannot be read");
     }
 }
 

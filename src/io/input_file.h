@@ -25,12 +25,14 @@ bool WriteInputFile(Project& p, std::string* checkMessage = nullptr);
 // cannot hold, or the end of the file before the last field. A table count
 // of 0 or less reads no rows and keeps the tables in memory. The caller
 // refills the windows after a successful read.
-bool ReadInputFile(Project& p);
+// problem, when given, receives why reading stopped and, for a file that
+// could be opened, where: "line 12, field 3: \"1.5x\" is not a number".
+bool ReadInputFile(Project& p, std::string* problem = nullptr);
 
 // The file text of a project (empty when a value has no written form, i.e.
 // is not finite), and reading such text into a project with the same rules
 // as ReadInputFile.
 std::string InputFileText(const Project& p);
-bool ReadInputText(Project& p, const std::string& text);
+bool ReadInputText(Project& p, const std::string& text, std::string* problem = nullptr);
 
 }  // namespace qelvorn

@@ -378,3 +378,18 @@ TEST(InputFileReader, DamagedFilesLoadWholeOrNotAtAll) {
         if (!ReadInputText(q, s)) ExpectUnchanged(before, q);
     }
 }
+
+TEST(InputFileReader, SaysWhereAndWhyReadingStopped) {
+    const std::pair<std::string, std::string> cases[] = {
+        {Sample("32,33", "32ft,33"), "line 12, field 1: \"32ft\" is not a number"},
+        {Sample("\r\n2,46\r\n", "\r\n\r\n2,4x\r\n"), "line 15, field 2: \"4x\" is not a number"},  // blank line counted
+        {std::string(kSampleText).substr(0, std::string(kSampleText).rfind(",94")),
+         "line 28, field 3: the file ends before the last field"},
+    };
+    for (const auto& [text, expected] : cases) {
+        Project q = OpenProject();
+        std::string problem;
+        EXPECT_FALSE(ReadInputText(q, text, &problem));
+        EXPECT_EQ(problem, expected);
+    }
+}
