@@ -1,10 +1,12 @@
-// QELVORN, the window program. With "--screenshot FILE" it fills the main
-// window of a new project, saves a picture of it and ends (used with the
-// offscreen platform to make the documentation picture).
+// QELVORN, the window program. "qelvorn FILE.in" opens that project at
+// start. With "--screenshot PNG" (and "--tab N") it fills the main window,
+// with the named project or a new one, saves a picture of it and ends (used
+// with the offscreen platform to make the documentation pictures); its
+// messages then go to the error output instead of boxes.
 #include <QApplication>
 #include <QPixmap>
 #include <QTabWidget>
-#include <QTimer>
+#include <cstdio>
 
 #include "model/defaults.h"
 #include "model/project.h"
@@ -12,26 +14,56 @@
 #include "ui/main_window.h"
 #include "ui/program_windows.h"
 
+namespace {
+
+// Dialogs without windows: messages are printed, questions answered No.
+class ConsoleDialogs : public qelvorn::ui::Dialogs {
+public:
+    void Beep() override {}
+    void Message(QWidget*, const QString& text, const QString& title, qelvorn::MessageIcon) override {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(QString(text).replace('\r', '\n')));
+    }
+    bool AskYesNo(QWidget*, const QString&, const QString&) override { return false; }
+    qelvorn::ui::SaveChoice AskSaveChanges(QWidget*, const QString&, const QString&) override {
+        return qelvorn::ui::SaveChoice::Discard;
+    }
+    QString OpenFileName(QWidget*, const QStringList&, int) override { return {}; }
+    QString SaveFileName(QWidget*, const QStringList&, int) override { return {}; }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("QELVORN");
 
+    QString shot, file;
+    int tab = 0;
+    const QStringList args = QApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == "--screenshot" && i + 1 < args.size()) shot = args[++i];
+        else if (args[i] == "--tab" && i + 1 < args.size()) tab = args[++i].toInt();
+        else if (!args[i].startsWith("--")) file = args[i];
+    }
+
     static qelvorn::Project project;
-    qelvorn::ui::QtDialogs dialogs;
+    qelvorn::ui::QtDialogs windowDialogs;
+    ConsoleDialogs consoleDialogs;
+    qelvorn::ui::Dialogs& dialogs = shot.isEmpty() ? static_cast<qelvorn::ui::Dialogs&>(windowDialogs)
+                                                   : consoleDialogs;
     qelvorn::ui::MainWindow window(project, dialogs);
     new qelvorn::ui::ProgramWindows(window, project, dialogs, QApplication::applicationDirPath());
     qelvorn::ui::CentreOnScreen(&window);
     qelvorn::ResetProject(project);
     window.FillMainWindow();
+    const bool loaded = file.isEmpty() || window.LoadInputFile(file);
 
-    const QStringList args = QApplication::arguments();
-    const qsizetype shot = args.indexOf("--screenshot");
-    if (shot >= 0 && shot + 1 < args.size()) {
-        const int tab = args.indexOf("--tab") >= 0 ? args.value(args.indexOf("--tab") + 1).toInt() : 0;
+    if (!shot.isEmpty()) {
+        if (!loaded) return 1;
         window.tabs()->setCurrentIndex(tab);
         window.show();
         QApplication::processEvents();
-        return window.grab().save(args[shot + 1]) ? 0 : 1;
+        return window.grab().save(shot) ? 0 : 1;
     }
     window.show();
     return QApplication::exec();

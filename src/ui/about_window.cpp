@@ -38,6 +38,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent, NoCloseWindowFlags()
     layout->addWidget(ok_, 0, Qt::AlignRight);
     setMinimumWidth(460);
     adjustSize();
+    FitCaption(this);
 }
 
 void AboutWindow::Open() {

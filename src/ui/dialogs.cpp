@@ -30,6 +30,18 @@ bool QtDialogs::AskYesNo(QWidget* parent, const QString& text, const QString& ti
     return box.exec() == QMessageBox::Yes;
 }
 
+SaveChoice QtDialogs::AskSaveChanges(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save: return SaveChoice::Save;
+        case QMessageBox::Discard: return SaveChoice::Discard;
+        default: return SaveChoice::Cancel;
+    }
+}
+
 static QString RunFileDialog(QWidget* parent, const QStringList& filters, int selected, bool save) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

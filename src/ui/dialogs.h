@@ -12,6 +12,9 @@ class QWidget;
 
 namespace qelvorn::ui {
 
+// The answer to "Save changes to ...?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -20,6 +23,8 @@ public:
     virtual void Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon) = 0;
     // Yes/No question with a question icon; No is the default button.
     virtual bool AskYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
+    // Save / Discard / Cancel question, Save the default, Escape cancels.
+    virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& text, const QString& title) = 0;
     // File dialogs. filters: "Label (*.ext)" entries; selected: index of the
     // filter shown first. An empty result means the dialog was cancelled.
     virtual QString OpenFileName(QWidget* parent, const QStringList& filters, int selected) = 0;
@@ -32,6 +37,7 @@ public:
     void Beep() override;
     void Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon) override;
     bool AskYesNo(QWidget* parent, const QString& text, const QString& title) override;
+    SaveChoice AskSaveChanges(QWidget* parent, const QString& text, const QString& title) override;
     QString OpenFileName(QWidget* parent, const QStringList& filters, int selected) override;
     QString SaveFileName(QWidget* parent, const QStringList& filters, int selected) override;
 };

@@ -1,5 +1,8 @@
 #include "ui/fields.h"
 
+#include <QEvent>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <utility>
 
 #include "model/numtext.h"
@@ -132,7 +135,43 @@ void ReplaceAll(std::string& s, const std::string& from, const std::string& to) 
         s.replace(at, from.size(), to);
 }
 
+constexpr const char* kNoteProperty = "numberTextNote";
+
+// Shows the stored-value note above the hint of a marked field.
+class NumberNoteTips : public QObject {
+public:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* edit = qobject_cast<QLineEdit*>(o);
+        if (e->type() != QEvent::ToolTip || !edit) return false;
+        const QString note = NumberTextNote(edit);
+        if (note.isEmpty()) return false;
+        const QString hint = edit->toolTip();
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), hint.isEmpty() ? note : note + "\n" + hint, edit);
+        return true;
+    }
+};
+
+void MarkNumberText(QLineEdit* e, const QString& text) {
+    const std::string t = text.toStdString();
+    const QString note = IsCompleteNumber(t)
+                             ? QString()
+                             : "Not a number: stored as " + QString::fromStdString(ShortestText(
+                                                                static_cast<float>(LeadingNumber(t))));
+    if (note == NumberTextNote(e)) return;
+    e->setProperty(kNoteProperty, note);
+    e->setStyleSheet(note.isEmpty() ? QString() : QStringLiteral("QLineEdit { border: 2px solid #d00000; }"));
+}
+
 }  // namespace
+
+void WatchNumberText(QLineEdit* e) {
+    static NumberNoteTips* tips = new NumberNoteTips;
+    e->installEventFilter(tips);
+    QObject::connect(e, &QLineEdit::textChanged, e, [e](const QString& text) { MarkNumberText(e, text); });
+    MarkNumberText(e, e->text());
+}
+
+QString NumberTextNote(const QLineEdit* e) { return e->property(kNoteProperty).toString(); }
 
 const std::vector<FieldSpec>& MainWindowFields() {
     static const std::vector<FieldSpec> fields = BuildMainWindowFields();

@@ -3,6 +3,8 @@
 // is shown with, and the hint in the words of each unit system.
 #pragma once
 
+#include <QLineEdit>
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,14 @@ std::string FieldText(const Project& p, const FieldSpec& f);
 // A hint in the words of the project's unit system: the English text, or the
 // Metric one with the unit words replaced.
 std::string HintText(const std::string& english, const std::string& units);
+
+// Watches a number field: while its text is not a complete number (letters,
+// a unit, an empty field) the field has a red frame and its tooltip says
+// what was stored from it; a number typed or filled in clears the mark.
+void WatchNumberText(QLineEdit* e);
+// The note on such a field: "Not a number: stored as 12"; empty when its
+// text is a number.
+QString NumberTextNote(const QLineEdit* e);
 
 // Hints of the fields that are not plain single-precision values.
 inline constexpr const char* kHintNROWS = "Number of pile rows";

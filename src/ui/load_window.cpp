@@ -8,6 +8,8 @@
 
 #include "model/load_table.h"
 #include "model/numtext.h"
+#include "ui/fields.h"
+#include "ui/small_windows.h"
 
 namespace qelvorn::ui {
 
@@ -69,6 +71,7 @@ LoadCombinationsWindow::LoadCombinationsWindow(Project& p, Dialogs& dialogs, QWi
             QLineEdit* e = makeField(name, QString(kSets[s].hint) + kHintTypes[t]);
             e->setAlignment(Qt::AlignRight);
             e->setMaximumWidth(90);
+            WatchNumberText(e);
             const ColumnPtr column = (*kSets[s].columns)[static_cast<std::size_t>(t)];
             connect(e, &QLineEdit::textEdited, this, [this, column](const QString& text) { FactorEdited(column, text); });
             grid->addWidget(e, t + 2, s + 1);
@@ -78,6 +81,7 @@ LoadCombinationsWindow::LoadCombinationsWindow(Project& p, Dialogs& dialogs, QWi
     QLineEdit* fsls = makeField("Fsls", "SLS stress increase factor");
     fsls->setAlignment(Qt::AlignRight);
     fsls->setMaximumWidth(90);
+    WatchNumberText(fsls);
     connect(fsls, &QLineEdit::textEdited, this,
             [this](const QString& text) { FactorEdited(&Project::Fsls, text); });
     grid->addWidget(fsls, kLoadTypes + 2, 3);
@@ -99,6 +103,7 @@ LoadCombinationsWindow::LoadCombinationsWindow(Project& p, Dialogs& dialogs, QWi
     layout->addWidget(frame_);
     layout->addLayout(buttons);
     adjustSize();
+    FitCaption(this);
 }
 
 QLineEdit* LoadCombinationsWindow::field(const std::string& name) const {

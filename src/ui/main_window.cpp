@@ -3,12 +3,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -16,6 +20,8 @@
 #include "io/input_file.h"
 #include "model/defaults.h"
 #include "model/numtext.h"
+#include "model/unit_conversion.h"
+#include "report/summary.h"
 #include "ui/recent_files.h"
 
 namespace qelvorn::ui {
@@ -50,6 +56,11 @@ InputName TakeInputName(Project& p, const QString& name) {
 void PutBackInputName(Project& p, const InputName& old) {
     p.InFile = old.file;
     p.InTitle = old.title;
+}
+
+// A name chosen in a save dialog without an extension gets the default one.
+QString WithSuffix(const QString& name, const char* suffix) {
+    return QFileInfo(name).suffix().isEmpty() ? name + "." + suffix : name;
 }
 
 // Shows a modeless window and brings it to the front, centred on its
@@ -123,6 +134,7 @@ MainWindow::MainWindow(Project& p, Dialogs& dialogs, QWidget* parent)
     connect(output_, &OutputWindow::performRequested, this, &MainWindow::PerformCalculations);
     connect(output_, &OutputWindow::titleRequested, this, &MainWindow::ShowTitleWindow);
     BuildMenus();
+    BuildToolBar();
     BuildStatusBar();
     resize(sizeHint().expandedTo(QSize(860, 600)));
 }
@@ -134,12 +146,20 @@ QLineEdit* MainWindow::MakeField(const char* name, QWidget* parent) {
     edit->setObjectName(name);
     edit->setAlignment(Qt::AlignRight);
     edit->setMaximumWidth(110);
+    WatchNumberText(edit);
     fields_[name] = edit;
     const std::string n = name;
     if (n == "NROWS") {
         connect(edit, &QLineEdit::textEdited, this, &MainWindow::PileRowsEdited);
     } else if (n == "nlc") {
-        connect(edit, &QLineEdit::textEdited, this, &MainWindow::LoadCombinationsEdited);
+        // The count is committed by Enter or by leaving the field; only then
+        // is the question asked, and only when the text was edited.
+        connect(edit, &QLineEdit::textEdited, this, [this] { nlcEdited_ = true; });
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            if (!nlcEdited_) return;
+            nlcEdited_ = false;
+            LoadCombinationsEdited(edit->text());
+        });
     } else {
         const FieldSpec* spec = FindField(n);
         connect(edit, &QLineEdit::textEdited, this, [this, spec](const QString& t) { FieldEdited(*spec, t); });
@@ -193,14 +213,16 @@ QWidget* MainWindow::BuildOptionsTab() {
         l->addStretch();
         grid->addWidget(g, row, col);
     };
-    group("UNITS", {{"&English", "english", "English units"}, {"&Metric", "metric", "Metric units"}}, 0, 0);
+    // Access keys are unique in the window and differ from the menus' (F, E,
+    // D, R, V, H), so that Alt and a menu's letter always opens the menu.
+    group("UNITS", {{"En&glish", "english", "English units"}, {"&Metric", "metric", "Metric units"}}, 0, 0);
     group("CRITERIA",
           {{"AASHTO", "aashto", "AASHTO Bridge Design Specifications (2002)"},
            {"AASHTO LRFD", "lrfd", "AASHTO LRFD Bridge Design Specifications (2004)"},
            {"AREMA", "arema", "AREMA Manual for Railway Engineering (2004)"},
            {"CAN/CSA-S6", "s6", "CAN/CSA-S6 Canadian Highway Bridge Design Code (2000)"}},
           0, 1);
-    group("WALL TYPE", {{"&Haunch", "haunch", "Haunch in wall"}, {"&No Haunch", "nohaunch", "No haunch in wall"}},
+    group("WALL TYPE", {{"H&aunch", "haunch", "Haunch in wall"}, {"&No Haunch", "nohaunch", "No haunch in wall"}},
           0, 2);
     group("FOOTING TYPE", {{"&Pile", "pile", "Pile footing"}, {"&Spread", "spread", "Spread footing"}}, 1, 0);
     group("CONCRETE DESIGN",
@@ -256,8 +278,8 @@ QWidget* MainWindow::BuildPropertiesTab() {
 
     QGroupBox* fix = MakeFrame("PILE FIXITY", page);
     auto* fixl = new QVBoxLayout(fix);
-    fixl->addWidget(MakeOption("F&ixed", "fix", "Fixed head piles", fix));
-    fixl->addWidget(MakeOption("Pinne&d", "pin", "Pinned head piles", fix));
+    fixl->addWidget(MakeOption("Fi&xed", "fix", "Fixed head piles", fix));
+    fixl->addWidget(MakeOption("P&inned", "pin", "Pinned head piles", fix));
     pmButton_ = new QPushButton("P-M Data", fix);
     pmButton_->setObjectName("pmData");
     pmButton_->setToolTip("Enter lateral load - moment data");
@@ -293,7 +315,7 @@ QWidget* MainWindow::BuildConfigurationTab() {
     auto* pl = new QGridLayout(piles);
     AddFieldRow(piles, pl, 0, "No. of rows of piles:", {"NROWS"});
     AddFieldRow(piles, pl, 1, "Pile width:", {"PILED"});
-    auto* layoutButton = new QPushButton("&View Pile Layout", piles);
+    auto* layoutButton = new QPushButton("View Pile Lay&out", piles);
     layoutButton->setObjectName("viewPileLayout");
     layoutButton->setToolTip("View pile layout");
     connect(layoutButton, &QPushButton::clicked, this, &MainWindow::pileLayoutRequested);
@@ -329,7 +351,7 @@ QWidget* MainWindow::BuildLoadsTab() {
     QGroupBox* lc = MakeFrame("LOAD COMBINATIONS", page);
     auto* lcl = new QGridLayout(lc);
     AddFieldRow(lc, lcl, 0, "No. of combinations:", {"nlc"});
-    auto* view = new QPushButton("&View load combinations", lc);
+    auto* view = new QPushButton("View load &combinations", lc);
     view->setObjectName("viewLoadCombinations");
     view->setToolTip("View load combinations");
     connect(view, &QPushButton::clicked, this, &MainWindow::loadCombinationsRequested);
@@ -433,6 +455,28 @@ void MainWindow::BuildMenus() {
     action(help, "&About Program QELVORN", "actAbout", &MainWindow::aboutRequested);
 }
 
+// The commands of a usual session, with Run on F5.
+void MainWindow::BuildToolBar() {
+    QToolBar* bar = addToolBar("Commands");
+    bar->setObjectName("toolBar");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto tool = [this, bar](QStyle::StandardPixmap icon, const char* text, const char* name, const char* hint,
+                            auto slot) {
+        QAction* a = bar->addAction(style()->standardIcon(icon), text);
+        a->setObjectName(name);
+        a->setToolTip(hint);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    tool(QStyle::SP_DialogOpenButton, "Load", "tbLoad", "Load an input file", &MainWindow::LoadInput);
+    tool(QStyle::SP_DialogSaveButton, "Save", "tbSave", "Save the input file", &MainWindow::SaveInput);
+    tool(QStyle::SP_MediaPlay, "Run", "tbRun", "Perform calculations (F5)", &MainWindow::Run)
+        ->setShortcut(Qt::Key_F5);
+    tool(QStyle::SP_FileDialogDetailedView, "View report", "tbViewReport", "View the output file",
+         &MainWindow::ViewOutputFile);
+}
+
 void MainWindow::BuildStatusBar() {
     panel1_ = new QLabel("No input file specified", this);
     panel1_->setObjectName("panel1");
@@ -442,8 +486,11 @@ void MainWindow::BuildStatusBar() {
     panel2_->setToolTip("Select: File > Save > Output as");
     panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel2_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    note_ = new QLabel(this);
+    note_->setObjectName("statusNote");
     statusBar()->addWidget(panel1_, 1);
     statusBar()->addWidget(panel2_, 1);
+    statusBar()->addWidget(note_, 2);
     statusBar()->setSizeGripEnabled(false);
 }
 
@@ -520,6 +567,8 @@ void MainWindow::FillMainWindow() {
     output_->Fill();
     RedrawPictures();
     p_.FormReady = kTrue;
+    // The project the window first shows is the unchanged one.
+    if (!savedText_) ProjectSaved();
     emit filled();
 }
 
@@ -571,15 +620,16 @@ void MainWindow::LoadCombinationsEdited(const QString& text) {
 void MainWindow::OptionClicked(const std::string& kw) {
     if (kw == "english" || kw == "metric") {
         if (p_.Units == kw) return;
-        p_.Units = kw;
-        SetUnits(p_);
+        // The values keep what they measure in the new units (a 20 ft wall
+        // becomes a 6.096 m wall, not a 20 mm one); Yes then replaces the
+        // defaults by the new system's.
+        ChangeUnits(p_, kw);
         if (p_.FormReady && dialogs_.AskYesNo(this, Q(DefaultsQuestion("program units")), "Program Units")) {
             SetDefaultLoads(p_);
             SetCriteriaDefaults(p_);
             SetReinforcingDefaults(p_);
-            FillMainWindow();
         }
-        RedrawPictures();
+        if (p_.FormReady) FillMainWindow();
         return;
     }
     if (kw == "aashto" || kw == "arema" || kw == "lrfd" || kw == "s6") {
@@ -617,32 +667,64 @@ void MainWindow::ShowFileNames() {
 
 // ------------------------------------------------------------------- menus
 
+// ------------------------------------------------------- unsaved changes
+
+bool MainWindow::projectChanged() const { return savedText_ && InputFileText(p_) != *savedText_; }
+
+void MainWindow::ProjectSaved() { savedText_ = InputFileText(p_); }
+
+bool MainWindow::SaveChangesFirst() {
+    if (!projectChanged()) return true;
+    const QString name = p_.InTitle.empty() ? QString("the new project") : Q(p_.InTitle);
+    switch (dialogs_.AskSaveChanges(this, "Save changes to " + name + "?", "SAVE INPUT")) {
+        case SaveChoice::Save: return SaveInput();
+        case SaveChoice::Discard: return true;
+        case SaveChoice::Cancel: break;
+    }
+    return false;
+}
+
 void MainWindow::LoadInput() {
+    if (!SaveChangesFirst()) return;
     const QString name = dialogs_.OpenFileName(this, kInputFilters, 1);
     if (name.isEmpty()) return;  // cancelled: nothing changes
     LoadInputFile(name);
 }
 
-void MainWindow::LoadInputFile(const QString& name) {
+bool MainWindow::LoadInputFile(const QString& name) {
     const InputName old = TakeInputName(p_, name);
     try {
-        if (!ReadInputFile(p_)) {
+        std::string problem;
+        if (!ReadInputFile(p_, &problem)) {
             // The project is as it was: so is the file it came from.
             PutBackInputName(p_, old);
-            dialogs_.Message(this, "Error reading input file", "READ INPUT", MessageIcon::Information);
+            const QString where = QDir::toNativeSeparators(name) + (problem.starts_with("line ") ? ", " : ": ");
+            dialogs_.Message(this, "Error reading input file\n" + where + Q(problem), "READ INPUT",
+                             MessageIcon::Information);
             FillMainWindow();
             // A file gone since it was used leaves the recent list.
             if (!QFileInfo::exists(name)) {
                 RemoveRecentInputFile(name);
                 RefreshRecentMenu();
             }
-            return;
+            return false;
         }
+        // The report goes beside the input under its name (NAME.out), not
+        // to the previous project's report.
+        const QFileInfo in(name);
+        const QFileInfo out(in.dir().filePath(in.completeBaseName() + ".out"));
+        p_.OutFile = out == in ? std::string() : out.filePath().toStdString();
+        p_.OutTitle = out == in ? std::string() : out.fileName().toStdString();
         FillMainWindow();
+        ProjectSaved();
         InputFileUsed(name);
+        ShowFileNames();
+        note_->clear();
+        return true;
     } catch (...) {
         PutBackInputName(p_, old);
         Complain("Error loading input file", "LOAD INPUT");
+        return false;
     }
 }
 
@@ -674,36 +756,50 @@ void MainWindow::RefreshRecentMenu() {
         a->setToolTip(file);
         a->setStatusTip(file);
         a->setData(file);
-        connect(a, &QAction::triggered, this, [this, file] { LoadInputFile(file); });
+        connect(a, &QAction::triggered, this, [this, file] {
+            if (SaveChangesFirst()) LoadInputFile(file);
+        });
     }
     recent_->setEnabled(!files.isEmpty());
 }
 
-void MainWindow::SaveInputAs() {
+bool MainWindow::SaveInput() { return p_.InFile.empty() ? SaveInputAs() : WriteInput(Q(p_.InFile)); }
+
+bool MainWindow::SaveInputAs() {
     const QString name = dialogs_.SaveFileName(this, kInputFilters, 1);
-    if (name.isEmpty()) return;
+    if (name.isEmpty()) return false;
+    return WriteInput(WithSuffix(name, "in"));
+}
+
+bool MainWindow::WriteInput(const QString& name) {
     const InputName old = TakeInputName(p_, name);
     try {
         std::string check;
-        const bool ok = WriteInputFile(p_, &check);
-        if (!check.empty())
-            dialogs_.Message(this, Q(check), "CHECK INPUT DATA", MessageIcon::Information);
-        if (!ok) {
+        if (!WriteInputFile(p_, &check)) {
             PutBackInputName(p_, old);
             dialogs_.Message(this, "Error writing input file", "WRITE INPUT", MessageIcon::Information);
-            return;
+            return false;
         }
+        ProjectSaved();
         InputFileUsed(name);
+        // An incomplete project is saved all the same: a note, not a box.
+        QString saved = "Saved " + Q(p_.InTitle);
+        if (!check.empty())
+            for (const std::string& line : MessageLines(check)) saved += " - " + Q(line);
+        note_->setText(saved);
+        return true;
     } catch (...) {
         PutBackInputName(p_, old);
         Complain("Error saving input file", "SAVE INPUT");
+        return false;
     }
 }
 
 void MainWindow::SaveOutputAs() {
     try {
-        const QString name = dialogs_.SaveFileName(this, kOutputFilters, 1);
+        QString name = dialogs_.SaveFileName(this, kOutputFilters, 1);
         if (name.isEmpty()) return;
+        name = WithSuffix(name, "out");
         p_.OutFile = name.toStdString();
         p_.OutTitle = QFileInfo(name).fileName().toStdString();
         panel2_->setText("Output file = " + Q(p_.OutTitle));
@@ -729,6 +825,7 @@ void MainWindow::ViewFile(const std::string& file, const char* notNamed, const c
     }
     viewer_ = TextViewer::Open(Q(file), &dialogs_);
     if (!viewer_) dialogs_.Message(this, notViewed, caption, MessageIcon::Information);
+    if (viewer_ && file == p_.OutFile) reportViewer_ = viewer_;
 }
 
 void MainWindow::ShowOutputWindow() { ShowCentredWhenHidden(output_); }
@@ -736,24 +833,67 @@ void MainWindow::ShowOutputWindow() { ShowCentredWhenHidden(output_); }
 void MainWindow::ShowTitleWindow() { ShowCentredWhenHidden(title_); }
 
 void MainWindow::PerformCalculations() {
-    WindowRunHost host(*this, dialogs_, panel1_, panel2_, output_);
-    try {
-        qelvorn::PerformCalculations(p_, host);
-    } catch (...) {
-        host.SetBusy(false);
-        ShowFileNames();
-        dialogs_.Message(this, "Calculation error", "PERFORM CALCULATIONS", MessageIcon::Critical);
+    RunResult result = RunResult::CalculationError;
+    {
+        WindowRunHost host(*this, dialogs_, panel1_, panel2_, output_);
+        try {
+            result = qelvorn::PerformCalculations(p_, host);
+        } catch (...) {
+            host.SetBusy(false);
+            ShowFileNames();
+            dialogs_.Message(this, "Calculation error", "PERFORM CALCULATIONS", MessageIcon::Critical);
+        }
+        // The host's destructor re-enables the window whatever happened.
     }
-    // The host's destructor re-enables the window whatever happened.
+    if (result == RunResult::Written) ReportWritten();
+}
+
+void MainWindow::Run() {
+    if (p_.OutFile.empty()) {
+        Complain("Please save output filename", "PERFORM CALCULATIONS");
+        SaveOutputAs();
+        if (p_.OutFile.empty()) return;
+    }
+    PerformCalculations();
+}
+
+void MainWindow::ReportWritten() {
+    const QString out = Q(p_.OutFile);
+    // FALLBACK until the run keeps its check records: the counts are read
+    // back from the report text (the same OKAY / NO GOOD *** lines).
+    QFile file(out);
+    const ReportSummary s =
+        SummarizeReport(file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string());
+    note_->setText(QString("Report written: %1 (%2 checks, %3 fail)")
+                       .arg(Q(p_.OutTitle))
+                       .arg(s.okay() + s.noGood())
+                       .arg(s.noGood()));
+    // A viewer already showing this report shows the new one in its place.
+    QRect where;
+    if (reportViewer_ && reportViewer_->fileName() == out) {
+        where = reportViewer_->geometry();
+        reportViewer_->close();
+    }
+    reportViewer_ = viewer_ = TextViewer::Open(out, &dialogs_);
+    if (reportViewer_ && where.isValid()) reportViewer_->setGeometry(where);
 }
 
 void MainWindow::ResetAll() {
+    if (!SaveChangesFirst()) return;
     ResetProject(p_);
+    // A new project has no files yet: its first save or run asks for them.
+    p_.InFile.clear();
+    p_.InTitle.clear();
+    p_.OutFile.clear();
+    p_.OutTitle.clear();
     FillMainWindow();
+    ProjectSaved();
     ShowFileNames();
+    note_->clear();
 }
 
 void MainWindow::ExitProgram() {
+    if (!SaveChangesFirst()) return;
     exiting_ = true;
     QApplication::exit(0);
 }

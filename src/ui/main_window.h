@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "model/project.h"
@@ -47,6 +48,12 @@ public:
     QGroupBox* frame(const std::string& caption) const;
     QLabel* label(const std::string& text) const;
     QLabel* statusPanel(int i) const { return i == 1 ? panel1_ : panel2_; }
+    // The status bar's note beside the two panels: what the last save or
+    // run did ("Report written: ...").
+    QLabel* statusNote() const { return note_; }
+    // True when the project differs from what was last loaded, saved or
+    // started with (as its input file would hold it).
+    bool projectChanged() const;
     QPushButton* pileMomentButton() const { return pmButton_; }
     AbutmentDrawing* drawing(bool haunch) const { return haunch ? haunchDrawing_ : noHaunchDrawing_; }
     SideWallDrawing* sideWallDrawing() const { return sideDrawing_; }
@@ -59,15 +66,22 @@ public:
 public slots:
     void LoadInput();
     // Loads the named input file as File > Load input does after its dialog
-    // (File > Recent input files).
-    void LoadInputFile(const QString& name);
-    void SaveInputAs();
+    // (File > Recent input files, a file named at start); false when it
+    // could not be read.
+    bool LoadInputFile(const QString& name);
+    // Saves to the project's input file, asking for a name when it has none;
+    // false when nothing was saved.
+    bool SaveInput();
+    bool SaveInputAs();
     void SaveOutputAs();
     void ViewInputFile();
     void ViewOutputFile();
     void ShowOutputWindow();
     void ShowTitleWindow();
     void PerformCalculations();
+    // Toolbar Run (F5): without an output file, says so and asks for one,
+    // then performs the calculations.
+    void Run();
     void ResetAll();
     void ExitProgram();
 
@@ -95,6 +109,7 @@ private:
     QWidget* BuildReinforcingTab();
     QWidget* BuildSideWallsTab();
     void BuildMenus();
+    void BuildToolBar();
     void BuildStatusBar();
 
     QLineEdit* MakeField(const char* name, QWidget* parent);
@@ -113,6 +128,14 @@ private:
     void RedrawPictures();
     void RefreshRecentMenu();
     void InputFileUsed(const QString& name);
+    bool WriteInput(const QString& name);
+    // The project as it is now is the saved one.
+    void ProjectSaved();
+    // When the project changed, asks whether to save it first; false when
+    // the user cancelled (or saving failed) and the command must not go on.
+    bool SaveChangesFirst();
+    // After a run that wrote the report: shows it (again) and its counts.
+    void ReportWritten();
     void ViewFile(const std::string& file, const char* notNamed, const char* notViewed, const char* caption);
     // Beeps and shows an information message.
     void Complain(const QString& text, const QString& caption);
@@ -133,8 +156,14 @@ private:
     OutputWindow* output_ = nullptr;
     TitleWindow* title_ = nullptr;
     QPointer<TextViewer> viewer_;
+    QPointer<TextViewer> reportViewer_;  // the last viewer opened on the output file
+    QLabel* note_ = nullptr;
+    // The project's input file text when it was last loaded, saved or first
+    // shown; unset until the window is first filled.
+    std::optional<std::string> savedText_;
     QMenu* recent_ = nullptr;
     bool exiting_ = false;
+    bool nlcEdited_ = false;  // the count was typed since it was last committed
 };
 
 }  // namespace qelvorn::ui

@@ -91,6 +91,7 @@ PileLayoutWindow::PileLayoutWindow(Project& p, QWidget* parent) : RowWindow(pare
         e->setObjectName(f.name);
         e->setAlignment(Qt::AlignRight);
         e->setMaximumWidth(110);
+        WatchNumberText(e);
         const std::string name = f.name;
         connect(e, &QLineEdit::textEdited, this, [this, name](const QString& text) { Edited(name, text); });
         fields_[name] = e;
@@ -102,6 +103,7 @@ PileLayoutWindow::PileLayoutWindow(Project& p, QWidget* parent) : RowWindow(pare
     layout->addLayout(buttons);
     SetHints();
     adjustSize();
+    FitCaption(this);
 }
 
 QLineEdit* PileLayoutWindow::field(const std::string& name) const {
@@ -153,6 +155,7 @@ PileMomentWindow::PileMomentWindow(Project& p, QWidget* parent) : QWidget(parent
         e->setObjectName(spec->name);
         e->setAlignment(Qt::AlignRight);
         e->setMaximumWidth(110);
+        WatchNumberText(e);
         connect(e, &QLineEdit::textEdited, this, [this, spec](const QString& text) {
             const double typed = LeadingNumber(text.toStdString());
             p_.*spec->value = static_cast<float>(typed * static_cast<double>(FactorValue(p_, spec->factor)));
@@ -171,6 +174,7 @@ PileMomentWindow::PileMomentWindow(Project& p, QWidget* parent) : QWidget(parent
     layout->addWidget(close_, 0, Qt::AlignRight);
     Fill();
     adjustSize();
+    FitCaption(this);
 }
 
 QLineEdit* PileMomentWindow::field(const std::string& name) const {

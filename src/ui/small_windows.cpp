@@ -1,6 +1,7 @@
 #include "ui/small_windows.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -11,6 +12,15 @@ namespace qelvorn::ui {
 
 Qt::WindowFlags NoCloseWindowFlags() {
     return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
+}
+
+void FitCaption(QWidget* w) {
+    // Title bars use a bold font of about the application's size; the icon,
+    // the buttons and the margins take some 160 pixels besides.
+    QFont font = w->font();
+    font.setBold(true);
+    const int needed = QFontMetrics(font).horizontalAdvance(w->windowTitle()) * 6 / 5 + 160;
+    if (w->width() < needed) w->resize(needed, w->height());
 }
 
 void CentreOnScreen(QWidget* w) {
@@ -75,6 +85,7 @@ OutputWindow::OutputWindow(Project& p, QWidget* parent) : QWidget(parent, NoClos
     layout->addWidget(frame);
     layout->addWidget(perform_);
     adjustSize();
+    FitCaption(this);
     Fill();
 }
 
@@ -104,6 +115,7 @@ TitleWindow::TitleWindow(Project& p, QWidget* parent)
     layout->addWidget(field_);
     layout->addWidget(close, 0, Qt::AlignRight);
     adjustSize();
+    FitCaption(this);
     Fill();
 }
 

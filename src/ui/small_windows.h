@@ -15,6 +15,9 @@ namespace qelvorn::ui {
 
 // Window flags of a fixed tool window without a title-bar close button.
 Qt::WindowFlags NoCloseWindowFlags();
+// Widens a laid-out window so that its title bar shows the whole caption
+// beside the window manager's icon and buttons.
+void FitCaption(QWidget* w);
 // Centres a top-level window on its screen.
 void CentreOnScreen(QWidget* w);
 // Shows a modeless window, centred on its screen the first time (centred

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "io/input_file.h"
 #include "scripted_dialogs.h"
 
 using namespace qelvorn;
@@ -57,7 +58,8 @@ private slots:
         QCOMPARE(d.lastFilters, QStringList({"All Files (*)", "Input Files (*.in)", "Text Files (*.txt)"}));
         QCOMPARE(d.messages.size(), std::size_t{1});
         QCOMPARE(d.messages[0].title, QString("READ INPUT"));
-        QCOMPARE(d.messages[0].text, QString("Error reading input file"));
+        QCOMPARE(d.messages[0].text, "Error reading input file\n" + QDir::toNativeSeparators(Tmp("bad.in")) +
+                                         ", line 2, field 1: the file ends before the last field");
         QCOMPARE(p.Hw, 240.0f);
         QVERIFY(p.InFile.empty());
     }
@@ -129,6 +131,60 @@ private slots:
         w->lastViewer()->close();
         w->ViewInputFile();
         QCOMPARE(w->lastViewer()->fileName(), Tmp("saved.in"));
+        w->lastViewer()->close();
+    }
+
+    void unsavedChangesAreOfferedForSaving() {
+        d.files = {example, Tmp("copy")};  // saved under a name typed without extension
+        w->LoadInput();
+        QCOMPARE(w->statusPanel(2)->text(), QString("Output file = pile-aashto-both-sidewalls-english.out"));
+        QCOMPARE(QFileInfo(QString::fromStdString(p.OutFile)).dir(), QFileInfo(example).dir());
+        w->SaveInputAs();
+        QCOMPARE(w->statusPanel(1)->text(), QString("Input file = copy.in"));
+        Type(w->field("Hw"), "15");
+        d.saveChoices = {SaveChoice::Cancel};
+        w->ExitProgram();
+        w->ResetAll();  // Discard
+        QCOMPARE(d.saveQuestions, std::vector<QString>(2, "Save changes to copy.in?"));
+        QCOMPARE(p.Hw, 0.0f);
+        QCOMPARE(w->statusPanel(1)->text(), QString("No input file specified"));
+        QCOMPARE(w->statusPanel(2)->text(), QString("No output file specified"));
+        Project saved;
+        saved.InFile = Tmp("copy.in").toStdString();
+        QVERIFY(ReadInputFile(saved) && saved.Hw == 168.0f);  // the discarded 15 ft never reached the file
+
+        Type(w->field("Hw"), "15");
+        d.saveChoices = {SaveChoice::Save};
+        d.files = {Tmp("new")};
+        w->LoadInput();  // saved first, then the dialog for the file to load: cancelled
+        QVERIFY(QFile::exists(Tmp("new.in")) && !w->projectChanged());
+        QVERIFY(w->statusNote()->text().startsWith("Saved new.in - The following information is not complete: "));
+        QVERIFY(d.messages.empty());  // incomplete, but saved: no box
+        w->ResetAll();
+        QCOMPARE(d.saveQuestions.size(), std::size_t{3});  // nothing changed since the save
+    }
+
+    void runFromTheToolBarShowsTheReport() {
+        d.files = {example};
+        w->LoadInput();
+        p.OutFile.clear();
+        d.files = {Tmp("run")};
+        QAction* run = w->findChild<QAction*>("tbRun");
+        QCOMPARE(run->shortcut(), QKeySequence(Qt::Key_F5));
+        run->trigger();
+        QCOMPARE(d.messages.size(), std::size_t{1});
+        QCOMPARE(d.messages[0].text, QString("Please save output filename"));
+        QCOMPARE(w->statusPanel(2)->text(), QString("Output file = run.out"));
+        TextViewer* viewer = w->lastViewer();
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->fileName(), Tmp("run.out"));
+        // The run's own count of its checks agrees with the report's lines.
+        const ReportSummary& lines = viewer->summary();
+        QCOMPARE(w->statusNote()->text(), QString("Report written: run.out (%1 checks, %2 fail)")
+                                              .arg(lines.okay() + lines.noGood())
+                                              .arg(lines.noGood()));
+        run->trigger();  // again: the report is shown in the same place, once
+        QVERIFY(!viewer->isVisible() && w->lastViewer()->isVisible());
         w->lastViewer()->close();
     }
 

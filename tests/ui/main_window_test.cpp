@@ -1,6 +1,10 @@
 // Main window: typing into fields, option buttons and their questions, the
 // filling of a new project, showing and enabling by option, hints in both
 // unit systems, pile rows kept on a new count, and the drawings.
+#include <QMenuBar>
+#include <QSet>
+#include <cmath>
+
 #include "scripted_dialogs.h"
 
 using namespace qelvorn;
@@ -26,6 +30,9 @@ private slots:
         QCOMPARE(stored, (std::vector<float>{12.0f, 180.0f, 1800.0f}));  // 1, 15, 150 ft in inches
         Type("Tw", "abc");
         QCOMPARE(p.Tw, 0.0f);
+        QCOMPARE(NumberTextNote(w->field("Tw")), QString("Not a number: stored as 0"));  // marked until corrected
+        Type("Tw", "2.5 ");
+        QVERIFY(NumberTextNote(w->field("Tw")).isEmpty());
         Type("Qsc", "240");  // psf -> psi
         QCOMPARE(p.Qsc, 240.0f / 144.0f);
         Type("Xru", "0.667");  // a ratio: no factor
@@ -51,20 +58,37 @@ private slots:
         for (const char* o : {"english", "aashto", "haunch", "pile", "usd"}) QVERIFY2(w->option(o)->isChecked(), o);
     }
 
-    void metricAnsweredNoChangesOnlyUnits() {
-        Type("Hw", "20");
-        const Project before = p;
-        const QString hwText = w->field("Hw")->text();
-        w->option("metric")->click();
+    // A change of units keeps every value as the physical quantity that its
+    // hint names: the Metric value is the English one converted by hand.
+    void unitChangeKeepsEveryQuantity() {
+        std::vector<const FieldSpec*> all;
+        for (const auto* list : {&MainWindowFields(), &PileMomentFields()})
+            for (const FieldSpec& f : *list) all.push_back(&f);
+        for (std::size_t i = 0; i < all.size(); ++i)
+            p.*all[i]->value = static_cast<float>(i + 1) * FactorValue(p, all[i]->factor);  // shows i + 1
+        w->FillMainWindow();
+        w->option("metric")->click();  // answered No
         QCOMPARE(d.questionTitles, std::vector<QString>{"Program Units"});
         QCOMPARE(d.questions[0], QString("Would you like to change default parameters\rrelated to the program "
                                          "units?  This will\roverwrite any parameters you have specified."));
-        QCOMPARE(p.Units, std::string("metric"));
-        QCOMPARE(p.LengthFactor, 1000.0f);
-        QCOMPARE(p.LblLength, std::string("m"));
-        QCOMPARE(p.Hw, before.Hw);  // 240 now read as mm
-        QCOMPARE(p.Fdamax, before.Fdamax);
-        QCOMPARE(w->field("Hw")->text(), hwText);  // not refilled
+        const std::pair<const char*, double> perUnit[] = {
+            {"(feet)", 0.3048},     {"(kips)", 4.4482216},  {"(k-ft)", 1.3558179},  {"(psf)", 0.04788026},
+            {"(psi)", 0.006894757}, {"(pcf)", 0.15708746},  {"(lbs/in)", 0.17512684}, {"(k/ft)", 14.593903},
+            {"(in^2)", 645.16},     {"(in)", 25.4}};
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            double k = 1;
+            for (const auto& [unit, factor] : perUnit)
+                if (std::string(all[i]->hint).find(unit) != std::string::npos) k = factor;
+            const double shown = p.*all[i]->value / FactorValue(p, all[i]->factor);
+            QVERIFY2(std::fabs(shown - (i + 1) * k) <= 1e-5 * (i + 1) * k, all[i]->name);
+        }
+        QCOMPARE(w->field("Hw")->text(), QString::fromStdString(FieldText(p, *FindField("Hw"))));  // refilled
+        QCOMPARE(w->field("Hw")->toolTip(), QString("Wall height (meters) above footing heel"));
+
+        d.answers = {true};  // Yes: the English defaults, the dimensions converted back
+        w->option("english")->click();
+        QCOMPARE(p.fc, 4000.0f);
+        QCOMPARE(w->field("Hw")->text(), QString("26.000"));
     }
 
     void hintsInBothUnitSystems() {
@@ -137,14 +161,18 @@ private slots:
         QVERIFY(d.questions.empty());
     }
 
-    void loadCombinationCountAsks() {
-        Type("nlc", "3");  // answered No
+    void loadCombinationCountAsksOnceCommitted() {
+        Type("nlc", "13");
+        QVERIFY(d.questions.empty());  // not while typing
+        QTest::keyClick(w->field("nlc"), Qt::Key_Return);  // answered No
+        QCOMPARE(d.questions.size(), std::size_t{1});
         QCOMPARE(d.questionTitles.back(), QString("Load Combinations"));
         QCOMPARE(d.questions.back(), QString("Would you like to delete the default load combinations?"));
         QCOMPARE(p.NLC, 6);
         QCOMPARE(w->field("nlc")->text(), QString(" 6"));
         d.answers = {true};
         Type("nlc", "3");
+        QTest::keyClick(w->field("nlc"), Qt::Key_Enter);
         QCOMPARE(p.NLC, 3);
         QCOMPARE(p.LoadTitle.size(), std::size_t{4});
         QCOMPARE(p.LoadTitle[1], std::string());
@@ -167,6 +195,23 @@ private slots:
         QVERIFY(w->sideWallDrawing()->toScale());
         w->tabs()->setCurrentIndex(5);
         QVERIFY(!w->sideWallDrawing()->grab().isNull());  // paints
+    }
+
+    // Alt and a menu's letter must open the menu, never reach a control.
+    void accessKeysDifferFromTheMenus() {
+        auto key = [](const QString& text) {
+            const qsizetype at = text.indexOf(QRegularExpression("&[^&]"));
+            return at < 0 ? QChar() : text[at + 1].toUpper();
+        };
+        QSet<QChar> menus, controls;
+        for (QAction* a : w->menuBar()->actions()) menus.insert(key(a->text()));
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+            const QChar k = key(b->text());
+            if (k.isNull() || b->window() != w) continue;
+            QVERIFY2(!menus.contains(k) && !controls.contains(k), qPrintable(b->text()));
+            controls.insert(k);
+        }
+        QCOMPARE(controls.size(), 13);
     }
 
     void closedOnlyByExit() {

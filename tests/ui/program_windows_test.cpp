@@ -158,6 +158,7 @@ private slots:
         plw()->Next();  // pile row 3
         d.answers = {true};
         Type(w->field("nlc"), "2");  // two empty combinations
+        QTest::keyClick(w->field("nlc"), Qt::Key_Return);
         QCOMPARE(lw()->row(), 2);
         QCOMPARE(lw()->frame()->title(), QString("LOAD COMBINATION NO  2"));
         Type(lw()->field("Fdamax"), "1.25");
@@ -177,6 +178,7 @@ private slots:
         QVERIFY(!plw()->isVisible());
         d.answers = {true};
         Type(w->field("nlc"), "0");
+        QTest::keyClick(w->field("nlc"), Qt::Key_Return);
         QVERIFY(!lw()->isVisible());
         QCOMPARE(p.LoadTitle.size(), std::size_t{3});
         Do("viewLoadCombinations");

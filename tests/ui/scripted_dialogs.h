@@ -22,6 +22,8 @@ class ScriptedDialogs : public qelvorn::ui::Dialogs {
 public:
     std::deque<bool> answers;     // next Yes/No answers; No when empty
     std::deque<QString> files;    // next file dialog results; "" = cancelled
+    std::deque<qelvorn::ui::SaveChoice> saveChoices;  // next "Save changes?" answers; Discard when empty
+    std::vector<QString> saveQuestions;
     std::vector<QString> questions, questionTitles;
     std::vector<ShownMessage> messages;
     QStringList lastFilters;
@@ -39,6 +41,13 @@ public:
         const bool a = answers.front();
         answers.pop_front();
         return a;
+    }
+    qelvorn::ui::SaveChoice AskSaveChanges(QWidget*, const QString& text, const QString&) override {
+        saveQuestions.push_back(text);
+        if (saveChoices.empty()) return qelvorn::ui::SaveChoice::Discard;
+        const auto c = saveChoices.front();
+        saveChoices.pop_front();
+        return c;
     }
     QString OpenFileName(QWidget*, const QStringList& filters, int selected) override { return Next(filters, selected); }
     QString SaveFileName(QWidget*, const QStringList& filters, int selected) override { return Next(filters, selected); }
