@@ -36,6 +36,8 @@ TEST(FormatNumber, TiesSignsAndPatterns) {
         {3.4028235e38f, "0.00", "340282300000000000000000000000000000000.00"},
         {-0.00049999f, "0.000", "-0.000"},
         {-9.995f, "0.00", "-10.00"},  // the carry reaches the whole part
+        {1.25e-5f, "0.000000", "0.000013"},  // six places: the tie at the seventh digit
+        {1.0e20f, "0.0", "100000000000000000000.0"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatNumber(c.v, c.pattern), c.text) << c.v << " " << c.pattern;
 }
