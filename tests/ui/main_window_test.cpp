@@ -179,7 +179,7 @@ private slots:
     }
 
     void drawingsToScaleOnlyWhenConsistent() {
-        QVERIFY(!w->drawing(true)->toScale());  // a new project has no dimensions
+        QVERIFY(w->drawing(true)->caption().contains("Hw, Tw, Hb, Tb, Hh, Ts, Wf, Tf not entered"));
         // A haunch wall 20 ft high: back wall 6 x 1.5 ft, seat 3 ft, stem 4 ft,
         // haunch 2 ft; the seat and back wall overhang the stem by 0.5 ft.
         const char* dims[][2] = {{"Hw", "20"}, {"Tw", "4"}, {"Hb", "6"},  {"Tb", "1.5"}, {"Hh", "2"},
@@ -187,14 +187,45 @@ private slots:
                                  {"Ht", "2"},  {"Ls", "10"}, {"Hs", "5"}, {"Tst", "1"}, {"Tsb", "1.5"}};
         for (const auto& dim : dims) Type(dim[0], dim[1]);
         QVERIFY(w->drawing(true)->toScale());
-        QVERIFY(!w->drawing(false)->toScale());  // 4 < 3 + 1.5: no room on the stem without a haunch
-        Type("Tw", "5");                         // stem now wider than seat and back wall
-        QVERIFY(!w->drawing(true)->toScale());
-        QVERIFY(w->drawing(false)->toScale());
+        QVERIFY(w->drawing(false)->toScale());  // without a haunch the back wall is Tw - Ts, Tb unused
+        // Each disagreement turns the drawing schematic and is named in its caption.
+        const struct { const char *field, *text; bool haunch; const char* named; } faults[] = {
+            {"Tw", "5", true, "Tw > Ts + Tb"},      {"Tw", "3", false, "Ts ≥ Tw"},
+            {"Db", "4", false, "Db > Ts"},          {"Wf", "6", true, "Dt + Ts + Tb > Wf"},
+            {"Hw", "7", true, "Hb + Hh + (Ts + Tb − Tw) ≥ Hw"},
+            {"Hs", "25", true, "Hs > Hw"}};
+        for (const auto& f : faults) {
+            const QString kept = w->field(f.field)->text();
+            Type(f.field, f.text);
+            const QString caption = f.field == QString("Hs") ? w->sideWallDrawing()->caption()
+                                                             : w->drawing(f.haunch)->caption();
+            QVERIFY2(caption.startsWith("Schematic") && caption.contains(f.named), qPrintable(caption));
+            Type(f.field, kept);
+        }
         w->option("nohaunch")->click();
         QVERIFY(w->sideWallDrawing()->toScale());
         w->tabs()->setCurrentIndex(5);
         QVERIFY(!w->sideWallDrawing()->grab().isNull());  // paints
+    }
+
+    void examplesDrawnToScaleWithTheirPiles() {
+        // A stem without haunch whose Tb is wider than the back wall the seat leaves.
+        QVERIFY(w->LoadInputFile(QELVORN_SOURCE_DIR "/examples/spread-lrfd-english-seismic.in"));
+        QVERIFY(w->drawing(false)->toScale());
+        QVERIFY(w->drawing(false)->pileRows().empty());
+        // Rows of ten piles 18, 78 and 138 in from the toe, the first battered 14 degrees.
+        QVERIFY(w->LoadInputFile(QELVORN_SOURCE_DIR "/examples/pile-arema-english-fixed-battered.in"));
+        w->tabs()->setCurrentIndex(2);
+        QVERIFY(w->drawing(true)->toScale() && !w->drawing(true)->grab().isNull());
+        const std::vector<PileRowPicture> rows = w->drawing(true)->pileRows();
+        QCOMPARE(rows.size(), std::size_t{3});
+        QCOMPARE(rows[2].headX, 138.0);
+        QVERIFY(rows[0].battered && !rows[0].vertical && rows[2].vertical && !rows[2].battered);
+        const double lean = rows[0].depth * std::tan(14 * 3.1416 / 180);  // out towards the toe
+        QVERIFY(rows[0].depth > 0 && std::abs(18 - lean - rows[0].batterTipX) < 1e-3);
+        QCOMPARE(rows[0].label, QString("10 piles\n10 at 14°"));
+        p.PILEX[3] = 160;  // beyond the 156 in footing
+        QVERIFY(w->drawing(true)->caption().contains("PILEX of row 3 outside 0 to Wf"));
     }
 
     // Alt and a menu's letter must open the menu, never reach a control.
