@@ -111,9 +111,9 @@ std::vector<PileRowPicture> PileRows(const Project& p, const Section& s, bool sc
     const int n = PileRowCount(p);
     for (int i = 1; i <= n; ++i) {
         PileRowPicture r;
-        const float share = p.PILEX[i] / p.Wf;  // of the footing width
+        const float share = p.Wf > 0 ? p.PILEX[i] / p.Wf : NAN;  // of the footing width
         if (scaled) r.headX = p.PILEX[i];
-        else if (p.Wf > 0 && std::isfinite(share)) r.headX = std::clamp(share, 0.0f, 1.0f) * s.Wf;
+        else if (std::isfinite(share)) r.headX = std::clamp(share, 0.0f, 1.0f) * s.Wf;
         else r.headX = (i - 0.5) / n * s.Wf;
         r.depth = 0.2 * (s.Tf + s.Hw);
         const float batter = std::isfinite(p.PILEB[i]) ? std::clamp(p.PILEB[i], -kMaxBatter, kMaxBatter) : 0.0f;
