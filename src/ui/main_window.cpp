@@ -133,6 +133,7 @@ MainWindow::MainWindow(Project& p, Dialogs& dialogs, QWidget* parent)
     title_ = new TitleWindow(p_, this);
     connect(output_, &OutputWindow::performRequested, this, &MainWindow::PerformCalculations);
     connect(output_, &OutputWindow::titleRequested, this, &MainWindow::ShowTitleWindow);
+    connect(this, &MainWindow::tableResized, this, &MainWindow::RedrawPictures);  // pile rows are drawn
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();

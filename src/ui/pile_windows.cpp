@@ -136,6 +136,7 @@ void PileLayoutWindow::Edited(const std::string& name, const QString& text) {
     else if (name == "PILEB") p_.PILEB[i] = static_cast<float>(typed);
     else if (name == "PILEN") p_.PILEN[i] = RoundHalfEven(typed);
     else if (name == "PILENB") p_.PILENB[i] = RoundHalfEven(typed);
+    if (parentWidget() != nullptr) parentWidget()->update();  // the main window's drawing shows the rows
 }
 
 // ------------------------------------------------- lateral load - moment

@@ -131,6 +131,26 @@ private slots:
         QCOMPARE(p.PILEX[1], 1200.0f);  // meters to millimeters
     }
 
+    // The drawing beside the pile layout follows the rows as they are typed and counted.
+    void drawingFollowsThePileRows() {
+        QVERIFY(w->LoadInputFile(QELVORN_SOURCE_DIR "/examples/pile-arema-english-fixed-battered.in"));
+        w->tabs()->setCurrentIndex(2);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QRect r(w->drawing(true)->mapTo(w, QPoint()), w->drawing(true)->size());
+        auto shown = [&] {
+            QCoreApplication::processEvents();
+            return w->screen()->grabWindow(w->winId(), r.x(), r.y(), r.width(), r.height()).toImage();
+        };
+        Do("viewPileLayout");
+        const QImage threeRows = shown();
+        Type(plw()->field("PILEX"), "6");
+        const QImage moved = shown();
+        QVERIFY(moved != threeRows);
+        Type(w->field("NROWS"), "1");
+        QVERIFY(shown() != moved);
+    }
+
     void pileMomentWindow() {
         w->option("fix")->click();
         w->pileMomentButton()->click();
