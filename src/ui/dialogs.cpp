@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace qelvorn::ui {
 
@@ -47,7 +48,13 @@ static QString RunFileDialog(QWidget* parent, const QStringList& filters, int se
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
-    if (selected >= 0 && selected < filters.size()) dialog.selectNameFilter(filters[selected]);
+    if (selected >= 0 && selected < filters.size()) {
+        dialog.selectNameFilter(filters[selected]);
+        // A name typed without extension gets the selected filter's, so the
+        // question about replacing a file asks about the right one.
+        const QRegularExpressionMatch m = QRegularExpression(R"(\*\.(\w+))").match(filters[selected]);
+        if (save && m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }
