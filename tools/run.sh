@@ -5,7 +5,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh run
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQELVORN_TESTS=OFF >/dev/null
+# A new build folder is set up without the tests (whose packages the run
+# does not install); one the test command set up keeps them configured, so
+# its test list stays that of its test programs. Either way only the
+# programs are built here.
+tests=()
+[ -f build/CMakeCache.txt ] || tests=(-DQELVORN_TESTS=OFF)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${tests[@]}" >/dev/null
 targets=(qelvorn-run)
 # The window program's target exists only when Qt 6 was found.
 [ -d build/CMakeFiles/qelvorn.dir ] && targets+=(qelvorn)
