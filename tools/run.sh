@@ -21,15 +21,17 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/qelvorn ]; then
   exec build/qelvorn
 fi
 example=examples/pile-aashto-both-sidewalls-english.in
-out="${TMPDIR:-/tmp}/qelvorn-example.out"
+# In the user's own build folder: a fixed name in a shared temporary folder
+# may belong to another user and cannot be overwritten.
+out="$PWD/build/$(basename "$example" .in).out"
 status=0
 build/qelvorn-run --summary --sections echo,abutment,sidewalls,quantities "$example" "$out" || status=$?
 echo
-if [ "$status" -eq 0 ]; then
-  echo "No display: ran the batch runner on $example; the report is in $out"
-else
-  echo "No display: the batch runner on $example ended with status $status (see the messages above); the report is in $out"
-fi
+case $status in
+  0) echo "No display: ran the batch runner on $example; the report is in $out" ;;
+  2) echo "No display: the batch runner on $example stopped at a calculation error; the report up to it is in $out" ;;
+  *) echo "No display: the batch runner on $example ended with status $status and wrote no report (see the messages above)" ;;
+esac
 if [ -x build/qelvorn ]; then
   echo "Where a display exists, start the window program with: cd $PWD && build/qelvorn"
 fi
