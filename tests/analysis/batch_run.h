@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -28,11 +29,31 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 // A shell word: the text in single quotes.
 inline std::string Quote(const std::string& s) { return "'" + s + "'"; }
 
+// The scratch folder of this test program's run, made new (mkdtemp) and
+// removed at its end: runs by another user, or at the same time, never meet
+// each other's files.
+inline const std::filesystem::path& ScratchRoot() {
+    struct Scratch {
+        std::filesystem::path root;
+        Scratch() {
+            std::string name = (std::filesystem::temp_directory_path() / "qelvorn-test-XXXXXX").string();
+            if (!::mkdtemp(name.data()))
+                throw std::filesystem::filesystem_error("mkdtemp", name, {errno, std::generic_category()});
+            root = name;
+        }
+        ~Scratch() {
+            std::error_code ignored;
+            std::filesystem::remove_all(root, ignored);
+        }
+    };
+    static const Scratch scratch;
+    return scratch.root;
+}
+
 // A scratch folder of the running test.
 inline std::filesystem::path BatchDir() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("qelvorn-batch-" + std::string(info->test_suite_name()) + "-" + info->name());
+    const auto dir = ScratchRoot() / (std::string(info->test_suite_name()) + "-" + info->name());
     std::filesystem::create_directories(dir);
     return dir;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/batch_run.h"
 #include "analysis/run.h"
 #include "analysis/sample_projects.h"
 #include "report/report.h"
@@ -56,12 +57,7 @@ public:
     }
 };
 
-std::string TempFile(const std::string& name) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("qelvorn-run-test-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
+std::string TempFile(const std::string& name) { return (qelvorn::testing::BatchDir() / name).string(); }
 
 // Runs the project into report.out and returns the report's lines.
 std::vector<std::string> RunToFile(Project& p, RecordingHost& host, RunResult expected = RunResult::Written) {
