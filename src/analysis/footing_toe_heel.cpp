@@ -8,6 +8,7 @@
 #include <string>
 
 #include "analysis/checks.h"
+#include "analysis/fault_causes.h"
 #include "analysis/sections.h"
 
 namespace qelvorn {
@@ -156,8 +157,10 @@ void ServiceChecks(Project& p, Report& r, const Cantilever& side, float dTop) {
 }
 
 void DesignCantilever(Project& p, Report& r, const Cantilever& side) {
-    r.setCause(std::string("zero effective depth or stress increase factor in the footing ") + side.word);
+    EndOfStep(r);
     const float dTop = BarEffectiveDepth(p.Tf, p.CAsft, p.Asft);
+    NameSectionCheckCause(p, r, "footing top", p.Asft, p.SAsft, dTop);
+    NameSectionCheckCause(p, r, std::string("footing ") + side.word + " bottom", side.As, side.s, side.dBottom);
     const std::string rule(61, '-');
     r.blank();
     r.spc(5).text(rule).endl();
@@ -168,6 +171,7 @@ void DesignCantilever(Project& p, Report& r, const Cantilever& side) {
                           p.ConcreteDesign == "both";
     if (ultimate) UltimateChecks(p, r, side, dTop);
     ServiceChecks(p, r, side, dTop);
+    EndOfStep(r);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "analysis/checks.h"
+#include "analysis/fault_causes.h"
 #include "analysis/footing_toe_heel.h"
 #include "analysis/sections.h"
 
@@ -70,29 +71,7 @@ float HeelDownPressure(const Project& p, const WeightFactors& f, float Qsurch) {
     return p.Tf * p.rhoc * f.da + p.Hw * p.rhos * f.de + Qsurch * f.sc;
 }
 
-// Names the likely cause of an arithmetic fault of the step that follows
-// when its input is degenerate.
-void NameCause(Report& r, bool degenerate, const std::string& cause) {
-    if (degenerate) r.setCause(cause);
-}
-// Ends the run at once if the step just done faulted (so that the named
-// cause is the right one), then forgets the cause.
-void EndOfStep(Report& r) {
-    r.checkFault();
-    r.setCause({});
-}
-
 std::string CombText(int c) { return std::to_string(c) + ")"; }
-
-int FirstZeroFsls(const Project& p) {
-    for (int c = 1; c <= p.NLC; ++c)
-        if (p.Fsls[c] == 0.0f) return c;
-    return 0;
-}
-
-std::string ZeroFslsCause(int c) {
-    return "zero SLS stress increase factor in load combination " + std::to_string(c);
-}
 
 // ---------------------------------------------------------------------------
 // Maximum pile loads

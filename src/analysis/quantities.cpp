@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/fault_causes.h"
 #include "analysis/sections.h"
 #include "analysis/side_walls.h"
 #include "analysis/stability.h"
@@ -100,7 +101,7 @@ void ConcreteTable(Project& p, Report& r) {
     // The volumes of the current geometry, the same numbers the stability
     // section stores; computed here so that they are right also when the
     // abutment calculations are not part of this run.
-    r.setCause("zero wall length");
+    StepCause(r, p.Lw == 0.0f, "zero wall length");
     const ConcreteVolumes v = ComputeConcreteVolumes(p);
     r.setCause("");
     r.tab(10).text("CONCRETE:").endl();

@@ -58,75 +58,10 @@ std::string RunDateText(const std::tm& t) {
     return buf;
 }
 
-std::string LikelyFaultCauses(const Project& p) {
-    std::string causes;
-    auto add = [&causes](const std::string& s) {
-        if (!causes.empty()) causes += "; ";
-        causes += s;
-    };
-    const bool pile = p.FootingType == "pile";
-    const bool sideWalls = p.Ls != 0 && p.chko3 != 0;
-
-    // Geometry that leaves a part of the abutment without length or depth.
-    if (p.Wf - p.Dt - p.Tw <= 0) add("no footing heel (footing width not larger than toe width plus stem thickness)");
-    if (p.CAsw >= p.Tw) add("wall cover not less than the stem wall thickness");
-    if (p.CAsfb >= p.Tf || p.CAsft >= p.Tf) add("footing cover not less than the footing thickness");
-    if (sideWalls && p.Hs == 0) add("zero side wall height");
-
-    // Reinforcing: a zero spacing divides the bar area by zero, a zero area
-    // leaves a section without steel.
-    struct Bars {
-        float area, spacing;
-        const char* place;
-        bool used;
-    };
-    const bool backWall = p.Hb != 0 && p.Tb != 0;
-    const Bars bars[] = {
-        {p.Asw, p.SAsw, "the wall stem", true},
-        {p.Asb, p.SAsb, "the back wall", backWall},
-        {p.Asft, p.SAsft, "the footing top", true},
-        {p.Asfbt, p.SAsfbt, "the footing bottom at the toe", true},
-        {p.Asfbh, p.SAsfbh, "the footing heel (bottom bars)", true},
-        {p.AsLf, p.SAsLf, "the pile-cap longitudinal bars", pile},
-        {p.AsTSw, p.SAsTSw, "the wall stem T&S bars", true},
-        {p.AsTSb, p.SAsTSb, "the back wall T&S bars", backWall},
-        {p.AsTSf, p.SAsTSf, "the footing T&S bars", true},
-        {p.Asws, p.SAsws, "the side wall main bars", sideWalls},
-        {p.Aswsb, p.SAswsb, "the side wall bottom bars", sideWalls},
-        {p.AsTSws, p.SAsTSws, "the side wall T&S bars", sideWalls},
-    };
-    for (const Bars& b : bars) {
-        if (!b.used) continue;
-        if (b.spacing == 0)
-            add(std::string("zero bar spacing in ") + b.place);
-        else if (b.area == 0)
-            add(std::string("zero bar area in ") + b.place);
-    }
-
-    // Service values are divided by the combination's stress increase factor.
-    const auto rows = static_cast<std::int32_t>(p.Fsls.size()) - 1;
-    for (std::int32_t i = 1; i <= p.NLC && i <= rows; ++i)
-        if (p.Fsls[static_cast<std::size_t>(i)] == 0) add("Fsls = 0 in load combination " + std::to_string(i));
-
-    if (pile) {
-        const auto pileRows = std::min<std::int32_t>(p.NROWS, static_cast<std::int32_t>(p.PILEX.size()) - 1);
-        bool oneRow = pileRows >= 1;
-        for (std::int32_t i = 2; i <= pileRows; ++i)
-            if (p.PILEX[static_cast<std::size_t>(i)] != p.PILEX[1]) oneRow = false;
-        if (oneRow) add("all piles in one row (the pile group has no moment of inertia)");
-        for (std::int32_t i = 1; i <= pileRows; ++i)
-            if (p.PILES[static_cast<std::size_t>(i)] == 0) add("zero pile spacing in row " + std::to_string(i));
-        if (p.PILED == 0) add("zero pile width");
-    }
-    return causes;
-}
-
-std::string FaultDetail(const Project& p, const CalculationFault& fault) {
+std::string FaultDetail(const CalculationFault& fault) {
     const std::string where =
         fault.section().empty() ? std::string("the report header") : "section " + fault.section();
     if (!fault.cause().empty()) return "Arithmetic fault in " + where + ": " + fault.cause();
-    const std::string likely = LikelyFaultCauses(p);
-    if (!likely.empty()) return "Arithmetic fault in " + where + "; check: " + likely;
     return "Arithmetic fault in " + where + "; check its input for zero or missing values";
 }
 
@@ -247,7 +182,7 @@ RunResult PerformCalculations(Project& p, RunHost& host) {
         ClearArithmeticFaults();
         if (anyOutput) RunReport(p, r, host);
     } catch (const CalculationFault& fault) {
-        detail = FaultDetail(p, fault);
+        detail = FaultDetail(fault);
     } catch (const std::exception& e) {
         detail = "Internal error in " + (r.section().empty() ? std::string("the report header")
                                                              : "section " + r.section()) + ": " + e.what();

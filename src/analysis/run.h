@@ -60,13 +60,10 @@ std::string VersionText();
 std::string RunDateText(const std::tm& t);
 
 // The second line of the "Calculation error" box: the section being written
-// and the likely cause (the one the section named, else what a look at the
-// input suggests).
-std::string FaultDetail(const Project& p, const CalculationFault& fault);
-// Degenerate inputs that typically end a run with an arithmetic fault,
-// as one text ("zero bar spacing in the footing heel; Fsls = 0 in load
-// combination 3"); empty when nothing suspicious is found.
-std::string LikelyFaultCauses(const Project& p);
+// and the cause the section named for the step that faulted (a section
+// names one only when the input that makes the step degenerate is
+// degenerate in the project), else the section alone.
+std::string FaultDetail(const CalculationFault& fault);
 
 // The lines of a message as a console shows them: one per line feed; within
 // a line the carriage-return separated items of the completeness message

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/checks.h"
+#include "analysis/fault_causes.h"
 #include "analysis/sections.h"
 
 namespace qelvorn {
@@ -123,12 +124,12 @@ void DesignSideWalls(Project& p, Report& r) {
 
     WallSectionLoads loads;
     if (shortWall) DashBlock(r, "W A L L   M I D - H E I G H T");
-    r.setCause("zero wall height");
+    StepCause(r, p.Hw == 0.0f, "zero wall height");
     loads = shortWall ? ShortSideWallLoads(p, r, p.Hw / 2.0f) : LongSideWallLoads(p);
     r.blank();
     r.spc(5).text("UNFACTORED LOADS:").endl();
-    r.setCause("zero side wall reinforcing area or spacing");
-    DesignWallSection(p, r, loads, p.Asws, p.SAsws, ta, da);
+    EndOfStep(r);
+    DesignWallSection(p, r, loads, p.Asws, p.SAsws, ta, da, "side wall");
     r.setCause("");
     CheckTemperatureShrinkage(p, r, ta, p.AsTSws, p.SAsTSws, p.Hw);
 
@@ -137,8 +138,8 @@ void DesignSideWalls(Project& p, Report& r) {
     r.blank();
     r.spc(5).text("UNFACTORED LOADS:").endl();
     const WallSectionLoads bottom = ShortSideWallLoads(p, r, p.Hw);
-    r.setCause("zero bottom side wall reinforcing area or spacing");
-    DesignWallSection(p, r, bottom, p.Aswsb, p.SAswsb, p.Tsb, db);
+    EndOfStep(r);
+    DesignWallSection(p, r, bottom, p.Aswsb, p.SAswsb, p.Tsb, db, "side wall bottom");
     r.setCause("");
 }
 

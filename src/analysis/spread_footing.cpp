@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analysis/footing_toe_heel.h"
+#include "analysis/fault_causes.h"
 #include "analysis/sections.h"
 
 namespace qelvorn {
@@ -254,7 +255,7 @@ void PressureTable(Project& p, Report& r) {
     r.tab(40).text(p.LblLengthP + " ").tab(50).text(p.LblPressureP + " ").tab(60).text(p.LblPressureP + " ").endl();
     r.rule10();
 
-    r.setCause("zero footing width or length");
+    StepCause(r, p.Wf == 0.0f || p.Lf == 0.0f, "zero footing width or length");
     const FootingStrip strip = FootingStripOf(p);
     const float qsurch = HeelSurcharge(p);
     const bool older = OlderCriteria(p);
@@ -326,7 +327,7 @@ void CapacityLine(const Project& p, Report& r, const char* label, const Governin
 }
 
 void MaximumPressures(Project& p, Report& r) {
-    r.setCause("zero service stress increase factor in a load combination");
+    StepCause(r, FirstZeroFsls(p) != 0, ZeroFslsCause(FirstZeroFsls(p)));
     GoverningPressure sls, slsEq, uls, ulsEq;
     const int ks[4] = {1, p.Criteria == "s6" ? 6 : 2, 3, 4};
     for (int c = 1; c <= p.NLC; ++c) {

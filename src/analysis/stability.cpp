@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "analysis/fault_causes.h"
 #include "analysis/sections.h"
 #include "model/numtext.h"
 
@@ -170,14 +171,14 @@ void EnsureRows(Column& c, int nlc) {
 // Unfactored components
 
 void DeadLoadAbutment(Project& p, Report& r, const AbutmentConcrete& c) {
-    r.setCause("zero wall length");
+    StepCause(r, p.Lw == 0.0f, "zero wall length");
     const AbutmentLoads a = WeighAbutment(p, c, p.rhoc);
     r.checkFault();
 
     Load side;
     float xSide = 0;
     if (a.sideWalls) {
-        r.setCause("zero net weight of the side walls over the footing");
+        StepCause(r, a.net == 0.0f, "zero net weight of the side walls over the footing");
         const float xNet = (a.x1 * a.w1 - a.x2 * a.w2 - a.m3) / a.net;
         r.checkFault();
         side.weight = a.w5 + a.w4 + a.net + a.w6;
@@ -187,7 +188,7 @@ void DeadLoadAbutment(Project& p, Report& r, const AbutmentConcrete& c) {
     }
 
     p.Wda = a.haunch.weight + a.back.weight + a.stem.weight + a.footing.weight + side.weight;
-    r.setCause("zero dead load abutment");
+    StepCause(r, p.Wda == 0.0f, "zero dead load abutment");
     p.Xda = (a.haunch.moment + a.back.moment + a.stem.moment + a.footing.moment + side.moment) / p.Wda;
     r.checkFault();
     p.Mda = p.Xda * p.Wda;
@@ -209,17 +210,17 @@ void DeadLoadEarth(Project& p, Report& r, const AbutmentConcrete& c) {
     const Load haunch = Weigh(c.haunch, p.rhoc);
     const Load stem = Weigh(c.stem, p.rhoc);
     const float net = e1 - e2 - back.weight - haunch.weight - stem.weight;
-    r.setCause("zero soil volume over the heel");
+    StepCause(r, net == 0.0f, "zero soil volume over the heel");
     const float xs = (e1 * x1 - e2 * x2 - back.moment - haunch.moment - stem.moment) / net;
     r.checkFault();
     // The side walls take their own width out of the soil.
-    r.setCause("zero wall length or concrete unit weight");
+    StepCause(r, p.Lw == 0.0f || p.rhoc == 0.0f, "zero wall length or concrete unit weight");
     const float heelSoil = (p.Lw - c.sideThickness) * (p.rhos / p.rhoc) * net / p.Lw;
     r.checkFault();
     const float toeSoil = p.Lf * p.Dt * p.Ht * p.rhos;
 
     p.Wde = toeSoil + heelSoil;
-    r.setCause("zero dead load earth");
+    StepCause(r, p.Wde == 0.0f, "zero dead load earth");
     p.Xde = (toeSoil * p.Dt / 2.0f + heelSoil * xs) / p.Wde;
     r.checkFault();
     p.Mde = p.Xde * p.Wde;
@@ -525,7 +526,7 @@ void Stability(Project& p, Report& r) {
     // The ratio is worked out in every case (volatile keeps the compiler
     // from moving it under the side-wall test): a footing without a heel is
     // a fault whether or not there are side walls.
-    r.setCause("zero heel length");
+    StepCause(r, heel == 0.0f, "zero heel length");
     const volatile float sideRatio = std::fabs(p.Ls / heel);
     r.checkFault();
     float loadedWidth = p.Lw;
@@ -562,7 +563,7 @@ void VerticalResultant(Project& p, Report& r) {
         r.blank();
         const float vsls = At(p.Vsls, i);
         if (vsls != 0.0f) {
-            r.setCause("zero footing width");
+            StepCause(r, p.Wf == 0.0f, "zero footing width");
             At(p.Xsls, i) = (At(p.Mrsls, i) - At(p.Mosls, i)) / vsls;
             ResultantRow(p, r, BareNumber(static_cast<float>(i)), EarthquakeService(p, i) ? "SLS EQ" : "SLS",
                          ultimate ? "" : "-", vsls, At(p.Xsls, i));
@@ -573,21 +574,21 @@ void VerticalResultant(Project& p, Report& r) {
         const char* state = EarthquakeUltimate(p, i) ? "ULS EQ" : "ULS";
         const float vmax = At(p.Vmax, i), vmin = At(p.Vmin, i), vminst = At(p.Vminst, i);
 
-        r.setCause("zero footing width");
+        StepCause(r, p.Wf == 0.0f, "zero footing width");
         At(p.Xuls1, i) = (At(p.Mrmax, i) - At(p.Momax, i)) / vmax;
         ResultantRow(p, r, number, state, "1", vmax, At(p.Xuls1, i));
 
-        r.setCause("zero minimum vertical load in combination " + std::to_string(i));
+        StepCause(r, vmin == 0.0f, "zero minimum vertical load in combination " + std::to_string(i));
         At(p.Xuls2, i) = (At(p.Mrmin, i) - At(p.Momax, i)) / vmin;
         r.checkFault();
-        r.setCause("zero footing width");
+        StepCause(r, p.Wf == 0.0f, "zero footing width");
         ResultantRow(p, r, "", state, "2", vmin, At(p.Xuls2, i));
 
         if (minStar) {
-            r.setCause("zero minimum vertical load (MIN*) in combination " + std::to_string(i));
+            StepCause(r, vminst == 0.0f, "zero minimum vertical load (MIN*) in combination " + std::to_string(i));
             At(p.Xuls2st, i) = (At(p.Mrminst, i) - At(p.Momax, i)) / vminst;
             r.checkFault();
-            r.setCause("zero footing width");
+            StepCause(r, p.Wf == 0.0f, "zero footing width");
             ResultantRow(p, r, "", state, "2*", vminst, At(p.Xuls2st, i));
         }
 

@@ -1,6 +1,7 @@
 #include "analysis/wall_design.h"
 
 #include "analysis/checks.h"
+#include "analysis/fault_causes.h"
 
 namespace qelvorn {
 
@@ -61,7 +62,8 @@ void LoadTableMomentRow(Project& p, Report& r, const char* name, float M) {
 
 void LoadTableEnd(Report& r) { r.rule10(); }
 
-void DesignWallSection(Project& p, Report& r, const WallSectionLoads& loads, float As, float s, float h, float d) {
+void DesignWallSection(Project& p, Report& r, const WallSectionLoads& loads, float As, float s, float h, float d,
+                       const std::string& place) {
     // A load whose shear is zero at the section is left out of the table.
     LoadTableHeader(p, r);
     if (loads.Vcp != 0.0f) LoadTableRow(p, r, "Compaction pressure", loads.Vcp, loads.Mcp);
@@ -70,6 +72,8 @@ void DesignWallSection(Project& p, Report& r, const WallSectionLoads& loads, flo
     if (loads.Veq != 0.0f) LoadTableRow(p, r, "Earthquake pressure", loads.Veq, loads.Meq);
     LoadTableEnd(r);
 
+    EndOfStep(r);
+    NameSectionCheckCause(p, r, place, As, s, d);
     FindSectionForces(p, {{&Project::Fcpsls, &Project::Fcpmax, loads.Vcp, loads.Mcp},
                           {&Project::Fepsls, &Project::Fepmax, loads.Vep, loads.Mep},
                           {&Project::Fscsls, &Project::Fscmax, loads.Vsc, loads.Msc},
@@ -90,6 +94,7 @@ void DesignWallSection(Project& p, Report& r, const WallSectionLoads& loads, flo
         CheckMomentService(p, r, d, As, s);
     }
     if (ultimate) CheckCrackControl(p, r, d, h, s, As);
+    EndOfStep(r);
 }
 
 }  // namespace qelvorn

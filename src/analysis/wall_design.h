@@ -3,6 +3,7 @@
 // forces over the load combinations and the section checks.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "model/project.h"
@@ -18,8 +19,10 @@ struct WallSectionLoads {
 
 // Writes the load table, finds Vs, Ms, Vu, Mu and their combinations, and
 // runs the checks for bars of area As at spacing s in a section of
-// thickness h and effective depth d.
-void DesignWallSection(Project& p, Report& r, const WallSectionLoads& loads, float As, float s, float h, float d);
+// thickness h and effective depth d; place names the bars in a fault
+// message ("back wall").
+void DesignWallSection(Project& p, Report& r, const WallSectionLoads& loads, float As, float s, float h, float d,
+                       const std::string& place);
 
 // --- pieces shared with the stem wall ---------------------------------------
 

@@ -7,6 +7,7 @@
 
 #include "analysis/checks.h"
 #include "analysis/earth_pressure.h"
+#include "analysis/fault_causes.h"
 #include "analysis/sections.h"
 #include "analysis/wall_design.h"
 
@@ -56,9 +57,7 @@ void BackWallSection(Project& p, Report& r) {
     loads.Msc = sc.M;
 
     WallTitle(r, "B A C K W A L L", "BACK WALL");
-    r.setCause("zero back wall reinforcing area or spacing");
-    DesignWallSection(p, r, loads, p.Asb, p.SAsb, tb, d);
-    r.setCause("");
+    DesignWallSection(p, r, loads, p.Asb, p.SAsb, tb, d, "back wall");
     CheckTemperatureShrinkage(p, r, (p.Tb + tb) / 2.0f, p.AsTSb, p.SAsTSb, p.Hb);
 }
 
@@ -71,7 +70,9 @@ void StemWallSection(Project& p, Report& r) {
     const bool aashtoOrArema = p.Criteria == "aashto" || p.Criteria == "arema";
 
     for (int i = 0; i <= 10; ++i) {
-        // Section i: 0 at the bottom of the stem, 10 at its top.
+        // Section i: 0 at the bottom of the stem, 10 at its top. Its loads
+        // name no cause; its checks name that of their bars.
+        EndOfStep(r);
         const float t = p.Tw + static_cast<float>(10 - i) / 10.0f * H * batter;
         const float d = t - p.CAsw - barRadius;
         const float zm = p.Hw - H * static_cast<float>(i) / 10.0f;
@@ -114,6 +115,8 @@ void StemWallSection(Project& p, Report& r) {
             if (eq.V != 0.0f) LoadTableRow(p, r, "Earthquake pressure", eq.V, eq.M);
             LoadTableEnd(r);
         }
+        EndOfStep(r);
+        NameSectionCheckCause(p, r, "wall stem", p.Asw, p.SAsw, d);
 
         FindSectionForces(p, {{&Project::Fdcsls, &Project::Fdcmax, 0.0f, Mdc},
                               {&Project::Fdvsls, &Project::Fdvmax, 0.0f, Mdv},
@@ -165,6 +168,7 @@ void StemWallSection(Project& p, Report& r) {
             .tab(40).num(moment / p.ForceFactor, "0.00").tab(50).num(AsReq * p.SAsw, "0.00")
             .tab(60).bare(static_cast<float>(comb)).endl();
     }
+    EndOfStep(r);
     r.rule10();
 }
 

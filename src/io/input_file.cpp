@@ -5,10 +5,17 @@
 // The reader fills a copy of the project and hands it over only when the
 // whole file has been read, so a bad or truncated file never leaves a
 // half-loaded project behind. The writer writes a temporary file beside the
-// target and renames it over the target only when it is complete.
+// target and renames it over the target only when it is complete and on
+// disk.
 #include "io/input_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -205,6 +212,7 @@ public:
         lineEnded_ = false;
         line_ = 1;
         onLine_ = 0;
+        afterComma_ = false;
     }
     // Where the field read last (or expected next at the end of the file)
     // stands: its 1-based line of the file and its place on that line.
@@ -218,15 +226,20 @@ public:
     std::int64_t remaining() const { return static_cast<std::int64_t>(s_.size() - pos_); }
 
     std::string next() {
-        while (pos_ < s_.size() && (IsBlank(s_[pos_]) || IsLineEnd(s_[pos_]))) {
+        // After a comma the field is on the same line: a comma followed by
+        // the line end (or the end of the file) leaves an empty field there.
+        // Otherwise blank lines before the field are skipped.
+        while (pos_ < s_.size() && (IsBlank(s_[pos_]) || (!afterComma_ && IsLineEnd(s_[pos_])))) {
             if (IsLineEnd(s_[pos_])) EndLine();
             else ++pos_;
         }
         fieldLine_ = line_;
         fieldNo_ = ++onLine_;
-        if (pos_ >= s_.size()) throw ReadError("the file ends before the last field");
+        if (pos_ >= s_.size() && !afterComma_) throw ReadError("the file ends before the last field");
         std::string value;
-        if (s_[pos_] == '"') {
+        if (pos_ >= s_.size() || IsLineEnd(s_[pos_])) {
+            // The empty field before a line end.
+        } else if (s_[pos_] == '"') {
             ++pos_;
             for (;;) {
                 if (pos_ >= s_.size() || IsLineEnd(s_[pos_])) throw ReadError("a quoted text is not closed on its line");
@@ -252,9 +265,11 @@ public:
         }
         // Consume the separator: a comma, or one line end (CR LF, LF or CR).
         lineEnded_ = true;
+        afterComma_ = false;
         if (pos_ < s_.size()) {
             if (s_[pos_] == ',') {
                 lineEnded_ = false;
+                afterComma_ = true;
                 ++pos_;
             } else {
                 EndLine();
@@ -317,6 +332,7 @@ private:
     bool lineEnded_ = false;
     int line_ = 1, onLine_ = 0;
     int fieldLine_ = 1, fieldNo_ = 0;
+    bool afterComma_ = false;
 };
 
 void ReadLine(Tokens& in, Project& q, const Line& fields) {
@@ -357,9 +373,11 @@ void ReadLayout(Tokens& in, const std::string& text, Project& q) {
     SetUnits(q);
 
     ReadLine(in, q, kMaterialsLine);
-    // The derived properties divide by the concrete modulus.
+    // The derived properties divide by the concrete modulus: a strength
+    // that gives none is refused.
     if (!(q.fc > 0.0f)) throw ReadError("the concrete strength fc is not greater than 0");
-    DeriveConcreteProperties(q);
+    if (!DeriveConcreteProperties(q))
+        throw ReadError("the concrete strength fc is too small to give a concrete modulus");
 
     for (const Line& l : kResistanceAndGeometryLines) ReadLine(in, q, l);
 
@@ -445,52 +463,116 @@ bool ReadInputFile(Project& p, std::string* problem) {
     }
 }
 
-bool WriteInputFile(Project& p, std::string* checkMessage) {
+namespace {
+
+// The file a save replaces: a symbolic link is followed, link by link, to
+// the file it points at (a dangling link names the file to create); empty
+// for a loop of links.
+std::filesystem::path SaveTarget(std::filesystem::path path) {
     namespace fs = std::filesystem;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+        const fs::path link = fs::read_symlink(path, ec);
+        if (ec) return {};
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    return {};
+}
+
+bool WriteAll(int fd, const std::string& text) {
+    const char* at = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, at, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        at += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Makes a rename or a new name in the folder durable. Some file systems
+// cannot sync a folder; the file itself is in place by then either way.
+void SyncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
+// Writes the text over an existing file in place, keeping its inode (and
+// so its other hard links).
+bool WriteInPlace(const std::filesystem::path& target, const std::string& text) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0 && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    return ok;
+}
+
+}  // namespace
+
+bool WriteInputFile(Project& p, std::string* checkMessage) {
     const std::string message = CheckInput(p);
     if (checkMessage) *checkMessage = p.InputComplete ? std::string() : message;
     if (p.InFile.empty()) return false;
     std::string text;
     try {
         text = LayoutText(p);
-    } catch (const std::exception&) {
-        return false;
-    }
-    const fs::path target(p.InFile);
-    fs::path temp = target;
-    temp += ".tmp";
-    std::error_code ec;
-    // A file marked read-only is not replaced: the rename below would swap
-    // it for a new, writable file whatever its permissions say.
-    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    const fs::file_status existing = fs::status(target, ec);
-    if (!ec && fs::is_regular_file(existing) && (existing.permissions() & kAnyWrite) == fs::perms::none)
-        return false;
-    try {
-        {
-            std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-            if (!f) return false;
-            f.write(text.data(), static_cast<std::streamsize>(text.size()));
-            f.flush();
-            if (!f) {
-                f.close();
-                fs::remove(temp, ec);
-                return false;
-            }
-            f.close();
-            if (f.fail()) {
-                fs::remove(temp, ec);
-                return false;
-            }
+        const std::filesystem::path target = SaveTarget(p.InFile);
+        if (target.empty()) return false;
+        struct stat old {};
+        const bool exists = ::stat(target.c_str(), &old) == 0;
+        // Only a regular file is replaced, and not one marked read-only: the
+        // rename below would swap it for a new, writable file whatever its
+        // permissions say.
+        if (exists && (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0)) return false;
+        mode_t mode = 0;
+        if (exists) {
+            mode = old.st_mode & 07777;
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
         }
-        fs::rename(temp, target, ec);
-        if (ec) {
-            fs::remove(temp, ec);
+
+        // The text goes to a new file of a unique name beside the target,
+        // created exclusively (mkstemp never follows or reuses an existing
+        // name), and is on disk before it replaces the target.
+        std::string temp = target.string() + ".XXXXXX";
+        const int fd = ::mkstemp(temp.data());
+        if (fd < 0) return false;
+        if (exists && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            // Another owner cannot be given away; the file stays the saver's.
+        }
+        bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
+        ok = ::close(fd) == 0 && ok;
+        if (!ok) {
+            ::unlink(temp.c_str());
             return false;
         }
+        const std::filesystem::path folder = target.parent_path();
+        // A file with other hard links is rewritten in place so that every
+        // name sees the project; the complete copy stays beside it until the
+        // rewrite is on disk, and replaces it (breaking the links but losing
+        // nothing) if the rewrite fails.
+        if (exists && old.st_nlink > 1) {
+            SyncFolder(folder);
+            if (WriteInPlace(target, text)) {
+                ::unlink(temp.c_str());
+                SyncFolder(folder);
+                return true;
+            }
+        }
+        if (::rename(temp.c_str(), target.c_str()) != 0) {
+            ::unlink(temp.c_str());
+            return false;
+        }
+        SyncFolder(folder);
         return true;
     } catch (const std::exception&) {
-        fs::remove(temp, ec);
         return false;
     }
 }

@@ -10,9 +10,13 @@ namespace qelvorn {
 
 // Writes the project to p.InFile. Returns false on failure (the caller shows
 // "Error writing input file", title "WRITE INPUT"); the previous file is then
-// left as it was. The text goes to p.InFile + ".tmp" first and replaces the
-// target only when complete. A project holding a non-finite value is not
-// written. The completeness check's message is returned in
+// left as it was. The text goes to a new file of a unique name beside the
+// target (created exclusively, never through a link), is flushed to disk and
+// then replaces the target, which keeps its permission bits; a symbolic link
+// is saved through to the file it points at, and a file with other hard
+// links is rewritten in place so that all its names stay one file. A
+// project holding a non-finite value is not written, nor is a target that
+// is read-only or not a regular file. The completeness check's message is returned in
 // checkMessage when the input is incomplete (the caller shows it, the file
 // is written whatever the result).
 bool WriteInputFile(Project& p, std::string* checkMessage = nullptr);
@@ -21,8 +25,9 @@ bool WriteInputFile(Project& p, std::string* checkMessage = nullptr);
 // shows "Error reading input file", title "READ INPUT") and the project is
 // then left exactly as it was. A failure is: a missing or unreadable file, a
 // field that is not a plain number where one belongs, a number beyond the
-// range of a single, fc of 0 or less, a table count the rest of the file
-// cannot hold, or the end of the file before the last field. A table count
+// range of a single, an fc too small to give a concrete modulus (0 or less
+// included), a table count the rest of the file cannot hold, or the end of
+// the file before the last field. A table count
 // of 0 or less reads no rows and keeps the tables in memory. The caller
 // refills the windows after a successful read.
 // problem, when given, receives why reading stopped and, for a file that

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstddef>
 #include <span>
+#include <string_view>
+#include <vector>
 
 #include "model/numtext.h"
 
@@ -299,17 +301,48 @@ void SetUnits(Project& p) {
 
 // ---------------------------------------------------------------------------
 
-void DeriveConcreteProperties(Project& p) {
+namespace {
+
+// The concrete modulus of elasticity of the project's fc, Criteria and Units
+// (rounded to a whole number); the present Ec for criteria without formulas.
+float ConcreteModulus(const Project& p) {
+    const float fc = p.fc;
+    const bool english = p.Units == "english";
+    switch (CriteriaCode(p.Criteria)) {
+        case Code::Aashto:
+        case Code::Arema:
+            return english ? R0(57000.0f * std::sqrt(fc)) : R0(4700.0f * std::sqrt(fc));
+        case Code::Lrfd:
+            return english ? R0(1820000.0f * std::sqrt(fc / 1000.0f)) : R0(4800.0f * std::sqrt(fc));
+        case Code::S6: {
+            // Density correction for normal-weight concrete of 2450 kg/m^3.
+            const float k = std::pow(2450.0f / 2300.0f, 1.5f);
+            const float m = english ? fc * kMPaPerPsi : fc;  // f'c in MPa
+            // In the order of the formula: (3000 sqrt(m) + 6900) x 145.0378 x k
+            // (psi), or x k (MPa); single precision gives the last digit.
+            const float base = 3000.0f * std::sqrt(m) + 6900.0f;
+            return english ? R0(base * kPsiPerMPa * k) : R0(base * k);
+        }
+        case Code::Other:
+            break;
+    }
+    return p.Ec;
+}
+
+}  // namespace
+
+bool DeriveConcreteProperties(Project& p) {
     const float fc = p.fc;
     // A strength not (yet) given: nothing can be derived from it, and the
     // modular ratio would divide by a zero modulus. Keep what was there.
-    if (!(fc > 0.0f)) return;
+    if (!(fc > 0.0f)) return false;
 
     const bool english = p.Units == "english";
     float Es = english ? 29000000.0f : 200000.0f;
     float Alpha1 = 0.85f;
-    float Beta1 = p.Beta1, Ec = p.Ec, ModRupture = p.ModRupture, Ecu = p.Ecu;
+    float Beta1 = p.Beta1, ModRupture = p.ModRupture, Ecu = p.Ecu;
     float PhiFlexure = p.PhiFlexure, PhiShear = p.PhiShear, PhiConcrete = p.PhiConcrete, PhiSteel = p.PhiSteel;
+    const float Ec = ConcreteModulus(p);
 
     // Stress block depth ratio of the AASHTO family, 0.85 dropping by 0.05
     // per 1000 psi (7 MPa) above 4000 psi (28 MPa), kept within 0.65..0.85.
@@ -322,44 +355,24 @@ void DeriveConcreteProperties(Project& p) {
     switch (CriteriaCode(p.Criteria)) {
         case Code::Aashto:
         case Code::Arema:
-            if (english) {
-                Beta1 = aashtoBeta1();
-                Ec = R0(57000.0f * std::sqrt(fc));
-                ModRupture = 7.5f * std::sqrt(fc);
-            } else {
-                ModRupture = 7.5f * std::sqrt(fc) / 12.0f;
-                Beta1 = aashtoBeta1();
-                Ec = R0(4700.0f * std::sqrt(fc));
-            }
+            Beta1 = aashtoBeta1();
+            ModRupture = english ? 7.5f * std::sqrt(fc) : 7.5f * std::sqrt(fc) / 12.0f;
             PhiFlexure = 0.9f;
             PhiShear = 0.85f;
             Ecu = 0.003f;
             PhiSteel = PhiConcrete = 1.0f;
             break;
         case Code::Lrfd:
-            if (english) {
-                Beta1 = aashtoBeta1();
-                Ec = R0(1820000.0f * std::sqrt(fc / 1000.0f));
-                ModRupture = 240.0f * std::sqrt(fc / 1000.0f);
-            } else {
-                ModRupture = 0.63f * std::sqrt(fc);
-                Beta1 = aashtoBeta1();
-                Ec = R0(4800.0f * std::sqrt(fc));
-            }
+            Beta1 = aashtoBeta1();
+            ModRupture = english ? 240.0f * std::sqrt(fc / 1000.0f) : 0.63f * std::sqrt(fc);
             Ecu = 0.003f;
             PhiFlexure = PhiShear = 0.9f;
             PhiSteel = PhiConcrete = 1.0f;
             break;
         case Code::S6: {
-            // Density correction for normal-weight concrete of 2450 kg/m^3.
-            const float k = std::pow(2450.0f / 2300.0f, 1.5f);
             const float m = english ? fc * kMPaPerPsi : fc;  // f'c in MPa
             Alpha1 = std::max(R3(0.85f - 0.0015f * m), 0.67f);
             Beta1 = std::max(R3(0.97f - 0.0025f * m), 0.67f);
-            // In the order of the formula: (3000 sqrt(m) + 6900) x 145.0378 x k
-            // (psi), or x k (MPa); single precision gives the last digit.
-            const float base = 3000.0f * std::sqrt(m) + 6900.0f;
-            Ec = english ? R0(base * kPsiPerMPa * k) : R0(base * k);
             ModRupture = english ? 4.8f * std::sqrt(fc) : 0.4f * std::sqrt(fc);
             Ecu = 0.0035f;
             PhiFlexure = PhiShear = 1.0f;
@@ -373,7 +386,7 @@ void DeriveConcreteProperties(Project& p) {
 
     // A modulus that is not positive (a strength too small to register)
     // gives no modular ratio; keep the previous properties whole.
-    if (!(Ec > 0.0f)) return;
+    if (!(Ec > 0.0f)) return false;
 
     p.Es = Es;
     p.Alpha1 = Alpha1;
@@ -386,6 +399,7 @@ void DeriveConcreteProperties(Project& p) {
     p.PhiConcrete = PhiConcrete;
     p.PhiSteel = PhiSteel;
     p.ModRatio = RoundHalfEven(static_cast<double>(Es / Ec));
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -573,6 +587,29 @@ std::string CheckInput(Project& p) {
         p.InputComplete = kFalse;
     };
 
+    // Option keywords are compared exactly: a value outside its set (a
+    // hand-edited or damaged file) would be echoed as one option and
+    // computed as another. Listed with the field and the value as found.
+    struct Option {
+        const char* field;
+        const std::string& value;
+        std::vector<std::string_view> allowed;
+        bool used;
+    };
+    const Option options[] = {
+        {"Units", p.Units, {"english", "metric"}, true},
+        {"WallType", p.WallType, {"haunch", "nohaunch"}, true},
+        {"FootingType", p.FootingType, {"pile", "spread"}, true},
+        {"Criteria", p.Criteria, {"aashto", "arema", "lrfd", "s6"}, true},
+        {"ConcreteDesign", p.ConcreteDesign, {"sld", "usd", "both"}, true},
+        {"PileHead", p.PileHead, {"fix", "pin"}, p.FootingType == "pile"},
+    };
+    for (const Option& o : options) {
+        if (!o.used || std::any_of(o.allowed.begin(), o.allowed.end(), [&](std::string_view k) { return o.value == k; }))
+            continue;
+        missing((std::string("Options (") + o.field + " \"" + o.value + "\")").c_str());
+    }
+
     if (p.fc == 0 || p.fs == 0 || p.ExpFactor == 0 || p.rhoc == 0) missing("Properties");
 
     const bool pile = p.FootingType == "pile";
@@ -590,8 +627,13 @@ std::string CheckInput(Project& p) {
         if (p.NROWS <= 0) {
             missing("Pile configuration");
         } else {
-            for (std::int32_t i = 1; i <= p.NROWS; ++i)
-                if (RowValue(p.PILEX, i) == 0 || RowValue(p.PILEN, i) == 0) missing("Pile configuration");
+            // A row needs at least one pile and no more battered piles than
+            // piles: other counts give negative pile loads and inertias.
+            for (std::int32_t i = 1; i <= p.NROWS; ++i) {
+                const std::int32_t piles = RowValue(p.PILEN, i), battered = RowValue(p.PILENB, i);
+                if (RowValue(p.PILEX, i) == 0 || piles <= 0 || battered < 0 || battered > piles)
+                    missing("Pile configuration");
+            }
         }
     }
 

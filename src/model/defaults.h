@@ -11,9 +11,10 @@ namespace qelvorn {
 // Unit factors, constants and labels from Units.
 void SetUnits(Project& p);
 
-// Derived concrete properties from fc, Criteria and Units. With fc = 0 the
-// derived properties are left as they were (no division by zero).
-void DeriveConcreteProperties(Project& p);
+// Derived concrete properties from fc, Criteria and Units. A strength that
+// is not positive, or too small to give a modulus (the modulus rounds to 0),
+// leaves the derived properties as they were and returns false.
+bool DeriveConcreteProperties(Project& p);
 
 // A new project.
 void ResetProject(Project& p);

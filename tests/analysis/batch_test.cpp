@@ -67,6 +67,13 @@ TEST(BatchRunner, UnreadableInputOrIncompleteProjectWritesNothing) {
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "The following information is not complete: Abutment reinforcing\n");
     EXPECT_FALSE(fs::exists(out));
+
+    p = SamplePileProject();
+    p.Units = "English";  // option keywords are compared exactly
+    o = RunBatch(WriteProject(p) + " " + Quote(out));
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "The following information is not complete: Options (Units \"English\")\n");
+    EXPECT_FALSE(fs::exists(out));
 }
 
 TEST(BatchRunner, ArithmeticFaultKeepsThePartialReport) {

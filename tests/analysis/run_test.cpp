@@ -173,25 +173,41 @@ TEST(RunFaults, AFaultMidReportKeepsTheEarlierLinesAndNamesTheSection) {
     EXPECT_FALSE(ArithmeticFaultPending());
 }
 
-TEST(RunFaults, DetailNamesTheLikelyCause) {
-    Project p = SamplePileProject();
-    EXPECT_EQ(LikelyFaultCauses(p), "");
-    EXPECT_EQ(FaultDetail(p, CalculationFault("FOOTING TOE AND HEEL", "zero bar spacing in the footing heel")),
-              "Arithmetic fault in section FOOTING TOE AND HEEL: zero bar spacing in the footing heel");
-    p.SAsfbh = 0;  // heel bottom bars: not asked for by the completeness check
-    EXPECT_EQ(FaultDetail(p, CalculationFault("", "")),
-              "Arithmetic fault in the report header; check: zero bar spacing in the footing heel (bottom bars)");
-    p.Fsls[3] = 0;
-    EXPECT_EQ(LikelyFaultCauses(p),
-              "zero bar spacing in the footing heel (bottom bars); Fsls = 0 in load combination 3");
-
-    // Side wall bars count only when the side walls are calculated.
-    Project s = SamplePileProject();
-    qelvorn::testing::AddSideWalls(s);
-    s.SAswsb = 0;
-    EXPECT_EQ(LikelyFaultCauses(s), "zero bar spacing in the side wall bottom bars");
-    s.chko3 = kFalse;
-    EXPECT_EQ(LikelyFaultCauses(s), "");
+// A fault names the cause only when the project has it: each row faults in
+// the section shown, and the message names exactly its own cause, none of the
+// other rows' (three of them fault where the back wall bars are checked).
+TEST(RunFaults, TheNamedCauseIsTheOneTheProjectHas) {
+    const struct {
+        void (*spoil)(Project&);
+        const char* detail;
+    } cases[] = {
+        {[](Project& p) { p.Fsls[1] = 0; },
+         "BACK WALL: zero SLS stress increase factor in load combination 1"},
+        {[](Project& p) { p.CAsw = p.Tw + 1; },
+         "BACK WALL: no effective depth in the back wall (cover and bar radius not less than the thickness)"},
+        {[](Project& p) { p.fc = 1e-30f; }, "BACK WALL: concrete strength f'c less than 1 psi"},
+        {[](Project& p) { p.SAsb = 0; }, "BACK WALL: zero back wall reinforcing area or spacing"},
+        {[](Project& p) { p.Asfbh = 0; }, "PILE FOOTING: zero footing heel bottom reinforcing area or spacing"},
+        {[](Project& p) {
+             qelvorn::testing::AddSideWalls(p);
+             p.Ls = 60;  // shorter than the heel: its bottom is designed too
+             p.SAswsb = 0;
+         },
+         "SIDE WALLS: zero side wall bottom reinforcing area or spacing"},
+        {[](Project& p) { p.Hb = 0; p.Tb = 0; p.CAsw = p.Tw + 1; },
+         "STEM WALL: no effective depth in the wall stem (cover and bar radius not less than the thickness)"},
+        // A fault no named cause explains: the section alone.
+        {[](Project& p) { p.UnitWeightFactor = 0; }, "PROPERTIES; check its input for zero or missing values"},
+    };
+    for (const auto& c : cases) {
+        Project p = SamplePileProject();
+        c.spoil(p);
+        RecordingHost host;
+        RunToFile(p, host, RunResult::CalculationError);
+        ASSERT_EQ(host.messages.size(), 1u) << c.detail;
+        EXPECT_EQ(MessageLines(host.messages[0].text),
+                  (std::vector<std::string>{"Calculation error", std::string("Arithmetic fault in section ") + c.detail}));
+    }
 }
 
 TEST(RunMessages, OneLinePerMessageLine) {

@@ -316,6 +316,15 @@ TEST(InputFileReader, ToleratesBlanksLfOnlyByteOrderMarkAndMissingLeadingZeros) 
     Project r = OpenProject();
     ASSERT_TRUE(ReadInputText(r, "\xEF\xBB\xBF" + std::string(kSampleText)));
     EXPECT_EQ(r.Title, "Abutment A1");
+
+    // So does the empty last field of a line, and that of the file.
+    text = kSampleText;
+    text.replace(text.find("26,27,28\r\n"), 10, "26,27,\r\n");
+    text.erase(text.rfind(',') + 1);
+    ASSERT_TRUE(ReadInputText(r, text));
+    EXPECT_EQ(r.Freq, 0.0f);
+    EXPECT_EQ(r.Xr, 29.0f);
+    EXPECT_EQ(r.SAsTSws, 0.0f);
 }
 
 TEST(InputFileReader, TruncatedFilesLeaveTheProjectUnchanged) {

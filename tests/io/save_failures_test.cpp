@@ -1,5 +1,6 @@
-// Saving the input file when the file system refuses: a full disk, a file
-// size limit, a read-only file, folders that cannot hold files. Each save
+// Saving the input file safely beside links and files of the user's, and
+// when the file system refuses: a file size limit, a read-only file,
+// folders that cannot hold files. Each save
 // fails cleanly and the previous file stays exactly as it was, with no
 // temporary file left beside it. An incomplete project is saved all the
 // same, with its message.
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -54,19 +56,50 @@ std::string ReadAll(const fs::path& f) {
     return s.str();
 }
 
+// The names in a folder, sorted.
+std::string Names(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
+    std::string all;
+    for (const auto& n : names) all += n + " ";
+    return all;
+}
+
 void ExpectOldFileKept(const fs::path& target) {
     EXPECT_EQ(ReadAll(target), kOld);
-    EXPECT_FALSE(fs::exists(fs::symlink_status(target.string() + ".tmp")));
+    EXPECT_EQ(Names(target.parent_path()), target.filename().string() + " ");  // no temporary file left
 }
 
 }  // namespace
 
-TEST(SaveFailures, DiskFullKeepsTheOldFile) {
+TEST(SafeSaving, NothingBesideTheTargetIsFollowedOrConsumed) {
+    // A link planted where a temporary file might go, and a file of the
+    // user's own of that name.
+    for (const bool planted : {true, false}) {
+        Folder d;
+        const fs::path aside = d.target.string() + ".tmp", victim = d.path / "victim";
+        std::ofstream(planted ? victim : aside, std::ios::binary) << "keep";
+        if (planted) fs::create_symlink(victim, aside);
+        ASSERT_TRUE(WriteInputFile(d.p));
+        EXPECT_EQ(ReadAll(d.target), InputFileText(d.p));
+        EXPECT_EQ(ReadAll(aside), "keep");
+        EXPECT_EQ(fs::is_symlink(aside), planted);
+        EXPECT_EQ(Names(d.path), planted ? "a1.in a1.in.tmp victim " : "a1.in a1.in.tmp ");
+    }
+}
+
+TEST(SafeSaving, PermissionsAndLinksAreKept) {
     Folder d;
-    // The temporary file lands on a device that is always full.
-    fs::create_symlink("/dev/full", d.target.string() + ".tmp");
-    EXPECT_FALSE(WriteInputFile(d.p));
-    ExpectOldFileKept(d.target);
+    fs::permissions(d.target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("a1.in", d.path / "link.in");
+    fs::create_hard_link(d.target, d.path / "hard.in");
+    d.p.InFile = (d.path / "link.in").string();
+    ASSERT_TRUE(WriteInputFile(d.p));
+    EXPECT_TRUE(fs::is_symlink(d.path / "link.in"));
+    EXPECT_EQ(ReadAll(d.target), InputFileText(d.p));
+    EXPECT_EQ(ReadAll(d.path / "hard.in"), InputFileText(d.p));
+    EXPECT_EQ(fs::status(d.target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(Names(d.path), "a1.in hard.in link.in ");
 }
 
 TEST(SaveFailures, ValueWithNoWrittenFormKeepsTheOldFile) {

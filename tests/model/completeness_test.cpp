@@ -59,6 +59,34 @@ TEST(CheckInput, RepeatedItemsPerRow) {
     EXPECT_EQ(CheckInput(p), kHead + "Pile configuration\rLoad combinations\r");
 }
 
+// Option keywords are compared exactly, and a pile row needs at least one
+// pile and no more battered piles than piles; each fault stops the run.
+TEST(CheckInput, UnknownOptionKeywordsAndImpossiblePileRows) {
+    const struct {
+        void (*spoil)(Project&);
+        std::string items;
+    } cases[] = {
+        {[](Project& p) { p.Units = "furlongs"; }, "Options (Units \"furlongs\")\r"},
+        {[](Project& p) { p.Criteria = " aashto"; p.WallType = "Haunch"; },
+         "Options (WallType \"Haunch\")\rOptions (Criteria \" aashto\")\r"},
+        {[](Project& p) { p.ConcreteDesign = "both "; }, "Options (ConcreteDesign \"both \")\r"},
+        {[](Project& p) { p.FootingType = "raft"; }, "Options (FootingType \"raft\")\rSpread footing capacities\r"},
+        {[](Project& p) { p.PileHead = "pinned"; }, "Options (PileHead \"pinned\")\r"},
+        {[](Project& p) { p.PILEN[1] = -8; }, "Pile configuration\r"},
+        {[](Project& p) { p.PILENB[1] = -1; p.PILENB[2] = 9; }, "Pile configuration\rPile configuration\r"},
+        {[](Project& p) { p.PILENB[1] = 8; }, ""},  // every pile battered
+        {[](Project& p) {  // pile heads do not matter to a spread footing
+             p.FootingType = "spread", p.Q = 1, p.Xr = 0.3f, p.PileHead = "";
+         }, ""},
+    };
+    for (const auto& c : cases) {
+        Project p = CompleteProject();
+        c.spoil(p);
+        EXPECT_EQ(CheckInput(p), kHead + c.items);
+        EXPECT_EQ(p.InputComplete, c.items.empty() ? kTrue : kFalse) << c.items;
+    }
+}
+
 TEST(CheckInput, PileHeadAndFootingTypeDecideOnTheFootingItems) {
     Project p = CompleteProject();
     p.PileHead = "fix";

@@ -1,0 +1,45 @@
+// Naming the cause of an arithmetic fault. Before a step whose input may be
+// degenerate, a section names the cause only when that input is degenerate
+// in this project, and forgets it once the step is done; a fault in a step
+// without a named cause is reported with the section alone. So the fault
+// message never blames an input the project does not have.
+#pragma once
+
+#include <string>
+
+#include "model/project.h"
+#include "report/report.h"
+
+namespace qelvorn {
+
+// Names the cause of a fault in the step that follows when degenerate holds.
+inline void NameCause(Report& r, bool degenerate, const std::string& cause) {
+    if (degenerate) r.setCause(cause);
+}
+
+// Names the cause of a fault in the step that follows when degenerate
+// holds, and forgets any cause named before otherwise.
+inline void StepCause(Report& r, bool degenerate, std::string cause) {
+    r.setCause(degenerate ? std::move(cause) : std::string());
+}
+
+// Ends the run at once if the step just done faulted (so that the named
+// cause is the right one), then forgets the cause.
+inline void EndOfStep(Report& r) {
+    r.checkFault();
+    r.setCause({});
+}
+
+// The first load combination whose SLS stress increase factor is 0 (service
+// values are divided by it), 0 when there is none.
+int FirstZeroFsls(const Project& p);
+std::string ZeroFslsCause(int c);
+
+// Names the degenerate input, if any, of the reinforced concrete section
+// checks of one section: a concrete strength of less than 1 psi, a zero
+// bar spacing or area, no effective depth (cover and bar radius not less
+// than the thickness), a zero SLS stress increase factor. place names the
+// bars ("back wall", "footing heel").
+void NameSectionCheckCause(const Project& p, Report& r, const std::string& place, float As, float s, float d);
+
+}  // namespace qelvorn
