@@ -2,12 +2,16 @@
 // start. With "--screenshot PNG" (and "--tab N") it fills the main window,
 // with the named project or a new one, saves a picture of it and ends (used
 // with the offscreen platform to make the documentation pictures); its
-// messages then go to the error output instead of boxes.
+// messages then go to the error output instead of boxes. "--help" and
+// "--version" print and end before the window system starts, so they work
+// without a display.
 #include <QApplication>
 #include <QPixmap>
 #include <QTabWidget>
 #include <cstdio>
+#include <cstring>
 
+#include "analysis/run.h"
 #include "model/defaults.h"
 #include "model/project.h"
 #include "ui/dialogs.h"
@@ -34,6 +38,21 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("usage: qelvorn [FILE.in] [--screenshot PNG [--tab N]]\n"
+                        "  The abutment design program's windows, with the project FILE.in open. Without\n"
+                        "  a display, use qelvorn-run INPUT.in OUTPUT.out to calculate a project file.\n"
+                        "  --screenshot PNG   save a picture of the main window and end\n"
+                        "  --help, --version  print this text or the version and end\n");
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("qelvorn %d.%d.%d\n", qelvorn::kVersionMajor, qelvorn::kVersionMinor,
+                        qelvorn::kVersionRevision);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("QELVORN");
 

@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 
 #include "analysis/run.h"
 #include "io/input_file.h"
@@ -61,6 +62,19 @@ void PutBackInputName(Project& p, const InputName& old) {
 // A name chosen in a save dialog without an extension gets the default one.
 QString WithSuffix(const QString& name, const char* suffix) {
     return QFileInfo(name).suffix().isEmpty() ? name + "." + suffix : name;
+}
+
+// True when the two names are one file: the same file on disk (a link, a
+// hard link or another spelling of the path) or the same path once resolved.
+bool SameFile(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    if (a.empty() || b.empty()) return false;
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec)) return true;
+    const fs::path ra = fs::weakly_canonical(a, ec);
+    if (ec) return false;
+    const fs::path rb = fs::weakly_canonical(b, ec);
+    return !ec && ra == rb;
 }
 
 // Shows a modeless window and brings it to the front, centred on its
@@ -619,12 +633,19 @@ void MainWindow::LoadCombinationsEdited(const QString& text) {
 }
 
 void MainWindow::OptionClicked(const std::string& kw) {
+    // The concrete properties of a project whose units or criteria keyword
+    // was not a known one (a damaged file) were derived by no system's
+    // formulas: they are derived again when the keyword is put right.
+    const bool knownUnits = p_.Units == "english" || p_.Units == "metric";
+    const bool knownCriteria =
+        p_.Criteria == "aashto" || p_.Criteria == "arema" || p_.Criteria == "lrfd" || p_.Criteria == "s6";
     if (kw == "english" || kw == "metric") {
         if (p_.Units == kw) return;
         // The values keep what they measure in the new units (a 20 ft wall
         // becomes a 6.096 m wall, not a 20 mm one); Yes then replaces the
         // defaults by the new system's.
         ChangeUnits(p_, kw);
+        if (!knownUnits) DeriveConcreteProperties(p_);
         if (p_.FormReady && dialogs_.AskYesNo(this, Q(DefaultsQuestion("program units")), "Program Units")) {
             SetDefaultLoads(p_);
             SetCriteriaDefaults(p_);
@@ -637,6 +658,7 @@ void MainWindow::OptionClicked(const std::string& kw) {
         if (p_.Criteria == kw) return;
         p_.Criteria = kw;
         if (kw == "lrfd" || kw == "s6") p_.ConcreteDesign = "usd";
+        if (!knownCriteria) DeriveConcreteProperties(p_);
         if (p_.FormReady && dialogs_.AskYesNo(this, Q(DefaultsQuestion("design criteria")), "Design Criteria")) {
             SetDefaultLoads(p_);
             SetCriteriaDefaults(p_);
@@ -801,6 +823,11 @@ void MainWindow::SaveOutputAs() {
         QString name = dialogs_.SaveFileName(this, kOutputFilters, 1);
         if (name.isEmpty()) return;
         name = WithSuffix(name, "out");
+        // A run would overwrite the project with its report.
+        if (SameFile(name.toStdString(), p_.InFile)) {
+            Complain("The output file cannot be the input file " + Q(p_.InTitle), "SAVE OUTPUT");
+            return;
+        }
         p_.OutFile = name.toStdString();
         p_.OutTitle = QFileInfo(name).fileName().toStdString();
         panel2_->setText("Output file = " + Q(p_.OutTitle));
@@ -846,7 +873,16 @@ void MainWindow::PerformCalculations() {
         }
         // The host's destructor re-enables the window whatever happened.
     }
-    if (result == RunResult::Written) ReportWritten();
+    if (result == RunResult::Written) {
+        ReportWritten();
+        return;
+    }
+    // A view of the report still showing what an earlier run wrote shows
+    // the file as it now stands (or closes when the run left none).
+    const QRect where = CloseReportViews();
+    if (!where.isValid()) return;
+    reportViewer_ = viewer_ = TextViewer::Open(Q(p_.OutFile), &dialogs_);
+    if (reportViewer_) reportViewer_->setGeometry(where);
 }
 
 void MainWindow::Run() {
@@ -869,14 +905,24 @@ void MainWindow::ReportWritten() {
                        .arg(Q(p_.OutTitle))
                        .arg(s.okay() + s.noGood())
                        .arg(s.noGood()));
-    // A viewer already showing this report shows the new one in its place.
-    QRect where;
-    if (reportViewer_ && reportViewer_->fileName() == out) {
-        where = reportViewer_->geometry();
-        reportViewer_->close();
-    }
+    // Viewers already showing this report give way to one of the new report
+    // in their place.
+    const QRect where = CloseReportViews();
     reportViewer_ = viewer_ = TextViewer::Open(out, &dialogs_);
     if (reportViewer_ && where.isValid()) reportViewer_->setGeometry(where);
+}
+
+// Closes every open view of the report file (whatever name it was opened
+// by); returns the place of the last one, or an invalid rectangle.
+QRect MainWindow::CloseReportViews() {
+    QRect where;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* view = qobject_cast<TextViewer*>(top);
+        if (!view || !view->isVisible() || !SameFile(view->fileName().toStdString(), p_.OutFile)) continue;
+        where = view->geometry();
+        view->close();
+    }
+    return where;
 }
 
 void MainWindow::ResetAll() {

@@ -137,6 +137,7 @@ private:
     // After a run that wrote the report: shows it (again) and its counts.
     void ReportWritten();
     void ViewFile(const std::string& file, const char* notNamed, const char* notViewed, const char* caption);
+    QRect CloseReportViews();
     // Beeps and shows an information message.
     void Complain(const QString& text, const QString& caption);
 

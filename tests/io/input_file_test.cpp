@@ -355,6 +355,7 @@ TEST(InputFileReader, BrokenFilesLeaveTheProjectUnchanged) {
         {"count beyond 32 bits", Sample("\r\n1\r\n\"Group", "\r\n99999999999\r\n\"Group")},
         {"fc zero", Sample("4000,.0868", "0,.0868")},
         {"fc negative", Sample("4000,.0868", "-4000,.0868")},
+        {"fc too small to give a modulus", Sample("4000,.0868", "1E-30,.0868")},
         {"beyond single range", Sample("32,33", "1E39,33")},
         {"infinite", Sample("32,33", "inf,33")},
         {"not a number", Sample("32,33", "nan,33")},

@@ -6,6 +6,7 @@
 
 #include "io/input_file.h"
 #include "scripted_dialogs.h"
+#include "ui/text_viewer.h"
 
 using namespace qelvorn;
 using namespace qelvorn::ui;
@@ -186,6 +187,51 @@ private slots:
         run->trigger();  // again: the report is shown in the same place, once
         QVERIFY(!viewer->isVisible() && w->lastViewer()->isVisible());
         w->lastViewer()->close();
+    }
+
+    void outputFileThatIsTheInputFileIsRefused() {
+        d.files = {example, Tmp("p.in")};
+        w->LoadInput();
+        w->SaveInputAs();
+        QVERIFY(QFile::link(Tmp("p.in"), Tmp("link.in")));
+        const std::string before = p.OutFile;
+        for (const QString& same : {Tmp("p.in"), dir.path() + "/./p.in", Tmp("link.in")}) {
+            d.files = {same};
+            w->SaveOutputAs();
+            QCOMPARE(d.messages.back().title, QString("SAVE OUTPUT"));
+            QCOMPARE(p.OutFile, before);
+        }
+    }
+
+    void eachRunRefreshesTheOpenViewsOfTheReport() {
+        d.files = {example, Tmp("r.out")};
+        w->LoadInput();
+        w->SaveOutputAs();
+        w->PerformCalculations();
+        w->ViewOutputFile();  // a second view of it
+        p.Title = "Second run";
+        p.Fsls[1] = 0;  // ends in a calculation error: the partial report is shown
+        w->PerformCalculations();
+        QVERIFY(w->lastViewer() && w->lastViewer()->text().startsWith("     Second run\n"));
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        int views = 0;
+        for (QWidget* top : QApplication::topLevelWidgets()) views += qobject_cast<TextViewer*>(top) != nullptr;
+        QCOMPARE(views, 1);
+        w->lastViewer()->close();
+    }
+
+    void puttingRightAnUnknownUnitsKeywordDerivesTheConcreteAgain() {
+        Project bad = p;
+        bad.Units = "furlongs";
+        bad.fc = 5000;
+        bad.InFile = Tmp("bad-units.in").toStdString();
+        QVERIFY(WriteInputFile(bad));
+        d.files = {Tmp("bad-units.in")};
+        w->LoadInput();
+        w->option("english")->click();  // keeping the values (answered No)
+        QCOMPARE(p.Ec, 4030509.0f);
+        QCOMPARE(p.ModRatio, 7);
     }
 
     void calculationErrorReenablesTheWindow() {
