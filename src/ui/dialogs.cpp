@@ -43,8 +43,10 @@ SaveChoice QtDialogs::AskSaveChanges(QWidget* parent, const QString& text, const
     }
 }
 
-static QString RunFileDialog(QWidget* parent, const QStringList& filters, int selected, bool save) {
+static QString RunFileDialog(QWidget* parent, const QStringList& filters, int selected, bool save,
+                             const QString& suggested = {}) {
     QFileDialog dialog(parent);
+    if (!suggested.isEmpty()) dialog.selectFile(suggested);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
@@ -65,6 +67,11 @@ QString QtDialogs::OpenFileName(QWidget* parent, const QStringList& filters, int
 
 QString QtDialogs::SaveFileName(QWidget* parent, const QStringList& filters, int selected) {
     return RunFileDialog(parent, filters, selected, true);
+}
+
+QString QtDialogs::SaveFileNameLike(QWidget* parent, const QStringList& filters, int selected,
+                                    const QString& suggested) {
+    return RunFileDialog(parent, filters, selected, true, suggested);
 }
 
 }  // namespace qelvorn::ui

@@ -29,6 +29,12 @@ public:
     // filter shown first. An empty result means the dialog was cancelled.
     virtual QString OpenFileName(QWidget* parent, const QStringList& filters, int selected) = 0;
     virtual QString SaveFileName(QWidget* parent, const QStringList& filters, int selected) = 0;
+    // A save dialog opened in the folder of `suggested` with its name filled
+    // in.
+    virtual QString SaveFileNameLike(QWidget* parent, const QStringList& filters, int selected,
+                                     const QString& /*suggested*/) {
+        return SaveFileName(parent, filters, selected);
+    }
 };
 
 // QMessageBox / QFileDialog / QApplication::beep.
@@ -40,6 +46,8 @@ public:
     SaveChoice AskSaveChanges(QWidget* parent, const QString& text, const QString& title) override;
     QString OpenFileName(QWidget* parent, const QStringList& filters, int selected) override;
     QString SaveFileName(QWidget* parent, const QStringList& filters, int selected) override;
+    QString SaveFileNameLike(QWidget* parent, const QStringList& filters, int selected,
+                             const QString& suggested) override;
 };
 
 }  // namespace qelvorn::ui

@@ -1,9 +1,14 @@
 #include "ui/text_viewer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -34,15 +39,41 @@ QString SectionName(const SectionSummary& s) {
     return s.title.empty() ? QStringLiteral("(before the first section)") : QString::fromStdString(s.title);
 }
 
+// The viewers open now, for finding the one that shows a file.
+QList<QPointer<TextViewer>>& OpenViewers() {
+    static QList<QPointer<TextViewer>> viewers;
+    viewers.removeAll(nullptr);
+    return viewers;
+}
+
 }  // namespace
 
 TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs) {
+    const QFileInfo info(fileName);
+    QRect place;
+    for (const QPointer<TextViewer>& v : OpenViewers()) {
+        // A closed viewer is on its way out.
+        if (!v || !v->isVisible() || QFileInfo(v->fileName_).absoluteFilePath() != info.absoluteFilePath())
+            continue;
+        if (info.isFile() && info.lastModified() == v->loaded_) {
+            v->showNormal();
+            v->raise();
+            v->activateWindow();
+            return v;
+        }
+        // The file changed (a new run): the new text takes the old window's place.
+        place = v->geometry();
+        v->close();
+    }
     QFile file(fileName);
-    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) return nullptr;
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) return nullptr;
     // Report lines end in CR LF; show them as plain lines.
     QString text = QString::fromLocal8Bit(file.readAll());
     text.replace("\r\n", "\n");
     auto* viewer = new TextViewer(fileName, text, dialogs);
+    viewer->loaded_ = info.lastModified();
+    OpenViewers().append(viewer);
+    if (place.isValid()) viewer->setGeometry(place);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
@@ -69,6 +100,19 @@ TextViewer::TextViewer(const QString& fileName, const QString& text, Dialogs* di
     fileMenu->addAction("&Export to PDF...", this, &TextViewer::ExportPdf)->setObjectName("actExportPdf");
     fileMenu->addSeparator();
     fileMenu->addAction("&Close", this, &QWidget::close);
+    QMenu* editMenu = menu->addMenu("&Edit");
+    QAction* find = editMenu->addAction("&Find...", this, [this] {
+        findBar_->show();
+        find_->setFocus();
+        find_->selectAll();
+    });
+    find->setObjectName("actFind");
+    find->setShortcut(QKeySequence::Find);
+    QAction* next = editMenu->addAction("Find &next", this, [this] { findNext(false); });
+    next->setShortcut(QKeySequence::FindNext);
+    QAction* previous = editMenu->addAction("Find &previous", this, [this] { findNext(true); });
+    previous->setShortcut(QKeySequence::FindPrevious);
+    BuildFindBar();
 
     BuildSummaryPanel();
     auto* split = new QSplitter(Qt::Horizontal, this);
@@ -82,6 +126,7 @@ TextViewer::TextViewer(const QString& fileName, const QString& text, Dialogs* di
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menu);
     layout->addWidget(split);
+    layout->addWidget(findBar_);
     const int charWidth = edit_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
     resize(charWidth * (summary_.sections.empty() ? 84 : 140), 600);
 }
@@ -114,6 +159,9 @@ void TextViewer::BuildSummaryPanel() {
     failures_ = new QListWidget(panel_);
     failures_->setObjectName("failureList");
     failures_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // Whole lines: long ones wrap (and show in full as the hint).
+    failures_->setWordWrap(true);
+    failures_->setResizeMode(QListView::Adjust);
     for (const FailedCheck& f : summary_.failures) {
         const QString text = QString("%1  %2: %3")
                                  .arg(f.line, 5)
@@ -121,6 +169,7 @@ void TextViewer::BuildSummaryPanel() {
                                  .arg(QString::fromStdString(f.text).trimmed());
         auto* item = new QListWidgetItem(text, failures_);
         item->setData(kLineRole, f.line);
+        item->setToolTip(text);
     }
     v->addWidget(failures_, 1);
 
@@ -155,6 +204,52 @@ void TextViewer::goToLine(int line) {
     highlighted_ = line;
 }
 
+void TextViewer::BuildFindBar() {
+    findBar_ = new QWidget(this);
+    findBar_->setObjectName("findBar");
+    auto* h = new QHBoxLayout(findBar_);
+    h->setContentsMargins(4, 2, 4, 2);
+    h->addWidget(new QLabel("Find:", findBar_));
+    find_ = new QLineEdit(findBar_);
+    find_->setObjectName("findText");
+    find_->setClearButtonEnabled(true);
+    h->addWidget(find_, 1);
+    auto* previous = new QPushButton("Previous", findBar_);
+    auto* next = new QPushButton("Next", findBar_);
+    previous->setToolTip("Find the previous occurrence (Shift+F3)");
+    next->setToolTip("Find the next occurrence (F3 or Enter)");
+    notFound_ = new QLabel(findBar_);
+    h->addWidget(previous);
+    h->addWidget(next);
+    h->addWidget(notFound_);
+    connect(find_, &QLineEdit::returnPressed, this, [this] { findNext(false); });
+    connect(next, &QPushButton::clicked, this, [this] { findNext(false); });
+    connect(previous, &QPushButton::clicked, this, [this] { findNext(true); });
+    findBar_->hide();
+}
+
+bool TextViewer::findNext(bool backward) {
+    const QString what = find_->text();
+    if (what.isEmpty()) {
+        findBar_->show();
+        find_->setFocus();
+        return false;
+    }
+    QTextDocument::FindFlags flags;
+    if (backward) flags |= QTextDocument::FindBackward;
+    QTextCursor found = edit_->document()->find(what, edit_->textCursor(), flags);
+    if (found.isNull()) {  // wrap around once
+        QTextCursor from(edit_->document());
+        if (backward) from.movePosition(QTextCursor::End);
+        found = edit_->document()->find(what, from, flags);
+    }
+    notFound_->setText(found.isNull() ? "Not found" : QString());
+    if (found.isNull()) return false;
+    edit_->setTextCursor(found);
+    edit_->ensureCursorVisible();
+    return true;
+}
+
 int TextViewer::firstVisibleLine() const { return edit_->verticalScrollBar()->value() + 1; }
 
 QStringList TextViewer::Lines() const {
@@ -166,15 +261,23 @@ QStringList TextViewer::Lines() const {
 
 void TextViewer::Print() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QFileInfo(fileName_).fileName());
+    // A print to file is offered as the report's name beside the report.
+    const QFileInfo report(fileName_);
+    printer.setDocName(report.completeBaseName());
+    const QString current = QDir::currentPath();
+    QDir::setCurrent(report.absolutePath());
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
+    const int answer = dialog.exec();
+    QDir::setCurrent(current);
+    if (answer != QDialog::Accepted) return;
     if (!PrintReport(printer, Lines(), QFileInfo(fileName_).fileName()).ok)
         dialogs_->Message(this, "Unable to print the report", "PRINT", MessageIcon::Information);
 }
 
 void TextViewer::ExportPdf() {
-    QString name = dialogs_->SaveFileName(this, {"PDF Files (*.pdf)", "All Files (*)"}, 0);
+    const QFileInfo report(fileName_);
+    QString name = dialogs_->SaveFileNameLike(this, {"PDF Files (*.pdf)", "All Files (*)"}, 0,
+                                              report.absolutePath() + '/' + report.completeBaseName() + ".pdf");
     if (name.isEmpty()) return;
     if (QFileInfo(name).suffix().isEmpty()) name += ".pdf";
     if (!ExportPdfTo(name))

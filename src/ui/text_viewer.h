@@ -9,6 +9,7 @@
 // the text page by page (see report_print.h).
 #pragma once
 
+#include <QDateTime>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@
 
 #include "report/summary.h"
 
+class QLabel;
+class QLineEdit;
 class QListWidget;
 class QTreeWidget;
 
@@ -28,7 +31,9 @@ class TextViewer : public QWidget {
 public:
     // Opens a viewer window on the file and shows it; nullptr when the file
     // cannot be read. The window deletes itself when closed. dialogs answers
-    // the viewer's file dialog and messages (the Qt ones when null).
+    // the viewer's file dialog and messages (the Qt ones when null). A file
+    // already shown is not opened twice: its viewer comes to the front (in
+    // its place, showing the file anew when it changed since).
     static TextViewer* Open(const QString& fileName, Dialogs* dialogs = nullptr);
 
     QString fileName() const { return fileName_; }
@@ -47,6 +52,12 @@ public:
     // First line shown at the top of the text area (1-based).
     int firstVisibleLine() const;
 
+    // Find: the bar under the text (Ctrl+F shows it), searching without
+    // regard to case; F3 and Shift+F3 find the next and the previous
+    // occurrence. False when the text does not occur.
+    QLineEdit* findField() const { return find_; }
+    bool findNext(bool backward = false);
+
 public slots:
     void Print();
     // Asks for a file name and writes the report as PDF.
@@ -57,10 +68,15 @@ public slots:
 private:
     TextViewer(const QString& fileName, const QString& text, Dialogs* dialogs);
     void BuildSummaryPanel();
+    void BuildFindBar();
     QStringList Lines() const;
 
     QString fileName_;
+    QDateTime loaded_;  // the file's time when it was read
     Dialogs* dialogs_;
+    QWidget* findBar_ = nullptr;
+    QLineEdit* find_ = nullptr;
+    QLabel* notFound_ = nullptr;
     QPlainTextEdit* edit_;
     ReportSummary summary_;
     QWidget* panel_ = nullptr;

@@ -1,6 +1,7 @@
 // The report viewer: the check summary beside the report, navigation to a
 // failed line, and printing into PDF (page breaks, footer, page count and
 // the text of the first page read back with pdftotext).
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QStandardPaths>
@@ -104,6 +105,33 @@ private slots:
         QCOMPARE(v->highlightedLine(), title);
         QVERIFY(v->firstVisibleLine() <= title);
         v->close();
+    }
+
+    void oneViewerPerFileAndFind() {
+        const QString copy = Tmp("find.out");
+        QVERIFY(QFile::copy(report, copy));
+        QPointer<TextViewer> v = TextViewer::Open(copy, &d);
+        QCOMPARE(TextViewer::Open(copy, &d), v.data());  // a second View: the same window
+        v->findField()->setText("no good ***");            // any case
+        QVERIFY(v->findNext());
+        const int first = v->editor()->textCursor().blockNumber();
+        QVERIFY(v->findNext());
+        QVERIFY(v->editor()->textCursor().blockNumber() > first);
+        QVERIFY(v->findNext(true));
+        QCOMPARE(v->editor()->textCursor().blockNumber(), first);
+        v->findField()->setText("in no report");
+        QVERIFY(!v->findNext());
+        // The file written again (a new run): its new text, in place of the old window.
+        QFile f(copy);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("END\r\n");
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        f.close();
+        TextViewer* again = TextViewer::Open(copy, &d);
+        QVERIFY(again && again->text().endsWith("END\n"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!v);
+        again->close();
     }
 
     void pageBreaksKeepTableHeadsWithTheirFirstRow() {
