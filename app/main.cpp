@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
     qelvorn::ui::CentreOnScreen(&window);
     qelvorn::ResetProject(project);
     window.FillMainWindow();
+    window.history().Restart();
     const bool loaded = file.isEmpty() || window.LoadInputFile(file);
 
     if (!shot.isEmpty()) {

@@ -3,6 +3,9 @@
 #include <QEvent>
 #include <QHelpEvent>
 #include <QToolTip>
+#include <charconv>
+#include <cmath>
+#include <string_view>
 #include <utility>
 
 #include "model/numtext.h"
@@ -206,7 +209,41 @@ float FactorValue(const Project& p, UnitFactor f) {
 std::string FieldText(const Project& p, const FieldSpec& f) {
     const float shown = p.*f.value / FactorValue(p, f.factor);
     if (std::string(f.pattern) == "signed") return SignedNumberText(shown);
-    return FormatNumber(shown, f.pattern);
+    return DisplayNumber(p.*f.value, FactorValue(p, f.factor), f.pattern);
+}
+
+namespace {
+
+// v rounded to `digits` significant digits, as text.
+std::string Significant(double v, int digits) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, digits - 1);
+    return std::string(buf, r.ptr);
+}
+
+}  // namespace
+
+std::string DisplayNumber(float stored, float factor, const char* pattern) {
+    const auto shown = static_cast<double>(stored / factor);
+    // The text agrees with the value to `digits` significant digits.
+    auto agrees = [&](const std::string& text, int digits) {
+        return Significant(static_cast<float>(LeadingNumber(text)), digits) == Significant(shown, digits);
+    };
+    std::string s = FormatNumber(static_cast<float>(shown), pattern);
+    // Five digits hold through the conversion of units and defaults given
+    // to fewer digits (150 pcf held as 0.0868 lb/in^3 shows as 150.00).
+    if (!std::isfinite(shown) || agrees(s, 5)) return s;
+    const std::string_view pat(pattern);
+    const std::size_t point = pat.find('.');
+    const int decimals = point == std::string_view::npos ? 0 : static_cast<int>(pat.size() - point - 1);
+    for (int n = decimals + 1; n <= 12; ++n) {
+        char buf[64];
+        const auto r = std::to_chars(buf, buf + sizeof buf, shown, std::chars_format::fixed, n);
+        if (r.ec != std::errc()) break;
+        const std::string t(buf, r.ptr);
+        if (agrees(t, 6)) return t;
+    }
+    return ShortestText(static_cast<float>(shown));
 }
 
 std::string HintText(const std::string& english, const std::string& units) {

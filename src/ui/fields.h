@@ -35,6 +35,15 @@ float FactorValue(const Project& p, UnitFactor f);
 // The text a field shows for its stored value.
 std::string FieldText(const Project& p, const FieldSpec& f);
 
+// A stored value shown in display units (stored / factor) with a display
+// pattern ("0.0", "0.00", ...) when the pattern's text agrees with the value
+// to five significant digits; otherwise with as many more decimals as it
+// takes to show six (an exposure factor of 0.75 shows as 0.75 with "0.0",
+// not 0.8).
+std::string DisplayNumber(float stored, float factor, const char* pattern);
+// A load factor: at least three decimals ("1.300", "0.975").
+inline std::string FactorText(float v) { return DisplayNumber(v, 1.0f, "0.000"); }
+
 // A hint in the words of the project's unit system: the English text, or the
 // Metric one with the unit words replaced.
 std::string HintText(const std::string& english, const std::string& units);

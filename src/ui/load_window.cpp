@@ -39,6 +39,8 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
+QString FactorHint(int set, int t) { return QString(kSets[set].hint) + kHintTypes[t]; }
+
 LoadCombinationsWindow::LoadCombinationsWindow(Project& p, Dialogs& dialogs, QWidget* parent)
     : RowWindow(parent), p_(p), dialogs_(dialogs) {
     setWindowTitle("LOAD COMBINATIONS");
@@ -120,9 +122,9 @@ void LoadCombinationsWindow::FillRow(std::size_t i) {
         for (const FactorSet& s : kSets) {
             const std::string name = std::string("F") + kLoadCodes[static_cast<std::size_t>(t)] + s.suffix;
             const ColumnPtr column = (*s.columns)[static_cast<std::size_t>(t)];
-            fields_[name]->setText(Q(SignedNumberText((p_.*column)[i])));
+            fields_[name]->setText(Q(FactorText((p_.*column)[i])));
         }
-    fields_["Fsls"]->setText(Q(SignedNumberText(p_.Fsls[i])));
+    fields_["Fsls"]->setText(Q(FactorText(p_.Fsls[i])));
 }
 
 void LoadCombinationsWindow::TitleEdited(const QString& text) {

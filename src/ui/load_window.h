@@ -19,6 +19,9 @@
 
 namespace qelvorn::ui {
 
+// Hint of a factor field: set 0 max, 1 min, 2 service; t the load type.
+QString FactorHint(int set, int t);
+
 class LoadCombinationsWindow : public RowWindow {
     Q_OBJECT
 public:

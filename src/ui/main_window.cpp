@@ -143,14 +143,19 @@ MainWindow::MainWindow(Project& p, Dialogs& dialogs, QWidget* parent)
     tabs_->addTab(BuildReinforcingTab(), "REINFORCING");
     tabs_->addTab(BuildSideWallsTab(), "SIDE WALLS");
     setCentralWidget(tabs_);
+    units_ = new UnitLabels(this);
+    for (const auto& [name, edit] : fields_) units_->Attach(edit);
     output_ = new OutputWindow(p_, this);
     title_ = new TitleWindow(p_, this);
     connect(output_, &OutputWindow::performRequested, this, &MainWindow::PerformCalculations);
     connect(output_, &OutputWindow::titleRequested, this, &MainWindow::ShowTitleWindow);
     connect(this, &MainWindow::tableResized, this, &MainWindow::RedrawPictures);  // pile rows are drawn
+    history_ = new History(p_, this);
+    connect(history_, &History::restored, this, &MainWindow::FillMainWindow);
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    history_->Watch(this);
     resize(sizeHint().expandedTo(QSize(860, 600)));
 }
 
@@ -371,6 +376,11 @@ QWidget* MainWindow::BuildLoadsTab() {
     view->setToolTip("View load combinations");
     connect(view, &QPushButton::clicked, this, &MainWindow::loadCombinationsRequested);
     lcl->addWidget(view, 1, 0, 1, 2);
+    auto* table = new QPushButton("Table of all combinations", lc);
+    table->setObjectName("viewLoadTable");
+    table->setToolTip("Edit all load combinations in one table; copy and paste with a spreadsheet");
+    connect(table, &QPushButton::clicked, this, &MainWindow::loadTableRequested);
+    lcl->addWidget(table, 2, 0, 1, 2);
     grid->addWidget(lc, 0, 1);
 
     QGroupBox* el = MakeFrame("EARTH LOADS", page);
@@ -379,8 +389,14 @@ QWidget* MainWindow::BuildLoadsTab() {
                                     {"Soil unit weight:", "rhos", nullptr}, {"Surch press, Qsc:", "Qsc", nullptr},
                                     {"WIDTH/SP:", "Wsc", "Ssc"},           {"No of surcharges:", "Nsc", nullptr},
                                     {"Comp press, Qcp:", "Qcp", nullptr},   {"HEIGHT:", "Hcp", nullptr}};
-    r = 0;
+    // Headings of the two columns of the coefficient rows: the coefficient
+    // and the height ratio to the resultant.
+    ell->addWidget(new QLabel("COEFF:", el), 0, 1, Qt::AlignCenter);
+    ell->addWidget(new QLabel("HEIGHT RATIO:", el), 0, 2, Qt::AlignCenter);
+    r = 1;
     for (const auto& row : earth) AddFieldRow(el, ell, r++, row[0], {row[1], row[2]});
+    label("WIDTH/SP:")->setToolTip("Width and spacing of the live load surcharge pressures");
+    label("HEIGHT:")->setToolTip("Height of the compaction pressure");
     grid->addWidget(el, 1, 1);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(2, 1);
@@ -458,6 +474,9 @@ void MainWindow::BuildMenus() {
     action(save, "&Output as", "actSaveOutput", &MainWindow::SaveOutputAs);
     file->addSeparator();
     action(file, "&Exit", "actExit", &MainWindow::ExitProgram);
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->addAction(history_->undoAction());
+    edit->addAction(history_->redoAction());
     QMenu* define = menuBar()->addMenu("&Define");
     action(define, "&Output calculations", "actOutput", &MainWindow::ShowOutputWindow);
     QMenu* reset = menuBar()->addMenu("&Reset");
@@ -535,6 +554,7 @@ void MainWindow::SetFieldHints() {
         if (QLineEdit* e = field(f.name)) e->setToolTip(Q(HintText(f.hint, p_.Units)));
     field("NROWS")->setToolTip(kHintNROWS);
     field("nlc")->setToolTip(kHintNlc);
+    units_->Update(p_);
 }
 
 void MainWindow::ApplyOptionGroups() {
@@ -740,6 +760,7 @@ bool MainWindow::LoadInputFile(const QString& name) {
         p_.OutTitle = out == in ? std::string() : out.fileName().toStdString();
         FillMainWindow();
         ProjectSaved();
+        history_->Restart();
         InputFileUsed(name);
         ShowFileNames();
         note_->clear();
@@ -755,6 +776,7 @@ bool MainWindow::LoadInputFile(const QString& name) {
 // recent list.
 void MainWindow::InputFileUsed(const QString& name) {
     panel1_->setText("Input file = " + Q(p_.InTitle));
+    history_->MarkSaved();
     AddRecentInputFile(name);
     RefreshRecentMenu();
 }
@@ -935,6 +957,7 @@ void MainWindow::ResetAll() {
     p_.OutTitle.clear();
     FillMainWindow();
     ProjectSaved();
+    history_->Restart();
     ShowFileNames();
     note_->clear();
 }

@@ -21,6 +21,8 @@
 #include "ui/dialogs.h"
 #include "ui/drawings.h"
 #include "ui/fields.h"
+#include "ui/history.h"
+#include "ui/unit_labels.h"
 #include "ui/small_windows.h"
 #include "ui/text_viewer.h"
 
@@ -62,6 +64,10 @@ public:
     TextViewer* lastViewer() const { return viewer_; }
     QTabWidget* tabs() const { return tabs_; }
     QMenu* recentMenu() const { return recent_; }
+    // Undo and redo of the project's edits (Edit menu).
+    History& history() { return *history_; }
+    // The unit label beside a field (null for a field without a unit).
+    QLabel* unitLabel(const std::string& field) const { return units_->label(field); }
 
 public slots:
     void LoadInput();
@@ -89,6 +95,7 @@ signals:
     // Windows of the load combinations, pile layout and pile lateral
     // load - moment data, and the help and about commands.
     void loadCombinationsRequested();
+    void loadTableRequested();
     void pileLayoutRequested();
     void pileMomentRequested();
     void helpRequested();
@@ -163,6 +170,8 @@ private:
     // shown; unset until the window is first filled.
     std::optional<std::string> savedText_;
     QMenu* recent_ = nullptr;
+    History* history_ = nullptr;
+    UnitLabels* units_ = nullptr;
     bool exiting_ = false;
     bool nlcEdited_ = false;  // the count was typed since it was last committed
 };

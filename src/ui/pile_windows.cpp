@@ -97,6 +97,8 @@ PileLayoutWindow::PileLayoutWindow(Project& p, QWidget* parent) : RowWindow(pare
         fields_[name] = e;
         grid->addWidget(e, r++, 1);
     }
+    units_ = new UnitLabels(this);
+    for (const auto& [name, e] : fields_) units_->Attach(e);
     QHBoxLayout* buttons = MakeStepButtons("Previous pile row", "Next pile row", "pile");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame_);
@@ -113,6 +115,7 @@ QLineEdit* PileLayoutWindow::field(const std::string& name) const {
 
 void PileLayoutWindow::SetHints() {
     for (const PileField& f : kPileFields) fields_[f.name]->setToolTip(Q(HintText(f.hint, p_.Units)));
+    units_->Update(p_);
 }
 
 std::int32_t PileLayoutWindow::RowCount() const { return PileRowCount(p_); }
@@ -172,6 +175,8 @@ PileMomentWindow::PileMomentWindow(Project& p, QWidget* parent) : QWidget(parent
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new PileMomentPicture(this), 0, Qt::AlignCenter);
     layout->addLayout(grid);
+    units_ = new UnitLabels(this);
+    for (const auto& [name, e] : fields_) units_->Attach(e);
     layout->addWidget(close_, 0, Qt::AlignRight);
     Fill();
     adjustSize();
@@ -193,6 +198,7 @@ void PileMomentWindow::Fill() {
         e->setText(Q(FieldText(p_, f)));
         e->setToolTip(Q(HintText(f.hint, p_.Units)));
     }
+    units_->Update(p_);
 }
 
 void PileMomentWindow::closeEvent(QCloseEvent* e) {

@@ -17,6 +17,7 @@
 
 #include "model/project.h"
 #include "ui/row_window.h"
+#include "ui/unit_labels.h"
 
 namespace qelvorn::ui {
 
@@ -43,6 +44,7 @@ private:
     Project& p_;
     QGroupBox* frame_ = nullptr;
     std::map<std::string, QLineEdit*> fields_;
+    UnitLabels* units_ = nullptr;
 };
 
 class PileMomentWindow : public QWidget {
@@ -66,6 +68,7 @@ private:
     Project& p_;
     bool centred_ = false;
     std::map<std::string, QLineEdit*> fields_;
+    UnitLabels* units_ = nullptr;
     QPushButton* close_ = nullptr;
 };
 

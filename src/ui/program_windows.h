@@ -12,6 +12,7 @@
 #include "ui/about_window.h"
 #include "ui/dialogs.h"
 #include "ui/help.h"
+#include "ui/load_table_window.h"
 #include "ui/load_window.h"
 #include "ui/main_window.h"
 #include "ui/pile_windows.h"
@@ -26,6 +27,7 @@ public:
                    Help::PlatformOpen helpOpen = {});
 
     LoadCombinationsWindow* loadWindow() const { return load_; }
+    LoadTableWindow* loadTableWindow() const { return loadTable_; }
     PileLayoutWindow* pileLayoutWindow() const { return pileLayout_; }
     PileMomentWindow* pileMomentWindow() const { return pileMoment_; }
     AboutWindow* aboutWindow() const { return about_; }
@@ -38,6 +40,7 @@ private:
 
     MainWindow& main_;
     LoadCombinationsWindow* load_;
+    LoadTableWindow* loadTable_;
     PileLayoutWindow* pileLayout_;
     PileMomentWindow* pileMoment_;
     AboutWindow* about_;

@@ -55,6 +55,11 @@ private slots:
         QCOMPARE(w->field("rhoc")->text(), QString("150.00"));
         QCOMPARE(w->field("nlc")->text(), QString("6"));
         QVERIFY(w->field("NROWS")->text().startsWith(' '));
+        p.ExpFactor = 0.75f;  // more digits than the pattern shows, not 0.8
+        p.Asw = 0.125f;
+        w->FillMainWindow();
+        QCOMPARE(w->field("ExpFactor")->text(), QString("0.75"));
+        QCOMPARE(w->field("Asw")->text(), QString("0.125"));
         for (const char* o : {"english", "aashto", "haunch", "pile", "usd"}) QVERIFY2(w->option(o)->isChecked(), o);
     }
 

@@ -3,7 +3,9 @@
 // stepping, typing, adding and deleting rows, resizing the tables from the
 // main window while the other windows are open.
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
+#include <QTableView>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -29,6 +31,7 @@ class ProgramWindowsTest : public QObject, NewProject {
         a->trigger();
     }
     LoadCombinationsWindow* lw() const { return pw->loadWindow(); }
+    History& h() const { return w->history(); }
     PileLayoutWindow* plw() const { return pw->pileLayoutWindow(); }
 
 private slots:
@@ -50,10 +53,10 @@ private slots:
         QCOMPARE(lw()->windowTitle(), QString("LOAD COMBINATIONS"));
         QCOMPARE(lw()->frame()->title(), QString("LOAD COMBINATION NO  1"));
         QCOMPARE(lw()->field("LoadTitle")->text(), QString("Construction 1 - place superstructure before backfill"));
-        QCOMPARE(lw()->field("Fsls")->text(), QString(" 1.5"));
+        QCOMPARE(lw()->field("Fsls")->text(), QString("1.500"));
         lw()->Next();
         lw()->Next();
-        QCOMPARE(lw()->field("Fdamin")->text(), QString(" .975"));
+        QCOMPARE(lw()->field("Fdamin")->text(), QString("0.975"));
         Do("viewLoadCombinations");  // shown again: back at combination 1
         lw()->Previous();
         QCOMPARE(lw()->row(), 1);
@@ -77,8 +80,8 @@ private slots:
         QCOMPARE(p.NLC, 7);
         QCOMPARE(lw()->frame()->title(), QString("LOAD COMBINATION NO  3"));
         QCOMPARE(lw()->field("LoadTitle")->text(), QString());
-        QCOMPARE(lw()->field("Fdamax")->text(), QString(" 0"));
-        QCOMPARE(lw()->field("Fsls")->text(), QString(" 1"));
+        QCOMPARE(lw()->field("Fdamax")->text(), QString("0.000"));
+        QCOMPARE(lw()->field("Fsls")->text(), QString("1.000"));
         QCOMPARE(p.LoadTitle[4], third);
         QCOMPARE(p.Feqmax[2], 1.3f);
         QCOMPARE(p.Vmax.size(), std::size_t{8});
@@ -104,6 +107,94 @@ private slots:
         QCOMPARE(d.messages.size(), std::size_t{1});
         QCOMPARE(d.messages[0].text, QString("Cannot delete all load combinations"));
         QCOMPARE(p.NLC, 1);
+    }
+
+    // ------------------------------------------- undo, redo, the table
+
+    void undoAndRedoEveryKindOfEdit() {
+        Type(w->field("Hw"), "150");  // three keys, one step
+        Type(w->field("Tw"), "2");
+        w->option("nohaunch")->click();
+        w->option("metric")->click();  // answered No: units and factors only
+        Do("viewLoadCombinations");
+        lw()->Next();
+        const float feqmax = p.Feqmax[2];
+        Type(lw()->field("Feqmax"), "1.3");
+        d.answers = {true};
+        lw()->addButton()->click();
+        QCOMPARE(h().stack().count(), 6);
+        p.OutFile = "keep.out";  // file names are not edits
+        for (int i = 0; i < 3; ++i) h().undoAction()->trigger();
+        QCOMPARE(p.NLC, 6);
+        QCOMPARE(p.Feqmax[2], feqmax);
+        QCOMPARE(lw()->field("Feqmax")->text(), QString::fromStdString(FactorText(feqmax)));
+        QCOMPARE(p.LengthFactor, 12.0f);
+        QVERIFY(w->option("english")->isChecked());
+        for (int i = 0; i < 3; ++i) h().undoAction()->trigger();
+        QCOMPARE(p.Hw, 0.0f);
+        QCOMPARE(w->field("Hw")->text(), QString("0.000"));
+        QVERIFY(!w->field("Hh")->isHidden() && !h().Modified());
+        QCOMPARE(p.OutFile, std::string("keep.out"));
+        for (int i = 0; i < 6; ++i) h().redoAction()->trigger();
+        QCOMPARE(p.Hw, 1800.0f);
+        QCOMPARE(p.NLC, 7);
+        QCOMPARE(p.Units, std::string("metric"));
+
+        // A change made as a whole is one step; the windows show it.
+        Project b = p;
+        b.Tw = 3000.0f;
+        b.Asw = 600.0f;
+        h().Push(p, b, "Apply");
+        QCOMPARE(w->field("Tw")->text(), QString("3.000"));
+        h().undoAction()->trigger();
+        QCOMPARE(p.Asw, 0.0f);
+
+        // Ctrl+Z in a field undoes the project's step, not the field's text.
+        w->show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        Type(w->field("Lw"), "40");
+        QTest::keyClick(w->field("Lw"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(p.Lw, 0.0f);
+        QCOMPARE(w->field("Lw")->text(), QString("0.000"));
+    }
+
+    void combinationTableEditsCopiesAndPastes() {
+        Do("viewLoadTable");
+        LoadTableModel* m = pw->loadTableWindow()->model();
+        QCOMPARE(m->rowCount(), 6);
+        QCOMPARE(m->columnCount(), 38);  // title, 36 factors, Fsls
+        QCOMPARE(m->data(m->index(2, 13), Qt::DisplayRole).toString(), QString("0.975"));  // Fdamin of row 3
+        Do("viewLoadCombinations");
+        lw()->Next();
+        lw()->Next();
+        QVERIFY(m->setData(m->index(2, 13), "1.1x", Qt::EditRole));
+        QCOMPARE(p.Fdamin[3], 1.1f);
+        QCOMPARE(lw()->field("Fdamin")->text(), QString("1.100"));
+        Type(lw()->field("Fsls"), "2");
+        QCOMPARE(m->data(m->index(2, 37), Qt::DisplayRole).toString(), QString("2.000"));
+
+        // Two rows copied and pasted under the last: two new combinations, one step.
+        pw->loadTableWindow()->view()->selectionModel()->select(
+            QItemSelection(m->index(0, 0), m->index(1, 37)), QItemSelectionModel::Select);
+        pw->loadTableWindow()->Copy();
+        const QString rows = QApplication::clipboard()->text();
+        QCOMPARE(rows.count('\t'), 2 * 37);
+        QVERIFY(m->Paste(6, 0, rows));
+        QCOMPARE(p.NLC, 8);
+        QCOMPARE(p.LoadTitle[7], p.LoadTitle[1]);
+        QCOMPARE(p.Fsls[8], p.Fsls[2]);
+        QCOMPARE(w->field("nlc")->text(), QString("8"));
+        h().undoAction()->trigger();
+        QCOMPARE(p.NLC, 6);
+        QCOMPARE(m->rowCount(), 6);
+        // A spreadsheet's lines end in CR LF; cells past the last column are
+        // dropped; a cell without a number stores 0.
+        QVERIFY(m->Paste(0, 36, "1.25\t2\t3\r\nabc\r\n"));
+        QCOMPARE(p.Feqsls[1], 1.25f);
+        QCOMPARE(p.Fsls[1], 2.0f);
+        QCOMPARE(p.Feqsls[2], 0.0f);
+        QCOMPARE(p.NLC, 6);
     }
 
     // ------------------------------------------------------- pile layout

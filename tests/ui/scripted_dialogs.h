@@ -75,6 +75,7 @@ struct NewProject {
         w = new qelvorn::ui::MainWindow(p, d);
         qelvorn::ResetProject(p);
         w->FillMainWindow();
+        w->history().Restart();
     }
 };
 
