@@ -32,6 +32,7 @@ ProgramWindows::ProgramWindows(MainWindow& main, Project& p, Dialogs& dialogs, c
     for (QWidget* w : {static_cast<QWidget*>(load_), static_cast<QWidget*>(pileLayout_),
                        static_cast<QWidget*>(pileMoment_)})
         main.history().Watch(w);
+    loadTable_->addActions({main.history().undoAction(), main.history().redoAction()});
     connect(&main, &MainWindow::tableResized, this, [this] {
         load_->Sync();
         pileLayout_->Sync();

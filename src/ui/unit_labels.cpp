@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QLineEdit>
 
+#include "model/defaults.h"
 #include "ui/fields.h"
 
 namespace qelvorn::ui {
@@ -43,12 +44,10 @@ std::string UnitLabel(const Project& p, const std::string& name) {
 }
 
 void UnitLabels::Attach(QLineEdit* field) {
-    // A project whose every label is filled tells which fields have a unit.
+    // The English labels tell which fields have a unit.
     static const Project probe = [] {
         Project q;
-        for (std::string* l : {&q.LblLength, &q.LblForce, &q.LblMomentP, &q.LblPressure, &q.LblUnitWeight,
-                               &q.LblLineLoad, &q.LblStress, &q.LblLineLoadSmall, &q.LblSmallLength, &q.LblArea})
-            *l = "x";
+        SetUnits(q);
         return q;
     }();
     QWidget* parent = field->parentWidget();
