@@ -115,7 +115,7 @@ private slots:
         Type(w->field("Hw"), "150");  // three keys, one step
         Type(w->field("Tw"), "2");
         w->option("nohaunch")->click();
-        w->option("metric")->click();  // answered No: units and factors only
+        w->option("metric")->click();  // answered No: the values converted
         Do("viewLoadCombinations");
         lw()->Next();
         const float feqmax = p.Feqmax[2];
@@ -136,7 +136,7 @@ private slots:
         QVERIFY(!w->field("Hh")->isHidden() && !h().Modified());
         QCOMPARE(p.OutFile, std::string("keep.out"));
         for (int i = 0; i < 6; ++i) h().redoAction()->trigger();
-        QCOMPARE(p.Hw, 1800.0f);
+        QCOMPARE(p.Hw, 45720.0f);  // 150 ft, converted to mm by the change of units
         QCOMPARE(p.NLC, 7);
         QCOMPARE(p.Units, std::string("metric"));
 
