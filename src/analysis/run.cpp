@@ -141,8 +141,29 @@ void RunReport(Project& p, Report& r, RunHost& host) {
     r.checkFault();
 }
 
+namespace {
+
+// The items of the completeness check's message: the heading, two carriage
+// returns, then one item per carriage return.
+std::vector<std::string> IncompleteItems(const std::string& checkMessage) {
+    std::vector<std::string> items;
+    const std::size_t start = checkMessage.find("\r\r");
+    if (start == std::string::npos) return items;
+    std::size_t s = start + 2;
+    while (s < checkMessage.size()) {
+        std::size_t e = checkMessage.find('\r', s);
+        if (e == std::string::npos) e = checkMessage.size();
+        if (e > s) items.push_back(checkMessage.substr(s, e - s));
+        s = e + 1;
+    }
+    return items;
+}
+
+}  // namespace
+
 RunResult PerformCalculations(Project& p, RunHost& host) {
     host.HideOutputWindow();
+    p.Records = RunRecords{};
 
     if (p.OutFile.empty()) {
         host.Beep();
@@ -152,6 +173,8 @@ RunResult PerformCalculations(Project& p, RunHost& host) {
 
     const std::string checkMessage = CheckInput(p);
     if (!p.InputComplete) {
+        p.Records.status = RunStatus::Incomplete;
+        p.Records.incompleteItems = IncompleteItems(checkMessage);
         host.ShowMessage(checkMessage, "CHECK INPUT DATA", MessageIcon::Information);
         return RunResult::InputIncomplete;
     }
@@ -166,6 +189,7 @@ RunResult PerformCalculations(Project& p, RunHost& host) {
     // Opening replaces an existing report.
     std::ofstream file(p.OutFile, std::ios::binary | std::ios::trunc);
     if (!file.is_open()) {
+        p.Records.status = RunStatus::ReportNotWritable;
         finish();
         host.ShowMessage("Calculation error\n" + ReportNotWritableDetail(p), kRunTitle, MessageIcon::Critical);
         return RunResult::ReportNotWritable;
@@ -183,22 +207,29 @@ RunResult PerformCalculations(Project& p, RunHost& host) {
         if (anyOutput) RunReport(p, r, host);
     } catch (const CalculationFault& fault) {
         detail = FaultDetail(fault);
+        p.Records.faultSection = fault.section();
+        p.Records.faultCause = fault.cause();
     } catch (const std::exception& e) {
         detail = "Internal error in " + (r.section().empty() ? std::string("the report header")
                                                              : "section " + r.section()) + ": " + e.what();
+        p.Records.faultSection = r.section();
+        p.Records.faultCause = e.what();
     }
     ClearArithmeticFaults();
 
     const bool written = WriteReportFile(file, r.allText());
     finish();
     if (!detail.empty()) {
+        p.Records.status = RunStatus::CalculationError;
         host.ShowMessage("Calculation error\n" + detail, kRunTitle, MessageIcon::Critical);
         return RunResult::CalculationError;
     }
     if (!written) {
+        p.Records.status = RunStatus::ReportNotWritable;
         host.ShowMessage("Calculation error\n" + ReportNotWritableDetail(p), kRunTitle, MessageIcon::Critical);
         return RunResult::ReportNotWritable;
     }
+    p.Records.status = RunStatus::Ok;
     return RunResult::Written;
 }
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/results.h"
+#include "report/check_record.h"
 
 namespace qelvorn {
 
@@ -111,6 +112,10 @@ struct Project : StabilityData, SectionForces, FootingData, PileData {
     Flag InputComplete = kTrue;
     Flag FormReady = kTrue;
     std::int32_t CurrentRow = 0;
+
+    // How the last calculation run ended, its check records and stability
+    // results; cleared at the start of every run.
+    RunRecords Records;
 
     // Stores NLC = n and, when n > 0, re-creates every load-combination
     // array with rows 1..n, cleared (titles, the 36 factors, Fsls, the MIN*
