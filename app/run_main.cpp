@@ -11,8 +11,9 @@
 // output, read back from the report file.
 //
 // Exit status: 0 report written; 1 input incomplete; 2 calculation error
-// (the report holds what was written before the fault); 3 input file
-// unreadable or report not writable; 64 usage.
+// (the report holds what was written before the fault and a last line
+// saying so); 3 input file unreadable or report not writable (also a report
+// path that is the input file or not a regular file); 64 usage.
 #include <cstdio>
 #include <fstream>
 #include <iostream>

@@ -1,10 +1,15 @@
 // Benchmarks of a full calculation run with every output option on: each
 // example project, and a large project (20 pile rows, 30 load combinations,
-// side walls, quantities) built from the pile example with side walls.
+// side walls, quantities) built from the pile example with side walls; and
+// of the evaluation (records without the report text) of the large project.
 //
 //   bench_run [benchmark options]        runs the benchmarks
 //   bench_run --write-large FILE.in      writes the large project, for
 //                                        timing the batch runner on it
+//   bench_run --write-huge FILE.in       writes a project of 5,000 pile rows
+//                                        and 5,000 load combinations, for
+//                                        measuring the batch runner's peak
+//                                        memory on a report of 1.6 GB
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -39,12 +44,11 @@ bool LoadExample(const std::string& name, Project& p) {
     return ReadInputFile(p);
 }
 
-// The pile example with side walls, grown to 20 pile rows spread evenly over
-// the cap and 30 load combinations (its own six, repeated).
-bool LargeProject(Project& p) {
+// The pile example with side walls, grown to kRows pile rows spread evenly
+// over the cap and kCombinations load combinations (its own six, repeated).
+bool LargeProject(Project& p, std::int32_t kRows = 20, std::int32_t kCombinations = 30) {
     if (!LoadExample("pile-aashto-both-sidewalls-english", p)) return false;
     const Project base = p;
-    constexpr std::int32_t kRows = 20, kCombinations = 30;
     p.ResizePileRows(kRows);
     const float first = 12.0f, last = p.Wf - 12.0f;
     for (std::int32_t i = 1; i <= kRows; ++i) {
@@ -94,6 +98,22 @@ void FullRun(benchmark::State& state, Project p) {
     state.counters["report_bytes"] = static_cast<double>(bytes);
 }
 
+// The same calculation keeping the records only, as the live panel and the
+// design assistant run it.
+void Evaluation(benchmark::State& state, Project p) {
+    p.chko1 = p.chko2 = p.chko3 = p.chko4 = kTrue;
+    std::size_t checks = 0;
+    for (auto _ : state) {
+        if (EvaluateCalculations(p) != RunStatus::Ok) {
+            state.SkipWithError("evaluation did not go through");
+            return;
+        }
+        checks = p.Records.checks.size();
+        benchmark::DoNotOptimize(p.Records.checks.data());
+    }
+    state.counters["checks"] = static_cast<double>(checks);
+}
+
 void RegisterAll() {
     for (const char* name : kExamples) {
         Project p;
@@ -104,16 +124,19 @@ void RegisterAll() {
         benchmark::RegisterBenchmark((std::string("FullRun/") + name).c_str(), FullRun, p);
     }
     Project large;
-    if (LargeProject(large))
+    if (LargeProject(large)) {
         benchmark::RegisterBenchmark("FullRun/large-20-rows-30-combinations", FullRun, large);
+        benchmark::RegisterBenchmark("Evaluation/large-20-rows-30-combinations", Evaluation, large);
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--write-large") == 0) {
+    if (argc == 3 && (std::strcmp(argv[1], "--write-large") == 0 || std::strcmp(argv[1], "--write-huge") == 0)) {
         Project p;
-        if (!LargeProject(p)) return 1;
+        const bool huge = std::strcmp(argv[1], "--write-huge") == 0;
+        if (!(huge ? LargeProject(p, 5000, 5000) : LargeProject(p))) return 1;
         p.InFile = argv[2];
         return WriteInputFile(p) ? 0 : 1;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace qelvorn {
@@ -25,27 +26,56 @@ float ShearUnit(const Project& p) { return IsMetric(p) ? 1.0f / 12.0f : 1.0f; }
 // Stress increase factor of a service combination.
 float StressIncrease(const Project& p, std::int32_t comb) { return p.Fsls.at(static_cast<std::size_t>(comb)); }
 
+// The heading of a check block; it is also the last part of the records'
+// sub-heading path.
+std::string BlockName(const char* what, std::int32_t comb) {
+    return std::string(what) + " (Comb " + std::to_string(comb) + ")";
+}
+
 void BlockHeading(Report& r, const char* what, std::int32_t comb) {
+    const std::string block = BlockName(what, comb);
+    r.setWhere(3, block);
     r.blank();
-    r.spc(10).text(std::string(what) + " (Comb " + std::to_string(comb) + "):").endl();
+    r.spc(10).text(block + ":").endl();
     r.blank();
 }
 
 void DepthLine(const Project& p, Report& r, float d) { r.valueLine("Effective depth = ", d, "0.00 ", p.LblSmallLength); }
 
+// What a comparison line records: its identifier, which of the two printed
+// values is the demand, its unit and the direction of the limit.
+struct CheckKind {
+    const char* what;
+    bool leftIsDemand;
+    CheckLimit limit;
+};
+
 // "label" value "mid" value check-word, the usual comparison line.
 void CompareLine(Report& r, const char* label, float left, const char* leftPattern, const char* mid, float right,
-                 const char* rightPattern, bool ok) {
-    r.spc(10).text(label).num(left, leftPattern).text(mid).num(right, rightPattern).text(Report::checkWord(ok)).endl();
+                 const char* rightPattern, bool ok, const CheckKind& kind, std::string_view unit) {
+    r.spc(10).text(label).num(left, leftPattern).text(mid).num(right, rightPattern);
+    const float demand = kind.leftIsDemand ? left : right;
+    const float capacity = kind.leftIsDemand ? right : left;
+    r.verdict(ok, kind.what, demand, capacity, unit, kind.limit).endl();
 }
+
+constexpr CheckKind kShearDepth{"shear_depth", true, CheckLimit::Upper};
+constexpr CheckKind kAsRequired{"as_required", true, CheckLimit::Upper};
+constexpr CheckKind kAsMaximum{"as_maximum", false, CheckLimit::Upper};
+constexpr CheckKind kCOverD{"c_d_ratio", false, CheckLimit::Upper};
+constexpr CheckKind kSteelStress{"steel_stress", true, CheckLimit::Upper};
+constexpr CheckKind kCrackStress{"crack_allowable_stress", false, CheckLimit::Upper};
+constexpr CheckKind kTsArea{"ts_area", true, CheckLimit::Lower};
 
 // The two depth lines shared by the ultimate and the service shear checks.
 // Av is stirrup area per unit width and unit length (area / area).
 void DepthLines(const Project& p, Report& r, float dreq, float d, float Av) {
     if (dreq <= d) {
-        CompareLine(r, "d required      = ", dreq, "0.00 ", "< d provided = ", d, "0.00 ", true);
+        CompareLine(r, "d required      = ", dreq, "0.00 ", "< d provided = ", d, "0.00 ", true, kShearDepth,
+                    p.LblSmallLength);
     } else {
-        CompareLine(r, "d required      = ", dreq, "0.00 ", "> d provided = ", d, "0.00 ", false);
+        CompareLine(r, "d required      = ", dreq, "0.00 ", "> d provided = ", d, "0.00 ", false, kShearDepth,
+                    p.LblSmallLength);
         r.spc(10).text("Av required     = ").num(Av, "0.00E+00 ").text(p.LblArea + "/" + p.LblArea + " with d provided").endl();
     }
 }
@@ -57,6 +87,7 @@ void DepthLines(const Project& p, Report& r, float dreq, float d, float Av) {
 struct UltimateArea {
     float A = 0;
     bool tooHigh = false;
+    float Mmax = 0;  // too high: the largest moment the quadratic solves for (zero discriminant)
 };
 
 UltimateArea AreaForFactoredMoment(const Project& p, float h, float d) {
@@ -72,12 +103,17 @@ UltimateArea AreaForFactoredMoment(const Project& p, float h, float d) {
         out.A = (c - std::sqrt(disc)) / (2.0f * a);
     } else {
         out.tooHigh = true;
+        if (a > 0.0f) out.Mmax = c * c / (4.0f * a);
     }
     return out;
 }
 
-void TooHighLines(const Project& p, Report& r) {
-    r.spc(10).text("Factored moment = ").num(p.Mu / p.ForceFactor, "0.000 ").text("is too high,").endl();
+// The section cannot carry the moment: besides the two lines, a failing
+// record of its own on the first one, whatever the area check after it says.
+void TooHighLines(const Project& p, Report& r, const UltimateArea& req) {
+    r.spc(10).text("Factored moment = ").num(p.Mu / p.ForceFactor, "0.000 ").text("is too high,");
+    r.record(false, "moment_capacity", p.Mu / p.ForceFactor, req.Mmax / p.ForceFactor, p.LblMomentPerLength);
+    r.endl();
     r.spc(10).text("try redesign with thicker concrete section.").endl();
 }
 
@@ -166,7 +202,9 @@ void CheckShearUltimate(Project& p, Report& r, float d) {
     DepthLine(p, r, d);
     r.valueLine("Factored shear  = ", Vu / p.LineLoadFactor, "0.000 ", p.LblLineLoad);
     if (noDepthSuffices) {
-        r.spc(10).text("d required      = unlimited > d provided = ").num(d, "0.00 ").text(Report::checkWord(false)).endl();
+        // No depth suffices: the demand is the largest float.
+        r.spc(10).text("d required      = unlimited > d provided = ").num(d, "0.00 ")
+            .verdict(false, kShearDepth.what, std::numeric_limits<float>::max(), d, p.LblSmallLength).endl();
         r.spc(10).text("Av required     = ").num(Av, "0.00E+00 ").text(p.LblArea + "/" + p.LblArea + " with d provided").endl();
         return;
     }
@@ -178,7 +216,10 @@ void CheckShearUltimate(Project& p, Report& r, float d) {
 // ---------------------------------------------------------------------------
 void CheckMomentUltimate(Project& p, Report& r, float d, float h, float As, float s) {
     const UltimateArea req = AreaForFactoredMoment(p, h, d);
-    if (req.tooHigh) TooHighLines(p, r);
+    if (req.tooHigh) {
+        r.setWhere(3, BlockName("MOMENT", p.CombMu));
+        TooHighLines(p, r, req);
+    }
 
     // Balanced strain condition and the provided steel's stress block.
     const float fy = p.fs;
@@ -196,34 +237,42 @@ void CheckMomentUltimate(Project& p, Report& r, float d, float h, float As, floa
     r.valueLine("Factored moment = ", p.Mu / p.ForceFactor, "0.000 ", p.LblMomentPerLength);
     const float AsReq = req.A * s;
     if (AsReq <= As) {
-        CompareLine(r, "As required     = ", AsReq, "0.00 ", "< As provided = ", As, "0.00 ", true);
+        CompareLine(r, "As required     = ", AsReq, "0.00 ", "< As provided = ", As, "0.00 ", true, kAsRequired,
+                    p.LblArea);
     } else {
-        CompareLine(r, "As required     = ", AsReq, "0.00 ", "> As provided = ", As, "0.00 ", false);
+        CompareLine(r, "As required     = ", AsReq, "0.00 ", "> As provided = ", As, "0.00 ", false, kAsRequired,
+                    p.LblArea);
     }
 
     switch (CodeOf(p)) {
         case Code::Aashto:
         case Code::Arema:
             if (As <= AsMax * s) {
-                CompareLine(r, "As maximum      = ", AsMax * s, "0.00 ", "> As provided = ", As, "0.00 ", true);
+                CompareLine(r, "As maximum      = ", AsMax * s, "0.00 ", "> As provided = ", As, "0.00 ", true,
+                            kAsMaximum, p.LblArea);
             } else {
-                CompareLine(r, "As maximum      = ", AsMax * s, "0.00 ", "< As provided = ", As, "0.00 ", false);
+                CompareLine(r, "As maximum      = ", AsMax * s, "0.00 ", "< As provided = ", As, "0.00 ", false,
+                            kAsMaximum, p.LblArea);
             }
             break;
         case Code::S6: {
             const float limit = 0.5f;
             if (limit >= cOverD) {
-                CompareLine(r, "c/d limit       = ", limit, "0.00 ", "> c/d ratio = ", cOverD, "0.00 ", true);
+                CompareLine(r, "c/d limit       = ", limit, "0.00 ", "> c/d ratio = ", cOverD, "0.00 ", true, kCOverD,
+                            "");
             } else {
-                CompareLine(r, "c/d limit       = ", limit, "0.00 ", "< c/d ratio = ", cOverD, "0.00 ", false);
+                CompareLine(r, "c/d limit       = ", limit, "0.00 ", "< c/d ratio = ", cOverD, "0.00 ", false, kCOverD,
+                            "");
             }
             break;
         }
         case Code::Lrfd:
             if (et >= 0.005f) {
-                r.spc(10).text("Strain          = ").num(et, "0.0000 ").text("> 0.005 OKAY").endl();
+                r.spc(10).text("Strain          = ").num(et, "0.0000 ").text("> 0.005 ")
+                    .verdict(true, "strain", et, 0.005f, "", CheckLimit::Lower).endl();
             } else {
-                r.spc(10).text("Strain          = ").num(et, "0.0000 ").text("< 0.005 NO GOOD ***").endl();
+                r.spc(10).text("Strain          = ").num(et, "0.0000 ").text("< 0.005 ")
+                    .verdict(false, "strain", et, 0.005f, "", CheckLimit::Lower).endl();
             }
             break;
     }
@@ -264,10 +313,12 @@ void CheckMomentService(Project& p, Report& r, float d, float As, float s) {
     DepthLine(p, r, d);
     r.valueLine("Service moment  = ", p.Ms / p.ForceFactor, "0.000 ", p.LblMomentPerLength);
     if (design.fsa >= fss) {
-        CompareLine(r, "Steel stress    = ", fss, "0.00 ", "< Allowable stress = ", design.fsa, "0.00 ", true);
+        CompareLine(r, "Steel stress    = ", fss, "0.00 ", "< Allowable stress = ", design.fsa, "0.00 ", true,
+                    kSteelStress, p.LblStress);
         r.valueLine("Concrete stress = ", fcs, "0.00 ", p.LblStress);
     } else {
-        CompareLine(r, "Steel stress    = ", fss, "0.00 ", "> Allowable stress = ", design.fsa, "0.00 ", false);
+        CompareLine(r, "Steel stress    = ", fss, "0.00 ", "> Allowable stress = ", design.fsa, "0.00 ", false,
+                    kSteelStress, p.LblStress);
         r.valueLine("As required     = ", design.A * s, "0.00 ", p.LblArea);
     }
 }
@@ -303,10 +354,12 @@ void CheckCrackControl(Project& p, Report& r, float d, float h, float s, float A
             const float fsa = std::min(z / std::pow(dc * area, 0.333f), cap);
             if (showMoment) r.valueLine("Service moment   = ", p.Ms / p.ForceFactor, "0.000 ", p.LblMomentPerLength);
             if (fss <= fsa) {
-                CompareLine(r, "Allowable stress = ", fsa, "0.00 ", "> Service stress = ", fss, "0.00 ", true);
+                CompareLine(r, "Allowable stress = ", fsa, "0.00 ", "> Service stress = ", fss, "0.00 ", true,
+                            kCrackStress, p.LblStress);
                 break;
             }
-            CompareLine(r, "Allowable stress = ", fsa, "0.00 ", "< Service stress = ", fss, "0.00 ", false);
+            CompareLine(r, "Allowable stress = ", fsa, "0.00 ", "< Service stress = ", fss, "0.00 ", false,
+                        kCrackStress, p.LblStress);
             const float AsReq = As * fss / fsa;
             if (fss <= cap) {
                 r.valueLine("As required      = ", AsReq, "0.00 ", p.LblArea + " at the same reinf spacing, or");
@@ -331,7 +384,9 @@ void CheckCrackControl(Project& p, Report& r, float d, float h, float s, float A
             if (!(fssKsi > 0.0f)) {
                 // No tension in the bars (zero or reversed service moment):
                 // cracking does not limit the spacing.
-                r.spc(10).text("Maximum spacing  = no limit > Reinf spacing = ").num(s, "0.00 ").text(Report::checkWord(true)).endl();
+                // No limit: the capacity is the largest float.
+                r.spc(10).text("Maximum spacing  = no limit > Reinf spacing = ").num(s, "0.00 ")
+                    .verdict(true, "crack_spacing", s, std::numeric_limits<float>::max(), p.LblSmallLength).endl();
                 break;
             }
             const float betaS = 1.0f + dcIn / (0.7f * (hIn - dcIn));
@@ -339,7 +394,7 @@ void CheckCrackControl(Project& p, Report& r, float d, float h, float s, float A
             const float smax = smaxIn * mmPerIn;
             if (smax >= s) {
                 r.spc(10).text("Maximum spacing  = ").num(smax, "0.00 ").text(p.LblSmallLength + " > Reinf spacing = ")
-                    .num(s, "0.00 ").text(Report::checkWord(true)).endl();
+                    .num(s, "0.00 ").verdict(true, "crack_spacing", s, smax, p.LblSmallLength).endl();
                 break;
             }
             // At a high steel stress the limit spacing can come out zero or
@@ -354,7 +409,7 @@ void CheckCrackControl(Project& p, Report& r, float d, float h, float s, float A
                 AsReq = As * (sIn + 2.0f * dcIn) / (smaxIn + 2.0f * dcIn);
             }
             r.spc(10).text("Maximum spacing  = ").num(std::max(smax, 0.0f), "0.00 ").text(p.LblSmallLength + " < Reinf spacing = ")
-                .num(s, "0.00 ").text(Report::checkWord(false)).endl();
+                .num(s, "0.00 ").verdict(false, "crack_spacing", s, std::max(smax, 0.0f), p.LblSmallLength).endl();
             r.valueLine("As required      = ", AsReq, "0.00 ", p.LblArea + " at the same reinf spacing");
             break;
         }
@@ -364,7 +419,9 @@ void CheckCrackControl(Project& p, Report& r, float d, float h, float s, float A
             r.valueLine("Steel stress         = ", fss, "0.00 ", p.LblStress);
             if (p.Ms < Mr) {
                 r.spc(10).text("40% Cracking moment  = ").num(Mr / p.ForceFactor, "0.000 ").text("> ")
-                    .num(p.Ms / p.ForceFactor, "0.000 ").text(Report::checkWord(true)).endl();
+                    .num(p.Ms / p.ForceFactor, "0.000 ")
+                    .verdict(true, "crack_moment", p.Ms / p.ForceFactor, Mr / p.ForceFactor, p.LblMomentPerLength)
+                    .endl();
                 break;
             }
             // Crack control factor zc = (1 - (Mr/Ms)^2) (0.9 s' + 100) fsx with
@@ -384,11 +441,11 @@ void CheckCrackControl(Project& p, Report& r, float d, float h, float s, float A
             const float zAllow = z * toNmm * F;
             if (zc >= 0.0f && zc <= zAllow) {
                 r.spc(10).text("Crack control factor = ").num(zc / toNmm, "0.0 ").text("< ").num(z * F, "0.0 ")
-                    .text(Report::checkWord(true)).endl();
+                    .verdict(true, "crack_factor", zc / toNmm, z * F, p.LblLineLoadSmall).endl();
                 break;
             }
             r.spc(10).text("Crack control factor = ").num(zc / toNmm, "0.0 ").text("> ").num(z * F, "0.0 ")
-                .text(Report::checkWord(false)).endl();
+                .verdict(false, "crack_factor", zc / toNmm, z * F, p.LblLineLoadSmall).endl();
             // Required area: the bars scaled by the ratio of the actual to the
             // allowable steel stress zAllow / (Cm (0.9 s' + 100)) at the
             // provided spacing, which is zc / zAllow. Maximum spacing: the
@@ -433,13 +490,15 @@ void CheckTemperatureShrinkage(Project& p, Report& r, float h, float As, float s
             break;
         }
     }
+    r.setWhere(1, "TEMPERATURE AND SHRINKAGE");
     r.blank();
     r.spc(10).text("TEMPERATURE AND SHRINKAGE:").endl();
     r.blank();
     if (As >= req) {
-        CompareLine(r, "T&S reinforcement = ", As, "0.00 ", "> Area required = ", req, "0.00 ", true);
+        CompareLine(r, "T&S reinforcement = ", As, "0.00 ", "> Area required = ", req, "0.00 ", true, kTsArea, p.LblArea);
     } else {
-        CompareLine(r, "T&S reinforcement = ", As, "0.00 ", "< Area required = ", req, "0.00 ", false);
+        CompareLine(r, "T&S reinforcement = ", As, "0.00 ", "< Area required = ", req, "0.00 ", false, kTsArea,
+                    p.LblArea);
     }
 }
 
@@ -449,7 +508,7 @@ void CheckTemperatureShrinkage(Project& p, Report& r, float h, float As, float s
 float RequiredAreaUltimate(Project& p, Report& r, float h, float d) {
     const UltimateArea req = AreaForFactoredMoment(p, h, d);
     if (req.tooHigh) {
-        TooHighLines(p, r);
+        TooHighLines(p, r, req);
         return 0.0f;
     }
     return req.A;

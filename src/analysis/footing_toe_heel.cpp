@@ -34,6 +34,7 @@ using LoadTable = Grid2<float> Project::*;
 // The top bars (Asft at SAsft) serve both.
 struct Cantilever {
     const char* title;  // spaced block title
+    const char* name;   // the block title as the records name it
     const char* word;   // "toe" / "heel" in the messages
     LoadTable V, M;
     float As, s;        // bottom bar area and spacing
@@ -61,6 +62,7 @@ struct Governing {
 };
 
 void TensionHeading(Report& r, const char* face, bool tension) {
+    r.setWhere(2, std::string("TENSION AT FOOTING ") + face);
     r.blank();
     r.spc(10).text(std::string(tension ? "TENSION AT FOOTING " : "NO TENSION AT FOOTING ") + face + ":").endl();
     r.spc(10).text(std::string(29, '-')).endl();
@@ -76,6 +78,7 @@ void UltimateChecks(Project& p, Report& r, const Cantilever& side, float dTop) {
     const Grid2<float>& M = p.*side.M;
     r.blank();
     r.spc(5).text("ULTIMATE LIMIT STATE CALCULATIONS:").endl();
+    r.setWhere(1, "ULS");
 
     // Shear: the largest shear stress |V|/d, with the depth of the bars
     // that the shear's sign puts in tension.
@@ -118,6 +121,7 @@ void ServiceChecks(Project& p, Report& r, const Cantilever& side, float dTop) {
     const bool crackControl = !older || p.ConcreteDesign != "sld";
     r.blank();
     r.spc(5).text("SERVICEABILITY LIMIT STATE CALCULATIONS:").endl();
+    r.setWhere(1, "SLS");
 
     // Service values are compared after division by the combination's
     // stress increase factor: the allowable stresses grow with it.
@@ -166,6 +170,7 @@ void DesignCantilever(Project& p, Report& r, const Cantilever& side) {
     r.spc(5).text(rule).endl();
     r.spc(5).text(side.title).endl();
     r.spc(5).text(rule).endl();
+    r.setWhere(0, side.name);
 
     const bool ultimate = p.Criteria == "lrfd" || p.Criteria == "s6" || p.ConcreteDesign == "usd" ||
                           p.ConcreteDesign == "both";
@@ -178,16 +183,17 @@ void DesignCantilever(Project& p, Report& r, const Cantilever& side) {
 
 void DesignFootingToeHeel(Project& p, Report& r) {
     if (p.Dt > 0.0f) {
-        const Cantilever toe{"F O O T I N G   T O E", "toe", &Project::Vtoe, &Project::Mtoe, p.Asfbt, p.SAsfbt,
+        const Cantilever toe{"F O O T I N G   T O E", "FOOTING TOE", "toe", &Project::Vtoe, &Project::Mtoe, p.Asfbt, p.SAsfbt,
                              BarEffectiveDepth(p.Tf, p.CAsfb, p.Asfbt)};
         DesignCantilever(p, r, toe);
     }
     if (FootingHeelLength(p) > 0.0f) {
-        const Cantilever heel{"F O O T I N G   H E E L", "heel", &Project::Vheel, &Project::Mheel, p.Asfbh,
+        const Cantilever heel{"F O O T I N G   H E E L", "FOOTING HEEL", "heel", &Project::Vheel, &Project::Mheel, p.Asfbh,
                               p.SAsfbh, BarEffectiveDepth(p.Tf, p.CAsfb, p.Asfbh)};
         DesignCantilever(p, r, heel);
     }
     r.setCause("");
+    r.setWhere(0, "");
     CheckTemperatureShrinkage(p, r, p.Tf, p.AsTSf, p.SAsTSf, p.Wf);
 }
 

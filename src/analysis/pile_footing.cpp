@@ -121,12 +121,16 @@ ClassMaxima SearchClass(const Project& p, bool service, bool earthquake) {
 // Axial load along a battered pile from its vertical component.
 float AxialLoad(const Governing& g) { return g.value / std::cos(Radians(g.batter)); }
 
-void CapacityLine(Report& r, const std::string& label, int comb, float value, float shown, float capacity,
-                  const Project& p) {
+// A tension is recorded by its magnitude, the compared value.
+void CapacityLine(Report& r, const std::string& state, const char* what, const std::string& label, int comb,
+                  float value, float shown, float capacity, const Project& p) {
     const bool ok = value <= capacity;
+    r.setWhere(1, state);
+    r.setWhere(3, "Comb " + std::to_string(comb));
     r.spc(15).text(label + CombText(comb));
     r.tab(45).text("= ").num(shown / p.ForceFactor, "0.0");
-    r.tab(55).text(ok ? "< " : "> ").num(capacity / p.ForceFactor, "0.0 ").text(Report::checkWord(ok)).endl();
+    r.tab(55).text(ok ? "< " : "> ").num(capacity / p.ForceFactor, "0.0 ")
+        .verdict(ok, what, value / p.ForceFactor, capacity / p.ForceFactor, p.LblForce).endl();
 }
 
 void MomentLine(Report& r, const std::string& label, const Governing& g, const Project& p) {
@@ -148,16 +152,17 @@ void ClassLines(Report& r, const Project& p, const std::string& name, const Clas
     const float scaleS = service ? m.shear.factor : 1.0f;
     if (m.compression.value > 0.0f) {
         const float axial = AxialLoad(m.compression);
-        CapacityLine(r, name + " Compression (Comb ", m.compression.comb, axial, axial, cap.compression * scaleC,
-                     p);
+        CapacityLine(r, name, "pile_compression", name + " Compression (Comb ", m.compression.comb, axial, axial,
+                     cap.compression * scaleC, p);
     }
     if (m.tension.value < 0.0f) {
         const float axial = AxialLoad(m.tension);
-        CapacityLine(r, name + " Tension (Comb ", m.tension.comb, std::fabs(axial), axial, cap.tension * scaleT,
-                     p);
+        CapacityLine(r, name, "pile_tension", name + " Tension (Comb ", m.tension.comb, std::fabs(axial), axial,
+                     cap.tension * scaleT, p);
     }
     if (m.shear.value > 0.0f)
-        CapacityLine(r, name + " Shear (Comb ", m.shear.comb, m.shear.value, m.shear.value, cap.shear * scaleS, p);
+        CapacityLine(r, name, "pile_shear", name + " Shear (Comb ", m.shear.comb, m.shear.value, m.shear.value,
+                     cap.shear * scaleS, p);
     if (p.PileHead == "fix" && m.moment.value > 0.0f) MomentLine(r, name + " Moment (Comb ", m.moment, p);
 }
 
@@ -169,6 +174,7 @@ void MaximumPileLoads(Project& p, Report& r) {
     const ClassMaxima ulsEq = SearchClass(p, false, true);
     EndOfStep(r);
 
+    r.setWhere(0, "MAXIMUM PILE LOADS");
     r.blank();
     r.tab(10).text("MAXIMUM PILE LOADS:").endl();
     r.blank();
@@ -197,10 +203,19 @@ void LateralRow(Report& r, const Project& p, bool showComb, int c, const char* s
     if (k != 0) r.bare(static_cast<float>(k));
     r.tab(30).num(force / p.ForceFactor, "0.0");
     r.tab(40).num(resistance / p.ForceFactor, "0.0");
-    r.tab(50).text(showStatus ? Report::checkWord(force <= resistance) : "").endl();
+    r.tab(50);
+    if (showStatus) {
+        r.setWhere(1, state);
+        r.setWhere(3, "Comb " + std::to_string(c) + (k != 0 ? " / Case " + std::to_string(k) : std::string()));
+        r.verdict(force <= resistance, "pile_lateral", force / p.ForceFactor, resistance / p.ForceFactor, p.LblForce);
+    } else {
+        r.text("");
+    }
+    r.endl();
 }
 
 void LateralStability(Project& p, Report& r) {
+    r.setWhere(0, "LATERAL STABILITY");
     r.blank();
     r.heading("LATERAL STABILITY:");
     r.rule10();
@@ -252,6 +267,8 @@ void LongitudinalSet(Project& p, Report& r, const RowSet& set, const std::vector
         if (!headed) {
             r.blank();
             r.spc(5).text(sld ? set.slsHeading : set.ulsHeading).endl();
+            r.setWhere(1, sld ? "SLS" : "ULS");
+            r.setWhere(2, set.heel ? "FOOTING HEEL" : "FOOTING TOE");
             headed = true;
         }
         NameCause(r, p.Lf == 0.0f, "zero footing length: the pile loads cannot be spread along the footing");
@@ -567,6 +584,7 @@ void PileFootingSection(Project& p, Report& r) {
 
 void PileCapLongitudinal(Project& p, Report& r) {
     r.setSection("LONGITUDINAL REINFORCEMENT");
+    r.setWhere(0, "LONGITUDINAL REINFORCEMENT");
     r.blank();
     r.spc(5).text(std::string(61, '-')).endl();
     r.spc(5).text(Report::Spaced("LONGITUDINAL REINFORCEMENT")).endl();

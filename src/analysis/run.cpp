@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <fstream>
 
 #include "analysis/sections.h"
 #include "model/defaults.h"
 #include "model/numtext.h"
+#include "report/report_file.h"
 
 namespace qelvorn {
 
@@ -26,16 +26,6 @@ void Banner(Report& r, const char* middle) {
     static const char* const empty = "*                                                               *";
     static const char* const program = "*                 P R O G R A M   Q E L V O R N                 *";
     for (const char* line : {stars, empty, program, empty, middle, empty, stars}) r.spc(5).text(line).endl();
-}
-
-// The report body is kept in memory and written in one go; a faulted run
-// writes what it had. Returns false when the file cannot be written.
-bool WriteReportFile(std::ofstream& file, const std::string& text) {
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.flush();
-    const bool ok = static_cast<bool>(file);
-    file.close();
-    return ok && !file.fail();
 }
 
 std::string ReportNotWritableDetail(const Project& p) {
@@ -56,6 +46,13 @@ std::string RunDateText(const std::tm& t) {
     std::snprintf(buf, sizeof buf, "%d/%02d/%02d, %d:%02d %s", t.tm_mon + 1, t.tm_mday, t.tm_year % 100, hour12,
                   t.tm_min, t.tm_hour < 12 ? "am" : "pm");
     return buf;
+}
+
+std::string IncompleteReportLine(const std::string& section, const std::string& cause) {
+    std::string line = "*** Calculation error: report incomplete (";
+    line += section.empty() ? "the report header" : section;
+    if (!cause.empty()) line += ": " + cause;
+    return line + ") ***";
 }
 
 std::string FaultDetail(const CalculationFault& fault) {
@@ -143,9 +140,50 @@ void RunReport(Project& p, Report& r, RunHost& host) {
 
 namespace {
 
+void ClearRecords(RunRecords& records) {
+    // Cleared in place: repeated evaluations reuse the room.
+    records.status = RunStatus::NotRun;
+    records.incompleteItems.clear();
+    records.faultSection.clear();
+    records.faultCause.clear();
+    records.checks.clear();
+    records.stability.clear();
+}
+
+// Runs the report body into r, keeping the records in the project; on a
+// fault the records say where and why. Returns the fault message for the
+// "Calculation error" box, empty when the run went through.
+std::string RunKeepingRecords(Project& p, Report& r, RunHost& host) {
+    r.keepRecords(&p.Records);
+    const bool anyOutput = p.chko1 || p.chko2 || p.chko3 || p.chko4;
+    std::string detail;
+    try {
+        ClearArithmeticFaults();
+        if (anyOutput) RunReport(p, r, host);
+    } catch (const CalculationFault& fault) {
+        detail = FaultDetail(fault);
+        p.Records.faultSection = fault.section();
+        p.Records.faultCause = fault.cause();
+    } catch (const std::exception& e) {
+        detail = "Internal error in " + (r.section().empty() ? std::string("the report header")
+                                                             : "section " + r.section()) + ": " + e.what();
+        p.Records.faultSection = r.section();
+        p.Records.faultCause = e.what();
+    }
+    ClearArithmeticFaults();
+    p.Records.status = detail.empty() ? RunStatus::Ok : RunStatus::CalculationError;
+    return detail;
+}
+
+class SilentHost : public RunHost {
+public:
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+};
+
 // The items of the completeness check's message: the heading, two carriage
 // returns, then one item per carriage return.
 std::vector<std::string> IncompleteItems(const std::string& checkMessage) {
+    // The heading, two carriage returns, then one item per carriage return.
     std::vector<std::string> items;
     const std::size_t start = checkMessage.find("\r\r");
     if (start == std::string::npos) return items;
@@ -163,7 +201,7 @@ std::vector<std::string> IncompleteItems(const std::string& checkMessage) {
 
 RunResult PerformCalculations(Project& p, RunHost& host) {
     host.HideOutputWindow();
-    p.Records = RunRecords{};
+    ClearRecords(p.Records);
 
     if (p.OutFile.empty()) {
         host.Beep();
@@ -186,41 +224,33 @@ RunResult PerformCalculations(Project& p, RunHost& host) {
         host.SetStatus("Input file = " + p.InTitle, "Output file = " + p.OutTitle);
     };
 
-    // Opening replaces an existing report.
-    std::ofstream file(p.OutFile, std::ios::binary | std::ios::trunc);
-    if (!file.is_open()) {
+    // The report goes to a temporary file beside the target and replaces it
+    // when the run ends, after a calculation error too; a target that must
+    // not be written is refused before anything is.
+    ReportFile file;
+    if (!file.open(p.OutFile, p.InFile)) {
         p.Records.status = RunStatus::ReportNotWritable;
         finish();
-        host.ShowMessage("Calculation error\n" + ReportNotWritableDetail(p), kRunTitle, MessageIcon::Critical);
+        host.ShowMessage("Calculation error\n" + file.error(), kRunTitle, MessageIcon::Critical);
         return RunResult::ReportNotWritable;
     }
 
-    const bool anyOutput = p.chko1 || p.chko2 || p.chko3 || p.chko4;
-    Report r;
+    // The text is handed to the file in blocks as it is written.
+    Report r(file);
     r.onMessage = [&host](const std::string& text, const std::string& title) {
         host.ShowMessage(text, title, MessageIcon::Information);
     };
-
-    std::string detail;
-    try {
-        ClearArithmeticFaults();
-        if (anyOutput) RunReport(p, r, host);
-    } catch (const CalculationFault& fault) {
-        detail = FaultDetail(fault);
-        p.Records.faultSection = fault.section();
-        p.Records.faultCause = fault.cause();
-    } catch (const std::exception& e) {
-        detail = "Internal error in " + (r.section().empty() ? std::string("the report header")
-                                                             : "section " + r.section()) + ": " + e.what();
-        p.Records.faultSection = r.section();
-        p.Records.faultCause = e.what();
+    const std::string detail = RunKeepingRecords(p, r, host);
+    if (!detail.empty()) {
+        // What was written stays, and a last line says the report is incomplete.
+        if (!r.pendingLine().empty()) r.endl();
+        r.text(IncompleteReportLine(p.Records.faultSection, p.Records.faultCause)).endl();
     }
-    ClearArithmeticFaults();
+    r.flushAll();
 
-    const bool written = WriteReportFile(file, r.allText());
+    const bool written = file.commit();
     finish();
     if (!detail.empty()) {
-        p.Records.status = RunStatus::CalculationError;
         host.ShowMessage("Calculation error\n" + detail, kRunTitle, MessageIcon::Critical);
         return RunResult::CalculationError;
     }
@@ -229,8 +259,21 @@ RunResult PerformCalculations(Project& p, RunHost& host) {
         host.ShowMessage("Calculation error\n" + ReportNotWritableDetail(p), kRunTitle, MessageIcon::Critical);
         return RunResult::ReportNotWritable;
     }
-    p.Records.status = RunStatus::Ok;
     return RunResult::Written;
+}
+
+RunStatus EvaluateCalculations(Project& p) {
+    ClearRecords(p.Records);
+    const std::string checkMessage = CheckInput(p);
+    if (!p.InputComplete) {
+        p.Records.status = RunStatus::Incomplete;
+        p.Records.incompleteItems = IncompleteItems(checkMessage);
+        return p.Records.status;
+    }
+    SilentHost host;
+    Report r{Report::EvaluationOnly{}};
+    RunKeepingRecords(p, r, host);
+    return p.Records.status;
 }
 
 }  // namespace qelvorn

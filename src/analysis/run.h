@@ -48,6 +48,12 @@ constexpr int kVersionRevision = 0;
 // The perform-calculations command.
 RunResult PerformCalculations(Project& p, RunHost& host);
 
+// The same calculation without the report text, for repeated runs (the
+// live panel, the design assistant): fills p.Records (status, check
+// records with their report line numbers, stability results) exactly as a
+// run does, writes no file and shows no message.
+RunStatus EvaluateCalculations(Project& p);
+
 // Writes the report body (title, echo, output banner, sections) into r.
 // Throws CalculationFault on an arithmetic fault.
 void RunReport(Project& p, Report& r, RunHost& host);
@@ -64,6 +70,9 @@ std::string RunDateText(const std::tm& t);
 // names one only when the input that makes the step degenerate is
 // degenerate in the project), else the section alone.
 std::string FaultDetail(const CalculationFault& fault);
+// The last line of a report that a fault ended:
+// "*** Calculation error: report incomplete (SECTION: CAUSE) ***".
+std::string IncompleteReportLine(const std::string& section, const std::string& cause);
 
 // The lines of a message as a console shows them: one per line feed; within
 // a line the carriage-return separated items of the completeness message

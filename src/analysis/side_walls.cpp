@@ -101,7 +101,8 @@ WallSectionLoads LongSideWallLoads(const Project& p) {
 
 namespace {
 
-void DashBlock(Report& r, const char* spacedTitle) {
+void DashBlock(Report& r, const char* spacedTitle, const char* name) {
+    r.setWhere(0, name);
     const std::string rule(65, '-');
     r.blank();
     r.spc(5).text(rule).endl();
@@ -112,7 +113,7 @@ void DashBlock(Report& r, const char* spacedTitle) {
 }  // namespace
 
 void DesignSideWalls(Project& p, Report& r) {
-    r.setSection("SIDE WALLS");
+    r.beginSection("SIDE WALLS");
     r.blank();
     r.spc(5).text(Report::Spaced("SIDE WALLS")).endl();
     r.spc(5).text(std::string(65, '=')).endl();
@@ -123,7 +124,7 @@ void DesignSideWalls(Project& p, Report& r) {
     const bool shortWall = IsShortSideWall(p);
 
     WallSectionLoads loads;
-    if (shortWall) DashBlock(r, "W A L L   M I D - H E I G H T");
+    if (shortWall) DashBlock(r, "W A L L   M I D - H E I G H T", "WALL MID-HEIGHT");
     StepCause(r, p.Hw == 0.0f, "zero wall height");
     loads = shortWall ? ShortSideWallLoads(p, r, p.Hw / 2.0f) : LongSideWallLoads(p);
     r.blank();
@@ -134,7 +135,7 @@ void DesignSideWalls(Project& p, Report& r) {
     CheckTemperatureShrinkage(p, r, ta, p.AsTSws, p.SAsTSws, p.Hw);
 
     if (!shortWall) return;
-    DashBlock(r, "W A L L   B O T T O M");
+    DashBlock(r, "W A L L   B O T T O M", "WALL BOTTOM");
     r.blank();
     r.spc(5).text("UNFACTORED LOADS:").endl();
     const WallSectionLoads bottom = ShortSideWallLoads(p, r, p.Hw);

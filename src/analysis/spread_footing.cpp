@@ -318,12 +318,16 @@ struct GoverningPressure {
     }
 };
 
-void CapacityLine(const Project& p, Report& r, const char* label, const GoverningPressure& g, float capacity) {
+void CapacityLine(const Project& p, Report& r, const char* state, const char* label, const GoverningPressure& g,
+                  float capacity) {
     if (!(g.P > 0.0f)) return;
     const bool ok = g.P <= capacity;
+    r.setWhere(1, state);
+    r.setWhere(3, "Comb " + std::to_string(g.comb));
     r.spc(15).text(std::string(label) + " (Comb " + std::to_string(g.comb) + ")");
     r.tab(45).text("= ").num(g.P / p.PressureFactor, "0.0");
-    r.tab(55).text(ok ? "< " : "> ").num(capacity / p.PressureFactor, "0.0 ").text(Report::checkWord(ok)).endl();
+    r.tab(55).text(ok ? "< " : "> ").num(capacity / p.PressureFactor, "0.0 ")
+        .verdict(ok, "bearing_pressure", g.P / p.PressureFactor, capacity / p.PressureFactor, p.LblPressure).endl();
 }
 
 void MaximumPressures(Project& p, Report& r) {
@@ -341,26 +345,31 @@ void MaximumPressures(Project& p, Report& r) {
         }
     }
 
+    r.setWhere(0, "MAXIMUM PRESSURE");
     r.blank();
     r.tab(10).text("MAXIMUM PRESSURE(S):").endl();
     r.blank();
-    CapacityLine(p, r, "SLS Pressure", sls, p.Q * sls.F);
-    CapacityLine(p, r, "SLS EQ Pressure", slsEq, p.Q * slsEq.F);
-    if (LimitStatesCriteria(p)) CapacityLine(p, r, "ULS Pressure", uls, p.Qu);
-    if (p.ConcreteDesign != "sld") CapacityLine(p, r, "ULS EQ Pressure", ulsEq, p.Qeq);
+    CapacityLine(p, r, "SLS", "SLS Pressure", sls, p.Q * sls.F);
+    CapacityLine(p, r, "SLS EQ", "SLS EQ Pressure", slsEq, p.Q * slsEq.F);
+    if (LimitStatesCriteria(p)) CapacityLine(p, r, "ULS", "ULS Pressure", uls, p.Qu);
+    if (p.ConcreteDesign != "sld") CapacityLine(p, r, "ULS EQ", "ULS EQ Pressure", ulsEq, p.Qeq);
 }
 
-void SlidingRow(const Project& p, Report& r, int comb, const char* label, float force, float resistance) {
+void SlidingRow(const Project& p, Report& r, int c, int comb, const char* label, float force, float resistance) {
+    r.setWhere(1, label);
+    r.setWhere(3, "Comb " + std::to_string(c));
     r.tab(10);
     if (comb > 0) r.bare(static_cast<float>(comb));
     r.tab(20).text(label);
     r.tab(30).num(force / p.ForceFactor, "0.0");
     r.tab(40).num(resistance / p.ForceFactor, "0.0");
-    r.tab(50).text(Report::checkWord(force <= resistance)).endl();
+    r.tab(50).verdict(force <= resistance, "sliding", force / p.ForceFactor, resistance / p.ForceFactor, p.LblForce)
+        .endl();
 }
 
 void Sliding(Project& p, Report& r) {
     r.setCause("");
+    r.setWhere(0, "SLIDING STABILITY");
     r.blank();
     r.heading("SLIDING STABILITY:");
     r.rule10();
@@ -379,18 +388,18 @@ void Sliding(Project& p, Report& r) {
         if (OlderCriteria(p)) {
             if (p.Hsls[c] != 0.0f || p.Hmax[c] == 0.0f) {
                 const float R = p.Fsls[c] * (p.Fr * p.Vsls[c] + passive(p.Kp));
-                SlidingRow(p, r, c, SlsEarthquake(p, c) ? "SLS EQ" : "SLS", p.Hsls[c], R);
+                SlidingRow(p, r, c, c, SlsEarthquake(p, c) ? "SLS EQ" : "SLS", p.Hsls[c], R);
             }
             if (p.ConcreteDesign != "sld" && UlsEarthquake(p, c)) {
                 const float R = p.Freq * p.Vmin[c] + passive(p.Kpeq);
-                SlidingRow(p, r, p.Hsls[c] == 0.0f ? c : 0, "ULS EQ", p.Hmax[c], R);
+                SlidingRow(p, r, c, p.Hsls[c] == 0.0f ? c : 0, "ULS EQ", p.Hmax[c], R);
             }
         } else {
             const float V = p.Criteria == "s6" ? p.Vminst[c] : p.Vmin[c];
             if (UlsEarthquake(p, c))
-                SlidingRow(p, r, c, "ULS EQ", p.Hmax[c], p.Freq * V + passive(p.Kpeq));
+                SlidingRow(p, r, c, c, "ULS EQ", p.Hmax[c], p.Freq * V + passive(p.Kpeq));
             else
-                SlidingRow(p, r, c, "ULS", p.Hmax[c], p.Fru * V + passive(p.Kpu));
+                SlidingRow(p, r, c, c, "ULS", p.Hmax[c], p.Fru * V + passive(p.Kpu));
         }
     }
     r.rule10();

@@ -363,6 +363,35 @@ void LateralCells(const Project& p, Report& r, float h, float mo) {
     r.tab(50).num(h / p.ForceFactor, "0.0").tab(60).num(mo / p.MomentFactor, "0.0").endl();
 }
 
+// The stability results of a row of the combination table, in display
+// units; the resultant location is added by the vertical resultant table.
+void KeepStability(const Project& p, Report& r, int i, const char* state, float v, float mr, float h, float mo) {
+    RunRecords* records = r.records();
+    if (!records) return;
+    records->stability.push_back({.combination = i,
+                                  .limitState = state,
+                                  .vertical = v / p.ForceFactor,
+                                  .resisting = mr / p.MomentFactor,
+                                  .overturning = mo / p.MomentFactor,
+                                  .horizontal = h / p.ForceFactor,
+                                  .resultant = 0.0f});
+}
+
+// Each row's own resultant: SLS, case 1 (ULS MAX), case 4 (ULS MIN), case
+// 2* (ULS MIN*).
+void KeepResultants(const Project& p, Report& r) {
+    RunRecords* records = r.records();
+    if (!records) return;
+    for (StabilityRecord& s : records->stability) {
+        const Column& x = s.limitState == "SLS"       ? p.Xsls
+                          : s.limitState == "ULS MAX" ? p.Xuls1
+                          : s.limitState == "ULS MIN" ? p.Xuls4
+                                                      : p.Xuls2st;
+        if (s.combination >= 0 && static_cast<std::size_t>(s.combination) < x.size())
+            s.resultant = x[static_cast<std::size_t>(s.combination)] / p.LengthFactor;
+    }
+}
+
 void CombinationTable(const Project& p, Report& r) {
     const bool ultimate = p.ConcreteDesign != "sld";
     const bool minStar = UsesMinStar(p.Criteria);
@@ -385,19 +414,25 @@ void CombinationTable(const Project& p, Report& r) {
             r.tab(10).bare(static_cast<float>(i));
             CombinationRow(p, r, "SLS", At(p.Vsls, i), At(p.Mrsls, i));
             LateralCells(p, r, At(p.Hsls, i), At(p.Mosls, i));
+            KeepStability(p, r, i, "SLS", At(p.Vsls, i), At(p.Mrsls, i), At(p.Hsls, i), At(p.Mosls, i));
         }
         if (ultimate && At(p.Vmax, i) != 0.0f) {
             r.tab(10).text(slsRow ? std::string() : " " + std::to_string(i));
             CombinationRow(p, r, "ULS MAX", At(p.Vmax, i), At(p.Mrmax, i));
             LateralCells(p, r, At(p.Hmax, i), At(p.Momax, i));
+            KeepStability(p, r, i, "ULS MAX", At(p.Vmax, i), At(p.Mrmax, i), At(p.Hmax, i), At(p.Momax, i));
         }
         if (ultimate && At(p.Vmin, i) != 0.0f) {
             CombinationRow(p, r, "ULS MIN", At(p.Vmin, i), At(p.Mrmin, i));
             LateralCells(p, r, At(p.Hmin, i), At(p.Momin, i));
+            KeepStability(p, r, i, "ULS MIN", At(p.Vmin, i), At(p.Mrmin, i), At(p.Hmin, i), At(p.Momin, i));
         }
         if (minStar && At(p.Vminst, i) != 0.0f) {
             CombinationRow(p, r, "ULS MIN*", At(p.Vminst, i), At(p.Mrminst, i));
             r.endl();
+            // Min vertical with max overturning: the lateral load and
+            // overturning moment of ULS MAX.
+            KeepStability(p, r, i, "ULS MIN*", At(p.Vminst, i), At(p.Mrminst, i), At(p.Hmax, i), At(p.Momax, i));
         }
     }
     r.rule10();
@@ -450,13 +485,15 @@ void ResultantRow(const Project& p, Report& r, const std::string& number, const 
 
 void CheckLine(Report& r, const char* what, const GroupMaximum& g, float limit, const char* okay) {
     if (!(g.ratio > 0.0f)) return;
+    r.setWhere(1, what);
+    r.setWhere(3, "Comb " + std::to_string(g.comb));
     r.spc(15).text(std::string(what) + " Resultant (Comb " + std::to_string(g.comb) + ")");
     r.tab(45).text("= ").num(g.ratio, "0.000");
     r.tab(55);
-    if (g.ratio <= limit)
-        r.text("< ").num(limit, "0.000 ").text(okay);
-    else
-        r.text("> ").num(limit, "0.000 ").text(Report::checkWord(false));
+    const bool ok = g.ratio <= limit;
+    r.text(ok ? "< " : "> ").num(limit, "0.000 ");
+    r.text(ok ? okay : Report::checkWord(false));
+    r.record(ok, "resultant_location", g.ratio, limit, "");
     r.endl();
 }
 
@@ -601,6 +638,7 @@ void VerticalResultant(Project& p, Report& r) {
     r.blank();
     r.rule10();
     r.setCause("");
+    KeepResultants(p, r);
 
     if (ultimate) {
         r.blank();
@@ -627,6 +665,7 @@ void VerticalResultant(Project& p, Report& r) {
         g.consider(At(p.Xuls4, i), p.Wf, i);
     }
 
+    r.setWhere(0, "MAXIMUM RESULTANT LOCATION");
     r.blank();
     r.tab(10).text("MAXIMUM RESULTANT LOCATION(S):").endl();
     r.blank();

@@ -84,11 +84,13 @@ void DesignWallSection(Project& p, Report& r, const WallSectionLoads& loads, flo
     if (ultimate) {
         r.blank();
         r.spc(5).text("ULTIMATE LIMIT STATE CALCULATIONS:").endl();
+        r.setWhere(1, "ULS");
         CheckShearUltimate(p, r, d);
         CheckMomentUltimate(p, r, d, h, As, s);
     }
     r.blank();
     r.spc(5).text("SERVICEABILITY LIMIT STATE CALCULATIONS:").endl();
+    r.setWhere(1, "SLS");
     if (aashtoOrArema && p.ConcreteDesign != "usd") {
         CheckShearService(p, r, d);
         CheckMomentService(p, r, d, As, s);

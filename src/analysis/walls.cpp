@@ -10,13 +10,14 @@
 #include "analysis/fault_causes.h"
 #include "analysis/sections.h"
 #include "analysis/wall_design.h"
+#include "model/numtext.h"
 
 namespace qelvorn {
 
 namespace {
 
 void WallTitle(Report& r, const char* spacedTitle, const char* sectionName) {
-    r.setSection(sectionName);
+    r.beginSection(sectionName);
     r.blank();
     r.spc(5).text(spacedTitle).endl();
     r.spc(5).text(std::string(65, '=')).endl();
@@ -135,11 +136,13 @@ void StemWallSection(Project& p, Report& r) {
             if (ultimate) {
                 r.blank();
                 r.spc(5).text("ULTIMATE LIMIT STATE CALCULATIONS:").endl();
+                r.setWhere(1, "ULS");
                 CheckShearUltimate(p, r, d);
                 CheckMomentUltimate(p, r, d, t, p.Asw, p.SAsw);
             }
             r.blank();
             r.spc(5).text("SERVICEABILITY LIMIT STATE CALCULATIONS:").endl();
+            r.setWhere(1, "SLS");
             if (aashtoOrArema && (sld || p.ConcreteDesign == "both")) {
                 CheckShearService(p, r, d);
                 CheckMomentService(p, r, d, p.Asw, p.SAsw);
@@ -163,6 +166,11 @@ void StemWallSection(Project& p, Report& r) {
         }
         const float moment = sld ? p.Ms : p.Mu;
         const std::int32_t comb = sld ? p.CombMs : p.CombMu;
+        if (!sld) {
+            // A moment too high for the section is recorded at its height.
+            r.setWhere(1, "REQUIRED REINFORCEMENT AREA");
+            r.setWhere(3, "Height " + FormatNumber(zm / p.LengthFactor, "0.00") + " " + p.LblLength);
+        }
         const float AsReq = sld ? RequiredAreaService(p, r, d) : RequiredAreaUltimate(p, r, t, d);
         r.tab(10).num(zm / p.LengthFactor, "0.00").tab(20).num(t, "0.00").tab(30).num(d, "0.00")
             .tab(40).num(moment / p.ForceFactor, "0.00").tab(50).num(AsReq * p.SAsw, "0.00")

@@ -407,6 +407,53 @@ char* WriteNumber(char* p, float v, std::string_view pattern) {
     return std::fill_n(p, pic.trailingBlanks, ' ');
 }
 
+std::size_t NumberWidth(float v, std::string_view pattern) {
+    // The patterns are a handful of literals: their pictures are kept by
+    // address, so a report measured line after line parses each one once.
+    struct Cached {
+        const char* data = nullptr;
+        std::size_t size = 0;
+        Picture pic;
+    };
+    thread_local std::array<Cached, 16> cache;
+    Cached& slot = cache[(reinterpret_cast<std::uintptr_t>(pattern.data()) >> 2) % cache.size()];
+    if (slot.data != pattern.data() || slot.size != pattern.size()) slot = {pattern.data(), pattern.size(), ParsePicture(pattern)};
+    const Picture& pic = slot.pic;
+    // Fixed patterns: a sign for a negative value, the digits before the
+    // point, the point and the places. Values near a power of ten (which
+    // may round up to one more digit), a negative zero and exponent patterns
+    // are measured by writing them.
+    if (std::isfinite(v) && !pic.exponent && pic.decimals <= 6 && !(v == 0.0f && std::signbit(v))) {
+        static constexpr double kPlace[] = {1.0, 1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6};
+        const double a = std::fabs(static_cast<double>(v));
+        if (a < 1e6) {
+            std::size_t digits = 1;
+            double limit = 10.0;
+            while (a >= limit) {
+                ++digits;
+                limit *= 10.0;
+            }
+            if (a * (1.0 + 1e-6) + kPlace[pic.decimals] < limit) {
+                const std::size_t places = pic.decimals > 0 ? 1 + static_cast<std::size_t>(pic.decimals) : 0;
+                return (v < 0.0f ? 1 : 0) + digits + places + pic.trailingBlanks;
+            }
+        }
+    }
+    return FormatNumber(v, pattern).size();
+}
+
+std::size_t BareNumberWidth(float v) {
+    // Whole numbers (combination and case numbers): sign or blank, digits,
+    // blank.
+    if (std::isfinite(v) && v == std::trunc(v) && std::fabs(v) < 1e6f && !(v == 0.0f && std::signbit(v))) {
+        std::size_t digits = 1;
+        for (float a = std::fabs(v); a >= 10.0f; a /= 10.0f) ++digits;
+        return digits + 2;
+    }
+    char buf[kBareNumberRoom];
+    return static_cast<std::size_t>(WriteBareNumber(buf, v) - buf);
+}
+
 std::string FormatNumber(float v, std::string_view pattern) {
     std::string s(NumberRoom(pattern), '\0');
     s.resize(static_cast<std::size_t>(WriteNumber(s.data(), v, pattern) - s.data()));

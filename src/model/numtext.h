@@ -27,6 +27,12 @@ char* WriteNumber(char* p, float v, std::string_view pattern);
 // places and trailing blanks come from the pattern.
 constexpr std::size_t NumberRoom(std::string_view pattern) { return 48 + pattern.size(); }
 
+// The number of characters WriteNumber and WriteBareNumber write for v,
+// found without writing them in the common cases (a report evaluated
+// without its text measures its numbers this way).
+std::size_t NumberWidth(float v, std::string_view pattern);
+std::size_t BareNumberWidth(float v);
+
 // Shortest decimal form of a single: at most 7 significant digits, trailing
 // zeros and a trailing point dropped, no zero before the point below 1
 // (".975", "-.5"), exponent form below 1E-04 and from 1E+07 up

@@ -20,6 +20,8 @@
 #include <string>
 #include <string_view>
 
+#include "report/check_record.h"
+
 namespace qelvorn {
 
 // Raised when an arithmetic fault ends a calculation run.
@@ -66,9 +68,31 @@ void ClearArithmeticFaults();
 // happened since the flags were last cleared.
 bool ArithmeticFaultPending();
 
+// Where the completed lines of a report go when they are not kept in
+// memory. write() is handed blocks of whole lines, then at the end what is
+// left (a faulted run's unfinished line too).
+class ReportSink {
+public:
+    virtual ~ReportSink() = default;
+    virtual void write(std::string_view block) = 0;
+};
+
+// How a check compares: the demand may not exceed the capacity (Upper:
+// required area against provided area) or must reach it (Lower: tensile
+// strain against its minimum, provided T&S area against the required one).
+enum class CheckLimit { Upper, Lower };
+
 class Report {
 public:
+    // Three kinds of report: the text kept in memory (the default); the text
+    // handed to a sink in blocks of completed lines, so memory stays bounded
+    // whatever the report's size; and an evaluation that keeps the line
+    // count and the records but no characters (numbers are not formatted,
+    // only measured), for repeated runs that need the results alone.
     Report() { reserve(kInitialRoom); }
+    explicit Report(ReportSink& sink) : sink_(&sink), flushAt_(kFlushBlock) { reserve(kFlushBlock + kLineRoom); }
+    struct EvaluationOnly {};
+    explicit Report(EvaluationOnly) : keepText_(false), flushAt_(0) { reserve(kLineRoom); }
     // A report is written in place, never copied; it may be handed on.
     Report(const Report&) = delete;
     Report& operator=(const Report&) = delete;
@@ -104,16 +128,54 @@ public:
     // Spc(10) label + formatted value + unit, as one text.
     void valueLine(std::string_view label, float value, std::string_view pattern, std::string_view unit = {});
     static const char* checkWord(bool ok) { return ok ? "OKAY" : "NO GOOD ***"; }
+
+    // --- check records ------------------------------------------------------
+    // The verdict item: writes the check word and records the check on the
+    // current line (what: its identifier; demand and capacity as printed, in
+    // display units, with their unit label).
+    Chain verdict(bool ok, std::string_view what, float demand, float capacity, std::string_view unit,
+                  CheckLimit limit = CheckLimit::Upper);
+    // Records a check on the current line without writing anything (a
+    // verdict printed inside a longer text, or a failure with no verdict
+    // word of its own).
+    void record(bool ok, std::string_view what, float demand, float capacity, std::string_view unit,
+                CheckLimit limit = CheckLimit::Upper);
+    // Where records and stability results go; none: they are not kept.
+    void keepRecords(RunRecords* records) { records_ = records; }
+    RunRecords* records() const { return records_; }
+    // A title block begins: names the section for fault messages and for
+    // the records (counted, so two blocks of the same title stay apart) and
+    // clears the sub-heading path.
+    void beginSection(std::string name);
+    // The sub-heading path of the records: level 0 the part of the section
+    // (footing toe, wall bottom, maximum pile loads), 1 the limit state or
+    // block (ULS, SLS, TEMPERATURE AND SHRINKAGE), 2 the face (TENSION AT
+    // BOTTOM), 3 the check block with its combination (SHEAR (Comb 3)).
+    // Setting a level clears the deeper ones; empty levels are left out of
+    // the path.
+    void setWhere(int level, std::string_view part);
+    std::string where() const;
+    static constexpr int kWhereLevels = 4;
+    // Utilization of a check, oriented so that <= 1 passes and reconciled
+    // with the verdict as printed (a tie the report calls NO GOOD is just
+    // above 1). A failure that no ratio measures (a zero or negative
+    // capacity, a demand of the wrong sign) is the largest float.
+    static float Utilization(bool ok, float demand, float capacity, CheckLimit limit);
     // "STABILITY" -> "S T A B I L I T Y"; words separated by three blanks.
     static std::string Spaced(std::string_view title);
 
     // --- state ------------------------------------------------------------
-    // Completed lines.
+    // Completed lines (with a sink: those not yet handed to it; evaluating:
+    // nothing meaningful).
     std::string_view contents() const { return {buf_.get(), lineStart_}; }
     std::string_view pendingLine() const { return {buf_.get() + lineStart_, size_ - lineStart_}; }
     // Completed lines plus the line in progress (what a faulted run keeps).
     std::string allText() const { return std::string(buf_.get(), size_); }
     int column() const { return static_cast<int>(size_ - lineStart_) + 1; }  // next column to be written
+    int lineNumber() const { return lines_ + 1; }  // 1-based number of the line in progress
+    // Hands everything still held, the line in progress included, to the
+    // sink (end of a streamed run).
+    void flushAll();
 
     // Section and likely cause named in a fault message. titleBlock sets the
     // section; a section may name a more precise part or a cause before a
@@ -137,31 +199,44 @@ private:
     // line in progress from lineStart_. Numbers are formatted straight into
     // it, so writing a report builds no temporary strings.
     static constexpr std::size_t kInitialRoom = std::size_t{1} << 18;
+    static constexpr std::size_t kFlushBlock = std::size_t{1} << 16;  // streamed: hand on at this size
+    static constexpr std::size_t kLineRoom = std::size_t{1} << 12;
     char* room(std::size_t n) {  // at least n free characters at the end
         if (capacity_ - size_ < n) reserve(size_ + n);
         return buf_.get() + size_;
     }
     void reserve(std::size_t n);
+    // Evaluating, characters only take their room on the line.
     void append(const char* s, std::size_t n) {
         char* p = room(n);
-        for (std::size_t i = 0; i < n; ++i) p[i] = s[i];
+        if (keepText_)
+            for (std::size_t i = 0; i < n; ++i) p[i] = s[i];
         size_ += n;
     }
     void appendBlanks(std::size_t n) {
         char* p = room(n);
-        for (std::size_t i = 0; i < n; ++i) p[i] = ' ';
+        if (keepText_)
+            for (std::size_t i = 0; i < n; ++i) p[i] = ' ';
         size_ += n;
     }
     // Blanks up to a column (from 1); past it, a new line first.
     void padTo(int column);
     void endLine() {
+        // Evaluating, faults are looked for once a line (and before every
+        // record) rather than before every item: reading the flags costs
+        // more than an item that is not written. The records, their lines
+        // and the section a fault names come out the same.
+        if (!keepText_ && detail::ItemFaultFlagsRaised()) throwFault();
         append("\r\n", 2);
         lineStart_ = size_;
+        ++lines_;
+        if (lineStart_ >= flushAt_) flushLines();
     }
+    void flushLines();  // completed lines to the sink (or dropped), the line in progress kept
     [[noreturn]] void throwFault() const;
     // Before an item within a line: no fault pending in the calculations.
     void checkItem() const {
-        if (detail::ItemFaultFlagsRaised()) throwFault();
+        if (keepText_ && detail::ItemFaultFlagsRaised()) throwFault();
     }
     // A number item: no pending fault and a finite value.
     void checkFinite(float value) const {
@@ -175,6 +250,14 @@ private:
     std::size_t lineStart_ = 0;
     std::string section_;
     std::string cause_;
+    ReportSink* sink_ = nullptr;
+    bool keepText_ = true;
+    std::size_t flushAt_ = static_cast<std::size_t>(-1);
+    int lines_ = 0;
+    RunRecords* records_ = nullptr;
+    std::string recordSection_;
+    int sectionIndex_ = -1;
+    std::string where_[kWhereLevels];
 };
 
 // The items after the first one of a statement. A fault can only arise
@@ -204,6 +287,10 @@ public:
     Chain text(std::string_view s) { return r_.text(s); }
     Chain num(float value, std::string_view pattern) { return r_.num(value, pattern); }
     Chain bare(float value) { return r_.bare(value); }
+    Chain verdict(bool ok, std::string_view what, float demand, float capacity, std::string_view unit,
+                  CheckLimit limit = CheckLimit::Upper) {
+        return r_.verdict(ok, what, demand, capacity, unit, limit);
+    }
     Chain endl() {
         r_.endLine();
         return *this;
