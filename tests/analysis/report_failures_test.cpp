@@ -1,16 +1,21 @@
-// Writing the report when the file system refuses: a full disk, a file size
-// limit, folders that cannot hold files. The run ends with its message and
-// never claims a report it could not write.
+// Writing the report when the file system refuses: a file size limit,
+// folders that cannot hold files, a report path that is the input file or
+// not a regular file. The run ends with its message, never claims a report
+// it could not write and never leaves half a report in place of the
+// previous one.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "analysis/batch_run.h"
 #include "analysis/run.h"
 #include "analysis/sample_projects.h"
 
@@ -54,10 +59,17 @@ fs::path Scratch() {
     return dir;
 }
 
+// The files of a folder: no temporary report may be left behind.
+std::vector<std::string> Names(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 }  // namespace
 
-TEST(ReportFailures, DiskFullAndFoldersThatCannotHoldTheReport) {
-    ExpectNotWritten(RunInto("/dev/full"), "/dev/full");
+TEST(ReportFailures, FoldersThatCannotHoldTheReport) {
     const fs::path file = Scratch() / "plain.txt";
     std::ofstream(file) << "x";
     for (const std::string& out : {(file / "r.out").string(), std::string("/proc/qelvorn-report-test.out"),
@@ -68,8 +80,9 @@ TEST(ReportFailures, DiskFullAndFoldersThatCannotHoldTheReport) {
     fs::remove_all(Scratch());
 }
 
-TEST(ReportFailures, FileSizeLimitCutsTheReportShort) {
+TEST(ReportFailures, FileSizeLimitKeepsThePreviousReport) {
     const std::string out = (Scratch() / "short.out").string();
+    std::ofstream(out) << "previous report";
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
@@ -80,6 +93,61 @@ TEST(ReportFailures, FileSizeLimitCutsTheReportShort) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldSignal);
     ExpectNotWritten(o, out);
-    EXPECT_LE(fs::file_size(out), 1000u);
+    EXPECT_EQ(qelvorn::testing::ReadFile(out), "previous report");
+    EXPECT_EQ(Names(Scratch()), std::vector<std::string>{"short.out"});
     fs::remove_all(Scratch());
+}
+
+// Refused before anything is written, naming the clash: the input file
+// itself (by its name, through a link, through a dotted folder), a FIFO that
+// would block the run, a device. The input and the special files stay.
+TEST(ReportFailures, ReportPathThatIsTheInputOrNotARegularFile) {
+    using namespace qelvorn::testing;
+    const fs::path dir = Scratch(), in = dir / "p.in";
+    fs::copy_file(fs::path(QELVORN_SOURCE_DIR) / "examples" / "pile-aashto-english.in", in);
+    const std::string before = ReadFile(in);
+    fs::create_symlink(in, dir / "link.out");
+    ASSERT_EQ(mkfifo((dir / "fifo.out").c_str(), 0600), 0);
+    const struct {
+        std::string out;
+        const char* clash;
+    } cases[] = {
+        {in.string(), "is the input file"},
+        {(dir / "link.out").string(), "is the input file"},
+        {(dir / "." / "p.in").string(), "is the input file"},
+        {(dir / "fifo.out").string(), "is not a regular file"},
+        {"/dev/full", "is not a regular file"},
+    };
+    for (const auto& c : cases) {
+        const BatchOutcome o = RunBatch(Quote(in.string()) + " " + Quote(c.out));
+        EXPECT_EQ(o.status, 3) << c.out;
+        EXPECT_NE(o.err.find(c.clash), std::string::npos) << o.err;
+        EXPECT_NE(o.err.find(c.out), std::string::npos) << o.err;
+        EXPECT_EQ(ReadFile(in), before);
+    }
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo.out"));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.out"));
+    EXPECT_EQ(Names(dir), (std::vector<std::string>{"fifo.out", "link.out", "p.in"}));
+    fs::remove_all(dir);
+}
+
+// A fault ends the run: the previous report is replaced by what was written,
+// which ends in a line saying the report is incomplete and why.
+TEST(ReportFailures, FaultedRunReplacesThePreviousReportAndSaysItIsIncomplete) {
+    const fs::path dir = Scratch();
+    const std::string out = (dir / "faulted.out").string();
+    std::ofstream(out) << "previous report";
+    Project p = qelvorn::testing::SamplePileProject();
+    p.Fsls[1] = 0;
+    p.OutFile = out;
+    MessageHost host;
+    EXPECT_EQ(PerformCalculations(p, host), RunResult::CalculationError);
+    EXPECT_EQ(p.Records.status, RunStatus::CalculationError);
+    const std::string report = qelvorn::testing::ReadFile(out);
+    const std::string last = report.substr(report.rfind("\r\n", report.size() - 3) + 2);
+    EXPECT_TRUE(last.starts_with("*** Calculation error: report incomplete (" + p.Records.faultSection)) << last;
+    EXPECT_TRUE(last.ends_with(") ***\r\n")) << last;
+    EXPECT_NE(report.find("OUTPUT DATA"), std::string::npos);
+    EXPECT_EQ(Names(dir), std::vector<std::string>{"faulted.out"});
+    fs::remove_all(dir);
 }

@@ -2,6 +2,8 @@
 
 #include "report/report.h"
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "model/numtext.h"
@@ -79,4 +81,48 @@ TEST(ReportLineModel, LongReportsAndExtremeNumbersKeepEveryCharacter) {
     Report moved(std::move(r));
     EXPECT_EQ(moved.contents(), expected);
     EXPECT_EQ(moved.column(), 1);
+}
+
+// Utilization is <= 1 exactly when the check passes, whichever way the
+// comparison goes, at a tie and where no ratio measures the failure.
+TEST(CheckRecords, UtilizationIsOrientedSoThatOneOrLessPasses) {
+    using qelvorn::CheckLimit;
+    constexpr float kLargest = std::numeric_limits<float>::max();
+    const struct {
+        bool ok;
+        float demand, capacity;
+        CheckLimit limit;
+        float expected;
+    } cases[] = {
+        {true, 0.0431f, 0.005f, CheckLimit::Lower, 0.005f / 0.0431f},  // strain above its minimum
+        {false, 0.003f, 0.005f, CheckLimit::Lower, 0.005f / 0.003f},
+        {true, 1.2f, 2.4f, CheckLimit::Upper, 0.5f},  // required area below the provided one
+        {false, 3.0f, 2.0f, CheckLimit::Upper, 1.5f},
+        {false, 2.0f, 2.0f, CheckLimit::Upper, std::nextafter(1.0f, 2.0f)},  // a tie the report fails
+        {true, 0.0f, 0.0f, CheckLimit::Upper, 0.0f},                         // nothing required of nothing
+        {false, 1.0f, 0.0f, CheckLimit::Upper, kLargest},                    // no capacity at all
+        {false, -0.01f, 0.005f, CheckLimit::Lower, kLargest},                // strain of the wrong sign
+    };
+    for (const auto& c : cases)
+        EXPECT_FLOAT_EQ(Report::Utilization(c.ok, c.demand, c.capacity, c.limit), c.expected) << c.demand;
+}
+
+// An evaluated report measures its numbers instead of writing them: every
+// width must be the written one, or tabs wrap differently and the records'
+// line numbers drift.
+TEST(CheckRecords, EvaluationMeasuresNumbersAsTheyAreWritten) {
+    const float values[] = {0.0f, -0.0f, 0.004f, -0.004f, 9.995f, 9.9949f, 99.95f, -99.96f, 999999.5f,
+                            123456.7f, 1e7f, 1e-30f, 3.4e38f, 12.0f, -7.0f};
+    for (float v : values) {
+        for (const char* pattern : {"0", "0.", "0.0", "0.00 ", "0.000", "0.0000", "0.000E+00", "0.00E+00 "}) {
+            Report written, evaluated{Report::EvaluationOnly{}};
+            written.num(v, pattern);
+            evaluated.num(v, pattern);
+            EXPECT_EQ(evaluated.column(), written.column()) << v << " " << pattern;
+        }
+        Report written, evaluated{Report::EvaluationOnly{}};
+        written.bare(v);
+        evaluated.bare(v);
+        EXPECT_EQ(evaluated.column(), written.column()) << v;
+    }
 }
