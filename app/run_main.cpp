@@ -1,28 +1,32 @@
 // qelvorn-run: the calculation run without windows.
 //
-//   qelvorn-run [--sections LIST] [--summary] INPUT.in OUTPUT.out
+//   qelvorn-run [--sections LIST] [--summary] [--json RESULTS.json] INPUT.in OUTPUT.out
 //
 // LIST is a comma list of echo, abutment, sidewalls, quantities (the four
 // output options). Without --sections the options are those of a new
 // project after loading the file: echo and abutment, and side walls when
 // the file has side walls. Messages go to standard error, one line each.
 // With --summary, once the report is written, the OKAY and NO GOOD *** counts
-// of each report section and every NO GOOD *** line are printed to standard
-// output, read back from the report file.
+// and the governing check of each report section and every failing check are
+// printed to standard output. With --json the results as data (see
+// docs/results.schema.json) go to RESULTS.json ("-": standard output) after
+// every run that read its input, also an incomplete or faulted one, whose
+// status the document gives. Neither option changes the report.
 //
 // Exit status: 0 report written; 1 input incomplete; 2 calculation error
 // (the report holds what was written before the fault and a last line
-// saying so); 3 input file unreadable or report not writable (also a report
-// path that is the input file or not a regular file); 64 usage.
+// saying so); 3 input file unreadable, report or results not writable (also
+// a report path that is the input file or not a regular file); 64 usage.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis/run.h"
 #include "io/input_file.h"
+#include "json/results_json.h"
 #include "model/defaults.h"
 #include "report/summary.h"
 
@@ -47,11 +51,19 @@ std::string FileTitle(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// Whether two names lead to one file (which need not exist yet).
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ea, eb;
+    const auto ca = std::filesystem::weakly_canonical(a, ea), cb = std::filesystem::weakly_canonical(b, eb);
+    return ea || eb ? a == b : ca == cb;
+}
+
 int Usage(const std::string& problem) {
     if (!problem.empty()) std::cerr << "qelvorn-run: " << problem << '\n';
-    std::cerr << "usage: qelvorn-run [--sections LIST] [--summary] INPUT.in OUTPUT.out\n"
+    std::cerr << "usage: qelvorn-run [--sections LIST] [--summary] [--json RESULTS.json] INPUT.in OUTPUT.out\n"
                  "  LIST: comma list of echo, abutment, sidewalls, quantities\n"
-                 "  --summary: print the checks of each report section to standard output\n";
+                 "  --summary: print the checks of each report section to standard output\n"
+                 "  --json: write the results as JSON to RESULTS.json (- for standard output)\n";
     return kExitUsage;
 }
 
@@ -87,6 +99,7 @@ int main(int argc, char** argv) {
     std::string sections;
     bool haveSections = false;
     bool summary = false;
+    std::string json;  // results file; empty when not asked for
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--sections") {
@@ -96,6 +109,12 @@ int main(int argc, char** argv) {
         } else if (arg.rfind("--sections=", 0) == 0) {
             sections = arg.substr(11);
             haveSections = true;
+        } else if (arg == "--json") {
+            if (i + 1 >= argc || argv[i + 1][0] == '\0') return Usage("--json needs a file name");
+            json = argv[++i];
+        } else if (arg.rfind("--json=", 0) == 0) {
+            json = arg.substr(7);
+            if (json.empty()) return Usage("--json needs a file name");
         } else if (arg == "--summary") {
             summary = true;
         } else if (arg == "-h" || arg == "--help") {
@@ -109,6 +128,10 @@ int main(int argc, char** argv) {
     }
     if (files.size() != 2) return Usage("an input file and an output file are needed");
     if (files[0].empty() || files[1].empty()) return Usage("empty file name");
+    if (summary && json == "-") return Usage("--summary and --json - would both write to standard output");
+    // The results must never overwrite the project or its report.
+    if (!json.empty() && json != "-" && (SameFile(json, files[0]) || SameFile(json, files[1])))
+        return Usage("--json names the input or the report file");
 
     // The section list is checked before anything is read.
     qelvorn::Project chosen;
@@ -133,15 +156,24 @@ int main(int argc, char** argv) {
     p.OutTitle = FileTitle(files[1]);
 
     ConsoleHost host;
-    switch (qelvorn::PerformCalculations(p, host)) {
-        case qelvorn::RunResult::Written:
-            if (summary) {
-                // Read back from the file, so the summary is that of the report as written.
-                std::ifstream in(p.OutFile, std::ios::binary);
-                std::ostringstream text;
-                text << in.rdbuf();
-                std::cout << qelvorn::SummaryText(qelvorn::SummarizeReport(text.str())) << std::flush;
+    const qelvorn::RunResult result = qelvorn::PerformCalculations(p, host);
+    if (!json.empty() && result != qelvorn::RunResult::NoOutputFile) {
+        const std::string doc = qelvorn::ResultsJson(p, p.Records);
+        if (json == "-") {
+            std::cout << doc << std::flush;
+        } else {
+            std::ofstream out(json, std::ios::binary | std::ios::trunc);
+            out << doc;
+            out.close();
+            if (!out) {
+                std::cerr << "The results file could not be written: " << json << '\n';
+                if (result == qelvorn::RunResult::Written) return kExitFile;
             }
+        }
+    }
+    switch (result) {
+        case qelvorn::RunResult::Written:
+            if (summary) std::cout << qelvorn::SummaryText(p.Records.checks) << std::flush;
             return kExitWritten;
         case qelvorn::RunResult::InputIncomplete: return kExitIncomplete;
         case qelvorn::RunResult::CalculationError: return kExitCalculation;

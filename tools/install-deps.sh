@@ -9,7 +9,8 @@
 # packages are listed and the script ends with status 1, so the command that
 # called it stops before a build that could not succeed.
 set -euo pipefail
-run_needs=(cmake g++ make qt6-base-dev)
+# nlohmann-json3-dev: the batch runner's JSON results.
+run_needs=(cmake g++ make qt6-base-dev nlohmann-json3-dev)
 # Tests: GoogleTest, a virtual display, pdftotext for the PDF export test;
 # dpkg-dev and file for building the Debian package (dpkg-shlibdeps) and
 # desktop-file-utils for checking its desktop entry.

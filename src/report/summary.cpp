@@ -1,39 +1,29 @@
 #include "report/summary.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace qelvorn {
 
 namespace {
 
-constexpr std::string_view kOkay = "OKAY";
-constexpr std::string_view kNoGood = "NO GOOD ***";
-constexpr std::string_view kIndent = "     ";
+// A NaN utilization (a check of undefined values) ranks above every number,
+// so it is never hidden behind a passing check.
+float Rank(float utilization) { return std::isnan(utilization) ? INFINITY : utilization; }
 
-std::string_view TrimRight(std::string_view s) {
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\r' || s.back() == '\n' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
+// Shortest fixed-point text that reads back as the same float.
+std::string Number(float v) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    return r.ec == std::errc() ? std::string(buf, r.ptr) : std::to_string(v);
 }
 
-std::string_view Trim(std::string_view s) {
-    s = TrimRight(s);
-    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-    return s;
-}
-
-bool EndsWithWord(std::string_view line, std::string_view word) {
-    if (line.size() < word.size() || line.substr(line.size() - word.size()) != word) return false;
-    return line.size() == word.size() || line[line.size() - word.size() - 1] == ' ';
-}
-
-bool IsTitleRule(std::string_view line) {
-    return TrimRight(line) == std::string(kIndent) + std::string(65, '=');
-}
-
-std::string SectionName(const SectionSummary& s) {
-    return s.title.empty() ? "(before the first section)" : s.title;
+std::string Utilization(float u) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.3f", static_cast<double>(u));
+    return buf;
 }
 
 std::string Padded(std::string s, std::size_t width) {
@@ -47,107 +37,71 @@ std::string RightAligned(long value, int width) {
     return buf;
 }
 
+std::string WhatWhere(const CheckRecord& c) { return c.where.empty() ? c.what : c.what + " at " + c.where; }
+
+std::string LineRef(const CheckRecord& c) { return c.line > 0 ? " (line " + std::to_string(c.line) + ")" : ""; }
+
 }  // namespace
 
-int ReportSummary::okay() const {
+int CheckSummary::okay() const {
     int n = 0;
-    for (const SectionSummary& s : sections) n += s.okay;
+    for (const SectionChecks& s : sections) n += s.okay;
     return n;
 }
 
-int ReportSummary::noGood() const {
+int CheckSummary::noGood() const {
     int n = 0;
-    for (const SectionSummary& s : sections) n += s.noGood;
+    for (const SectionChecks& s : sections) n += s.noGood;
     return n;
 }
 
-CheckOutcome LineCheck(std::string_view line) {
-    line = TrimRight(line);
-    if (EndsWithWord(line, kNoGood)) return CheckOutcome::NoGood;
-    if (EndsWithWord(line, kOkay)) return CheckOutcome::Okay;
-    return CheckOutcome::None;
-}
-
-std::string UnspacedTitle(std::string_view spaced) {
-    const std::string_view t = Trim(spaced);
-    // Spaced capitals: a character at every even place, blanks at the odd
-    // places; three blanks between words leave a blank at an even place.
-    bool spacedForm = t.size() >= 3;
-    for (std::size_t i = 1; i < t.size() && spacedForm; i += 2) spacedForm = t[i] == ' ';
-    if (!spacedForm) return std::string(t);
-    std::string out;
-    for (std::size_t i = 0; i < t.size(); i += 2) out += t[i];
-    return out;
-}
-
-std::vector<std::string> ReportLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
+CheckSummary SummarizeChecks(const std::vector<CheckRecord>& checks) {
+    CheckSummary s;
+    for (std::size_t i = 0; i < checks.size(); ++i) {
+        const CheckRecord& c = checks[i];
+        auto sec = std::find_if(s.sections.begin(), s.sections.end(),
+                                [&](const SectionChecks& x) { return x.sectionIndex == c.sectionIndex; });
+        if (sec == s.sections.end()) {
+            s.sections.push_back({c.section, c.sectionIndex, 0, 0, i});
+            sec = s.sections.end() - 1;
+        } else if (Rank(c.utilization) > Rank(checks[sec->governing].utilization)) {
+            sec->governing = i;
         }
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-    }
-    return lines;
-}
-
-bool IsTitleLine(const std::vector<std::string>& lines, std::size_t i) {
-    if (i + 1 >= lines.size() || !IsTitleRule(lines[i + 1])) return false;
-    const std::string_view line = lines[i];
-    return line.size() > kIndent.size() && line.substr(0, kIndent.size()) == kIndent &&
-           line[kIndent.size()] != ' ' && !TrimRight(line).empty();
-}
-
-ReportSummary SummarizeLines(const std::vector<std::string>& lines) {
-    ReportSummary s;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int lineNo = static_cast<int>(i) + 1;
-        if (IsTitleLine(lines, i)) {
-            s.sections.push_back({UnspacedTitle(lines[i]), lineNo, 0, 0});
-            continue;
-        }
-        const CheckOutcome c = LineCheck(lines[i]);
-        if (c == CheckOutcome::None) continue;
-        // A check ahead of any title block (a report cut short, or a
-        // fragment) still counts, under an untitled part.
-        if (s.sections.empty()) s.sections.push_back({"", 1, 0, 0});
-        SectionSummary& sec = s.sections.back();
-        if (c == CheckOutcome::Okay) {
-            ++sec.okay;
+        if (c.ok) {
+            ++sec->okay;
         } else {
-            ++sec.noGood;
-            s.failures.push_back({s.sections.size() - 1, lineNo, std::string(TrimRight(lines[i]))});
+            ++sec->noGood;
+            s.failures.push_back(i);
         }
     }
     return s;
 }
 
-ReportSummary SummarizeReport(std::string_view text) { return SummarizeLines(ReportLines(text)); }
+std::string CheckText(const CheckRecord& c) {
+    return WhatWhere(c) + ": demand " + Number(c.demand) + ", capacity " + Number(c.capacity) +
+           (c.unit.empty() ? "" : " " + c.unit) + ", utilization " + Utilization(c.utilization);
+}
 
-std::string SummaryText(const ReportSummary& s) {
-    std::size_t width = std::string_view("Section").size();
-    for (const SectionSummary& sec : s.sections) width = std::max(width, SectionName(sec).size());
+std::string SummaryText(const std::vector<CheckRecord>& checks) {
+    const CheckSummary s = SummarizeChecks(checks);
+    if (s.sections.empty()) return "No checks\n";
+    std::size_t width = std::string("Section").size();
+    for (const SectionChecks& sec : s.sections) width = std::max(width, sec.title.size());
     width += 2;
-    std::string out;
-    out += Padded("Section", width) + "  Line      OKAY   NO GOOD\n";
-    for (const SectionSummary& sec : s.sections)
-        out += Padded(SectionName(sec), width) + RightAligned(sec.line, 6) + RightAligned(sec.okay, 10) +
-               RightAligned(sec.noGood, 10) + "\n";
-    out += Padded("Total", width) + std::string(6, ' ') + RightAligned(s.okay(), 10) + RightAligned(s.noGood(), 10) +
-           "\n";
-    out += "\n";
-    if (s.failures.empty()) {
-        out += "No NO GOOD *** lines\n";
-        return out;
+    std::string out = Padded("Section", width) + "    OKAY NO GOOD  Governing check\n";
+    for (const SectionChecks& sec : s.sections) {
+        const CheckRecord& g = checks[sec.governing];
+        out += Padded(sec.title, width) + RightAligned(sec.okay, 8) + RightAligned(sec.noGood, 8) + "  " +
+               Utilization(g.utilization) + " " + WhatWhere(g) + LineRef(g) + "\n";
     }
-    out += "NO GOOD *** lines:\n";
-    for (const FailedCheck& f : s.failures)
-        out += RightAligned(f.line, 6) + "  " + SectionName(s.sections[f.section]) + ": " +
-               std::string(Trim(f.text)) + "\n";
+    out += Padded("Total", width) + RightAligned(s.okay(), 8) + RightAligned(s.noGood(), 8) + "\n\n";
+    if (s.failures.empty()) return out + "No NO GOOD *** checks\n";
+    out += "NO GOOD *** checks:\n";
+    for (std::size_t i : s.failures) {
+        const CheckRecord& c = checks[i];
+        out += (c.line > 0 ? RightAligned(c.line, 6) : std::string(6, ' ')) + "  " + c.section + ": " +
+               CheckText(c) + "\n";
+    }
     return out;
 }
 

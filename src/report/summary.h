@@ -1,56 +1,42 @@
-// Summary of the checks in a report text: for every section (title block)
-// the number of "OKAY" and of "NO GOOD ***" lines, and every "NO GOOD ***"
-// line with its section and line number. It reads the text as written, so
-// it can summarise any report file and never disagrees with it.
+// Summary of a run's checks, built from its check records: per report
+// section that has checks, the OKAY and NO GOOD *** counts and the governing
+// check (largest utilization), then every failing check. Sections are told
+// apart by their index, so the input echo's "SIDE WALLS" and the design's
+// are never merged. The batch runner's --summary, the report viewer's panel
+// and the printed report all use it.
 #pragma once
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "report/check_record.h"
 
 namespace qelvorn {
 
-struct SectionSummary {
-    std::string title;  // "SIDE WALLS"; empty for lines before the first title block
-    int line = 0;       // line of the spaced title (1-based); 1 for the part before any title
+struct SectionChecks {
+    std::string title;
+    int sectionIndex = 0;
     int okay = 0;
     int noGood = 0;
+    std::size_t governing = 0;  // index into the checks: largest utilization, the first of equals
 };
 
-struct FailedCheck {
-    std::size_t section = 0;  // index into ReportSummary::sections
-    int line = 0;             // 1-based line number in the report
-    std::string text;         // the line without its line end and trailing blanks
-};
-
-struct ReportSummary {
-    std::vector<SectionSummary> sections;  // in report order; a title may repeat
-    std::vector<FailedCheck> failures;     // in report order
+struct CheckSummary {
+    std::vector<SectionChecks> sections;  // in order of first appearance
+    std::vector<std::size_t> failures;    // indices into the checks, in report order
     int okay() const;
     int noGood() const;
 };
 
-// Outcome of one report line: a check that passed, one that failed, or none.
-enum class CheckOutcome { None, Okay, NoGood };
-CheckOutcome LineCheck(std::string_view line);
+CheckSummary SummarizeChecks(const std::vector<CheckRecord>& checks);
 
-// "S I D E   W A L L S" -> "SIDE WALLS". A text that is not in spaced
-// capitals comes back trimmed, as it stands.
-std::string UnspacedTitle(std::string_view spaced);
-
-// Splits at LF, CR LF or CR; a final line end does not start another line.
-std::vector<std::string> ReportLines(std::string_view text);
-
-// Title line of a title block: the line holds five blanks and a title, and
-// the next is five blanks and 65 "=".
-bool IsTitleLine(const std::vector<std::string>& lines, std::size_t i);
-
-ReportSummary SummarizeReport(std::string_view text);
-ReportSummary SummarizeLines(const std::vector<std::string>& lines);
+// One check on one line: "crack_factor at ULS / Top of footing: demand
+// 40950.3, capacity 30000 lb/in, utilization 1.365".
+std::string CheckText(const CheckRecord& c);
 
 // The summary as plain lines (LF ends each): a table of the sections with
-// their counts and a total, then the failed lines.
-std::string SummaryText(const ReportSummary& s);
+// their counts and governing check, a total, then the failing checks.
+std::string SummaryText(const std::vector<CheckRecord>& checks);
 
 }  // namespace qelvorn

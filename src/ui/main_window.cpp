@@ -863,17 +863,20 @@ void MainWindow::ViewInputFile() {
 }
 
 void MainWindow::ViewOutputFile() {
-    ViewFile(p_.OutFile, "Please save output file", "Unable to view output file", "VIEW OUTPUT");
+    // The checks summary beside the report, when the last run wrote it.
+    const bool ran = p_.Records.status != RunStatus::NotRun && p_.OutFile == lastReport_;
+    ViewFile(p_.OutFile, "Please save output file", "Unable to view output file", "VIEW OUTPUT",
+             ran ? &p_.Records : nullptr);
 }
 
 // Opens the file in the text viewer; a file not yet named asks to be saved.
 void MainWindow::ViewFile(const std::string& file, const char* notNamed, const char* notViewed,
-                          const char* caption) {
+                          const char* caption, const RunRecords* records) {
     if (file.empty()) {
         Complain(notNamed, caption);
         return;
     }
-    viewer_ = TextViewer::Open(Q(file), &dialogs_);
+    viewer_ = TextViewer::Open(Q(file), &dialogs_, records);
     if (!viewer_) dialogs_.Message(this, notViewed, caption, MessageIcon::Information);
     if (viewer_ && file == p_.OutFile) reportViewer_ = viewer_;
 }
@@ -895,6 +898,7 @@ void MainWindow::PerformCalculations() {
         }
         // The host's destructor re-enables the window whatever happened.
     }
+    lastReport_ = p_.OutFile;
     if (result == RunResult::Written) {
         ReportWritten();
         return;
@@ -903,7 +907,9 @@ void MainWindow::PerformCalculations() {
     // the file as it now stands (or closes when the run left none).
     const QRect where = CloseReportViews();
     if (!where.isValid()) return;
-    reportViewer_ = viewer_ = TextViewer::Open(Q(p_.OutFile), &dialogs_);
+    // A faulted run's checks are those of the part it wrote; an incomplete
+    // project has none.
+    reportViewer_ = viewer_ = TextViewer::Open(Q(p_.OutFile), &dialogs_, &p_.Records);
     if (reportViewer_) reportViewer_->setGeometry(where);
 }
 
@@ -918,11 +924,7 @@ void MainWindow::Run() {
 
 void MainWindow::ReportWritten() {
     const QString out = Q(p_.OutFile);
-    // FALLBACK until the run keeps its check records: the counts are read
-    // back from the report text (the same OKAY / NO GOOD *** lines).
-    QFile file(out);
-    const ReportSummary s =
-        SummarizeReport(file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string());
+    const CheckSummary s = SummarizeChecks(p_.Records.checks);
     note_->setText(QString("Report written: %1 (%2 checks, %3 fail)")
                        .arg(Q(p_.OutTitle))
                        .arg(s.okay() + s.noGood())
@@ -930,7 +932,7 @@ void MainWindow::ReportWritten() {
     // Viewers already showing this report give way to one of the new report
     // in their place.
     const QRect where = CloseReportViews();
-    reportViewer_ = viewer_ = TextViewer::Open(out, &dialogs_);
+    reportViewer_ = viewer_ = TextViewer::Open(out, &dialogs_, &p_.Records);
     if (reportViewer_ && where.isValid()) reportViewer_->setGeometry(where);
 }
 

@@ -143,7 +143,8 @@ private:
     bool SaveChangesFirst();
     // After a run that wrote the report: shows it (again) and its counts.
     void ReportWritten();
-    void ViewFile(const std::string& file, const char* notNamed, const char* notViewed, const char* caption);
+    void ViewFile(const std::string& file, const char* notNamed, const char* notViewed, const char* caption,
+                  const RunRecords* records = nullptr);
     QRect CloseReportViews();
     // Beeps and shows an information message.
     void Complain(const QString& text, const QString& caption);
@@ -169,6 +170,7 @@ private:
     // The project's input file text when it was last loaded, saved or first
     // shown; unset until the window is first filled.
     std::optional<std::string> savedText_;
+    std::string lastReport_;  // the report file of the last run, which p_.Records describe
     QMenu* recent_ = nullptr;
     History* history_ = nullptr;
     UnitLabels* units_ = nullptr;

@@ -101,8 +101,10 @@ std::vector<int> PageStarts(const QStringList& lines, int linesPerPage) {
     return starts;
 }
 
-PrintOutcome PrintReport(QPrinter& printer, const QStringList& lines, const QString& title) {
+PrintOutcome PrintReport(QPrinter& printer, const QStringList& report, const QString& title,
+                         const QStringList& appendix) {
     PrintOutcome outcome;
+    const QStringList lines = report + appendix;
     QPainter painter;
     if (!painter.begin(&printer)) return outcome;
 
@@ -113,14 +115,18 @@ PrintOutcome PrintReport(QPrinter& printer, const QStringList& lines, const QStr
     // Largest type up to 10 points in which the widest line fits the width.
     font.setPointSizeF(10.0);
     const qreal advance10 = QFontMetricsF(font, &printer).horizontalAdvance(QLatin1Char('0'));
-    const qreal fit = 10.0 * page.width() / (advance10 * PrintColumns(lines));
+    const qreal fit = 10.0 * page.width() / (advance10 * PrintColumns(report));
     font.setPointSizeF(std::clamp(fit, 4.0, 10.0));
     const QFontMetricsF metrics(font, &printer);
     const qreal lineHeight = metrics.lineSpacing();
     const qreal footerHeight = 2.0 * lineHeight;
     outcome.linesPerPage = std::max(1, static_cast<int>((page.height() - footerHeight) / lineHeight));
 
-    const std::vector<int> starts = PageStarts(lines, outcome.linesPerPage);
+    std::vector<int> starts = PageStarts(report, outcome.linesPerPage);
+    if (report.isEmpty()) starts.clear();
+    if (!appendix.isEmpty())
+        for (int start : PageStarts(appendix, outcome.linesPerPage))
+            starts.push_back(static_cast<int>(report.size()) + start);
     const int pages = static_cast<int>(starts.size());
     painter.setFont(font);
     painter.setPen(Qt::black);
@@ -142,7 +148,8 @@ PrintOutcome PrintReport(QPrinter& printer, const QStringList& lines, const QStr
     return outcome;
 }
 
-PrintOutcome ExportReportPdf(const QString& pdfFile, const QStringList& lines, const QString& title) {
+PrintOutcome ExportReportPdf(const QString& pdfFile, const QStringList& lines, const QString& title,
+                             const QStringList& appendix) {
     // A file left from an earlier export must not pass for this one.
     if (QFileInfo::exists(pdfFile) && !QFile::remove(pdfFile)) return {};
     QPrinter printer(QPrinter::HighResolution);
@@ -150,7 +157,7 @@ PrintOutcome ExportReportPdf(const QString& pdfFile, const QStringList& lines, c
     printer.setOutputFileName(pdfFile);
     printer.setDocName(title);
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    PrintOutcome outcome = PrintReport(printer, lines, title);
+    PrintOutcome outcome = PrintReport(printer, lines, title, appendix);
     // QPrinter reports no write failure of its own: look at the file.
     outcome.ok = outcome.ok && QFileInfo(pdfFile).isFile() && QFileInfo(pdfFile).size() > 0;
     return outcome;

@@ -33,10 +33,14 @@ struct PrintOutcome {
 };
 
 // Prints the lines on the printer as set up (page size, margins, output
-// file); title goes into the footer beside the page number.
-PrintOutcome PrintReport(QPrinter& printer, const QStringList& lines, const QString& title);
+// file); title goes into the footer beside the page number. The appendix
+// (the check summary) follows from a page of its own, in the report's type:
+// its lines should be at most 80 characters wide.
+PrintOutcome PrintReport(QPrinter& printer, const QStringList& lines, const QString& title,
+                         const QStringList& appendix = {});
 
 // Writes the lines as a PDF file: page size of the locale, 15 mm margins.
-PrintOutcome ExportReportPdf(const QString& pdfFile, const QStringList& lines, const QString& title);
+PrintOutcome ExportReportPdf(const QString& pdfFile, const QStringList& lines, const QString& title,
+                             const QStringList& appendix = {});
 
 }  // namespace qelvorn::ui

@@ -35,10 +35,6 @@ Dialogs& DefaultDialogs() {
     return dialogs;
 }
 
-QString SectionName(const SectionSummary& s) {
-    return s.title.empty() ? QStringLiteral("(before the first section)") : QString::fromStdString(s.title);
-}
-
 // The viewers open now, for finding the one that shows a file.
 QList<QPointer<TextViewer>>& OpenViewers() {
     static QList<QPointer<TextViewer>> viewers;
@@ -48,7 +44,7 @@ QList<QPointer<TextViewer>>& OpenViewers() {
 
 }  // namespace
 
-TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs) {
+TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs, const RunRecords* records) {
     const QFileInfo info(fileName);
     QRect place;
     for (const QPointer<TextViewer>& v : OpenViewers()) {
@@ -70,7 +66,7 @@ TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs) {
     // Report lines end in CR LF; show them as plain lines.
     QString text = QString::fromLocal8Bit(file.readAll());
     text.replace("\r\n", "\n");
-    auto* viewer = new TextViewer(fileName, text, dialogs);
+    auto* viewer = new TextViewer(fileName, text, dialogs, records);
     viewer->loaded_ = info.lastModified();
     OpenViewers().append(viewer);
     if (place.isValid()) viewer->setGeometry(place);
@@ -80,12 +76,13 @@ TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs) {
     return viewer;
 }
 
-TextViewer::TextViewer(const QString& fileName, const QString& text, Dialogs* dialogs)
+TextViewer::TextViewer(const QString& fileName, const QString& text, Dialogs* dialogs, const RunRecords* records)
     : QWidget(nullptr, Qt::Window),
       fileName_(fileName),
       dialogs_(dialogs ? dialogs : &DefaultDialogs()),
       edit_(new QPlainTextEdit(this)),
-      summary_(SummarizeReport(text.toStdString())) {
+      checks_(records ? records->checks : std::vector<CheckRecord>{}),
+      summary_(SummarizeChecks(checks_)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QFileInfo(fileName).fileName() + " - " + QFileInfo(fileName).absolutePath());
     edit_->setReadOnly(true);
@@ -139,36 +136,40 @@ void TextViewer::BuildSummaryPanel() {
     v->addWidget(new QLabel(QString("Checks: %1 OKAY, %2 NO GOOD ***").arg(summary_.okay()).arg(summary_.noGood()),
                             panel_));
 
+    // A section's row leads to its governing check.
     sections_ = new QTreeWidget(panel_);
     sections_->setObjectName("sectionTable");
     sections_->setRootIsDecorated(false);
     sections_->setColumnCount(4);
-    sections_->setHeaderLabels({"Section", "Line", "OKAY", "NO GOOD"});
-    for (const SectionSummary& s : summary_.sections) {
-        auto* item = new QTreeWidgetItem(sections_, {SectionName(s), QString::number(s.line), QString::number(s.okay),
-                                                     QString::number(s.noGood)});
-        item->setData(0, kLineRole, s.line);
-        for (int c = 1; c < 4; ++c) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-        if (s.noGood > 0) item->setForeground(3, Qt::red);
+    sections_->setHeaderLabels({"Section", "OKAY", "NO GOOD", "Governing check"});
+    for (const SectionChecks& s : summary_.sections) {
+        const CheckRecord& g = checks_[s.governing];
+        auto* item = new QTreeWidgetItem(
+            sections_, {QString::fromStdString(s.title), QString::number(s.okay), QString::number(s.noGood),
+                        QString("%1 %2").arg(static_cast<double>(g.utilization), 0, 'f', 3)
+                            .arg(QString::fromStdString(g.where.empty() ? g.what : g.what + " at " + g.where))});
+        item->setData(0, kLineRole, g.line);
+        for (int c = 1; c < 3; ++c) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        if (s.noGood > 0) item->setForeground(2, Qt::red);
     }
-    sections_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c < 4; ++c) sections_->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    for (int c = 0; c < 3; ++c) sections_->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     v->addWidget(sections_, 1);
 
-    v->addWidget(new QLabel("NO GOOD *** lines:", panel_));
+    v->addWidget(new QLabel("NO GOOD *** checks:", panel_));
     failures_ = new QListWidget(panel_);
     failures_->setObjectName("failureList");
     failures_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // Whole lines: long ones wrap (and show in full as the hint).
     failures_->setWordWrap(true);
     failures_->setResizeMode(QListView::Adjust);
-    for (const FailedCheck& f : summary_.failures) {
+    for (std::size_t i : summary_.failures) {
+        const CheckRecord& c = checks_[i];
         const QString text = QString("%1  %2: %3")
-                                 .arg(f.line, 5)
-                                 .arg(SectionName(summary_.sections[f.section]))
-                                 .arg(QString::fromStdString(f.text).trimmed());
+                                 .arg(c.line, 5)
+                                 .arg(QString::fromStdString(c.section))
+                                 .arg(QString::fromStdString(CheckText(c)));
         auto* item = new QListWidgetItem(text, failures_);
-        item->setData(kLineRole, f.line);
+        item->setData(kLineRole, c.line);
         item->setToolTip(text);
     }
     v->addWidget(failures_, 1);
@@ -270,7 +271,7 @@ void TextViewer::Print() {
     const int answer = dialog.exec();
     QDir::setCurrent(current);
     if (answer != QDialog::Accepted) return;
-    if (!PrintReport(printer, Lines(), QFileInfo(fileName_).fileName()).ok)
+    if (!PrintReport(printer, Lines(), QFileInfo(fileName_).fileName(), SummaryLines()).ok)
         dialogs_->Message(this, "Unable to print the report", "PRINT", MessageIcon::Information);
 }
 
@@ -285,7 +286,26 @@ void TextViewer::ExportPdf() {
 }
 
 bool TextViewer::ExportPdfTo(const QString& pdfFile) {
-    return ExportReportPdf(pdfFile, Lines(), QFileInfo(fileName_).fileName()).ok;
+    return ExportReportPdf(pdfFile, Lines(), QFileInfo(fileName_).fileName(), SummaryLines()).ok;
+}
+
+QStringList TextViewer::SummaryLines() const {
+    if (summary_.sections.empty()) return {};
+    QStringList lines;
+    // Printed in the report's type, which fits at least 80 columns: longer
+    // lines continue on the next, indented, broken at a blank.
+    constexpr int kWidth = 80, kIndent = 8;
+    for (QString line : QString::fromStdString("CHECK SUMMARY\n\n" + SummaryText(checks_)).split('\n')) {
+        while (line.size() > kWidth) {
+            int cut = line.lastIndexOf(QLatin1Char(' '), kWidth);
+            if (cut <= kIndent) cut = kWidth;
+            lines << line.left(cut);
+            line = QString(kIndent, QLatin1Char(' ')) + line.mid(cut).trimmed();
+        }
+        lines << line;
+    }
+    lines.removeLast();  // after the last line end
+    return lines;
 }
 
 }  // namespace qelvorn::ui

@@ -2,11 +2,13 @@
 // font without line wrapping, so the report's columns line up. The program
 // opens its files here instead of starting an outside editor.
 //
-// Beside a report (a text with section title blocks) it shows the summary of
-// the checks, read from the text itself: per section the OKAY and NO GOOD ***
-// counts, and every NO GOOD *** line. Choosing an entry scrolls the text to
-// its line and highlights it. File > Print and File > Export to PDF print
-// the text page by page (see report_print.h).
+// Beside a report written by a run of this session it shows the summary of
+// the run's checks (report/summary.h): per section the OKAY and NO GOOD ***
+// counts and the governing check, and every failing check. Choosing an entry
+// scrolls the text to its line and highlights it. File > Print and File >
+// Export to PDF print the text page by page (see report_print.h), with the
+// summary on pages of its own after it. A file without the records of its
+// run (an input file, a report from an earlier session) is shown alone.
 #pragma once
 
 #include <QDateTime>
@@ -34,17 +36,19 @@ public:
     // the viewer's file dialog and messages (the Qt ones when null). A file
     // already shown is not opened twice: its viewer comes to the front (in
     // its place, showing the file anew when it changed since).
-    static TextViewer* Open(const QString& fileName, Dialogs* dialogs = nullptr);
+    // records: those of the run that wrote the file, or null.
+    static TextViewer* Open(const QString& fileName, Dialogs* dialogs = nullptr,
+                            const RunRecords* records = nullptr);
 
     QString fileName() const { return fileName_; }
     QString text() const { return edit_->toPlainText(); }
     QPlainTextEdit* editor() const { return edit_; }
 
-    const ReportSummary& summary() const { return summary_; }
-    // The summary panel: hidden for a text without title blocks.
+    const CheckSummary& summary() const { return summary_; }
+    // The summary panel: hidden when there are no check records.
     QWidget* summaryPanel() const { return panel_; }
-    QTreeWidget* sectionTable() const { return sections_; }  // title, line, OKAY, NO GOOD
-    QListWidget* failureList() const { return failures_; }   // one entry per NO GOOD *** line
+    QTreeWidget* sectionTable() const { return sections_; }  // title, OKAY, NO GOOD, governing check
+    QListWidget* failureList() const { return failures_; }   // one entry per failing check
 
     // Scrolls to the 1-based line, puts the cursor on it and highlights it.
     void goToLine(int line);
@@ -66,10 +70,11 @@ public slots:
     bool ExportPdfTo(const QString& pdfFile);
 
 private:
-    TextViewer(const QString& fileName, const QString& text, Dialogs* dialogs);
+    TextViewer(const QString& fileName, const QString& text, Dialogs* dialogs, const RunRecords* records);
     void BuildSummaryPanel();
     void BuildFindBar();
     QStringList Lines() const;
+    QStringList SummaryLines() const;  // printed after the report; empty without checks
 
     QString fileName_;
     QDateTime loaded_;  // the file's time when it was read
@@ -78,7 +83,8 @@ private:
     QLineEdit* find_ = nullptr;
     QLabel* notFound_ = nullptr;
     QPlainTextEdit* edit_;
-    ReportSummary summary_;
+    std::vector<CheckRecord> checks_;
+    CheckSummary summary_;
     QWidget* panel_ = nullptr;
     QTreeWidget* sections_ = nullptr;
     QListWidget* failures_ = nullptr;

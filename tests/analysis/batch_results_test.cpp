@@ -1,0 +1,169 @@
+// The batch runner's --json and --summary: the results as data, valid
+// against docs/results.schema.json and equal to the run's records to the
+// last bit; the summary is that of the records; the report is that of a run
+// without either; incomplete and faulted runs say so.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "analysis/batch_run.h"
+#include "analysis/run.h"
+#include "analysis/sample_projects.h"
+#include "io/input_file.h"
+#include "report/summary.h"
+
+namespace fs = std::filesystem;
+using namespace qelvorn;
+using namespace qelvorn::testing;
+
+namespace {
+
+using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t,
+                                  std::uint64_t, float>;
+
+// Validates v against the keywords the schema uses: $ref within the
+// document, type, enum, minimum, required, properties,
+// additionalProperties, items. Empty when valid, else where and why not.
+std::string SchemaError(const Json& root, const Json& schema, const Json& v, const std::string& at = "") {
+    if (schema.contains("$ref"))
+        if (std::string e = SchemaError(root, root.at(Json::json_pointer(schema["$ref"].get<std::string>().substr(1))),
+                                        v, at);
+            !e.empty())
+            return e;
+    if (schema.contains("type")) {
+        const auto is = [&](const Json& t) {
+            return t == "object" ? v.is_object() : t == "array" ? v.is_array() : t == "string" ? v.is_string()
+                   : t == "boolean" ? v.is_boolean() : t == "integer" ? v.is_number_integer()
+                   : t == "number"  ? v.is_number() : t == "null" && v.is_null();
+        };
+        const Json& t = schema["type"];
+        if (t.is_string() ? !is(t) : std::none_of(t.begin(), t.end(), is)) return at + ": not " + t.dump();
+    }
+    if (schema.contains("enum") && std::find(schema["enum"].begin(), schema["enum"].end(), v) == schema["enum"].end())
+        return at + ": " + v.dump() + " not listed";
+    if (schema.contains("minimum") && v.is_number() && v.get<float>() < schema["minimum"].get<float>())
+        return at + ": below the minimum";
+    if (v.is_object()) {
+        for (const Json& key : schema.value("required", Json::array()))
+            if (!v.contains(key)) return at + ": " + key.get<std::string>() + " missing";
+        for (const auto& [key, value] : v.items()) {
+            if (schema.contains("properties") && schema["properties"].contains(key)) {
+                if (std::string e = SchemaError(root, schema["properties"][key], value, at + "/" + key); !e.empty())
+                    return e;
+            } else if (!schema.value("additionalProperties", true)) {
+                return at + ": " + key + " not expected";
+            }
+        }
+    }
+    if (v.is_array() && schema.contains("items"))
+        for (std::size_t i = 0; i < v.size(); ++i)
+            if (std::string e = SchemaError(root, schema["items"], v[i], at + "/" + std::to_string(i)); !e.empty())
+                return e;
+    return "";
+}
+
+const Json& Schema() {
+    static const Json schema = Json::parse(ReadFile(fs::path(QELVORN_SOURCE_DIR) / "docs/results.schema.json"));
+    return schema;
+}
+
+// The number as written: the same float, or null for one that is not finite.
+bool Same(const Json& v, float f) { return v.is_null() ? !std::isfinite(f) : v.get<float>() == f; }
+
+std::string WithoutVersionLine(const std::string& report) {
+    std::string out;
+    for (const std::string& line : ReportLines(report))
+        if (line.rfind("     (Version ", 0) != 0) out += line + "\n";
+    return out;
+}
+
+class QuietHost : public RunHost {
+public:
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+};
+
+}  // namespace
+
+TEST(BatchResults, EveryExampleAsDataAndSummary) {
+    fs::create_directories(BatchDir() / "batch");
+    fs::create_directories(BatchDir() / "here");
+    for (const char* name : {"pile-aashto-both-sidewalls-english.in", "pile-aashto-english.in",
+                             "pile-s6-metric-sidewalls.in", "spread-arema-english-sld.in",
+                             "spread-lrfd-english-seismic.in", "spread-lrfd-metric.in"}) {
+        SCOPED_TRACE(name);
+        const fs::path json = BatchDir() / "r.json", out = BatchDir() / "batch" / "r.out";
+        const BatchOutcome o = RunBatch("--summary --json " + Quote(json.string()) + " " + Example(name) + " " +
+                                        Quote(out.string()));
+        ASSERT_EQ(o.status, 0) << o.err;
+        const Json doc = Json::parse(ReadFile(json));
+        EXPECT_EQ(SchemaError(Schema(), Schema(), doc), "");
+        EXPECT_EQ(doc["status"], "ok");
+
+        // The same run in this process.
+        Project p;
+        ResetProject(p);
+        p.InFile = std::string(QELVORN_SOURCE_DIR) + "/examples/" + name;
+        p.InTitle = name;
+        ASSERT_TRUE(ReadInputFile(p));
+        p.OutFile = (BatchDir() / "here" / "r.out").string();
+        p.OutTitle = "r.out";
+        QuietHost host;
+        ASSERT_EQ(PerformCalculations(p, host), RunResult::Written);
+        EXPECT_EQ(WithoutVersionLine(ReadFile(out)), WithoutVersionLine(ReadFile(p.OutFile)));
+        EXPECT_EQ(o.out, SummaryText(p.Records.checks));
+        const std::vector<CheckRecord>& checks = p.Records.checks;
+        ASSERT_EQ(doc["checks"].size(), checks.size());
+        ASSERT_GT(checks.size(), 10u);
+        for (std::size_t i = 0; i < checks.size(); ++i)
+            for (const auto& [key, value] : {std::pair{"demand", checks[i].demand},
+                                             {"capacity", checks[i].capacity},
+                                             {"utilization", checks[i].utilization}})
+                EXPECT_TRUE(Same(doc["checks"][i][key], value)) << i << " " << key << " " << value;
+        const std::vector<StabilityRecord>& stability = p.Records.stability;
+        ASSERT_EQ(doc["stability"].size(), stability.size());
+        ASSERT_GT(stability.size(), 0u);
+        for (std::size_t i = 0; i < stability.size(); ++i)
+            for (const auto& [key, value] :
+                 {std::pair{"vertical", stability[i].vertical}, {"resisting", stability[i].resisting},
+                  {"overturning", stability[i].overturning}, {"horizontal", stability[i].horizontal},
+                  {"resultant", stability[i].resultant}})
+                EXPECT_TRUE(Same(doc["stability"][i][key], value)) << i << " " << key << " " << value;
+    }
+}
+
+TEST(BatchResults, IncompleteAndFaultedRunsSaySo) {
+    struct Case {
+        void (*change)(Project&);
+        int exit;
+        const char* status;
+        const char* detail;  // incomplete_items or calculation_error as written
+    };
+    const Case cases[] = {
+        {[](Project& p) { p.Asw = 0; }, 1, "incomplete", R"(["Abutment reinforcing"])"},
+        // A bearing capacity near the single range overflows when shown in psf.
+        {[](Project& p) { p.FootingType = "spread", p.Q = 3.0e38f, p.Xr = 0.333f; }, 2, "calculation_error",
+         R"({"section":"PROPERTIES","cause":""})"},
+    };
+    const std::string out = (BatchDir() / "r.out").string();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
+        Project p = SamplePileProject();
+        p.Title = "Br\xfc" "cke";  // a Latin-1 title: not UTF-8
+        c.change(p);
+        p.InFile = (BatchDir() / "project.in").string();
+        ASSERT_TRUE(WriteInputFile(p));
+        const BatchOutcome o = RunBatch("--json - " + Quote(p.InFile) + " " + Quote(out));
+        EXPECT_EQ(o.status, c.exit);
+        const Json doc = Json::parse(o.out);
+        EXPECT_EQ(SchemaError(Schema(), Schema(), doc), "");
+        EXPECT_EQ(doc["status"], c.status);
+        EXPECT_EQ(doc["title"], "Br\xef\xbf\xbd" "cke");
+        EXPECT_EQ(doc[c.exit == 1 ? "incomplete_items" : "calculation_error"].dump(), c.detail);
+        // The results never overwrite the project or the report.
+        EXPECT_EQ(RunBatch("--json " + Quote(p.InFile) + " " + Quote(p.InFile) + " " + Quote(out)).status, 64);
+    }
+}
