@@ -108,18 +108,9 @@ TEST(ChecksUltimate, ShearDepthAndStirrups) {
     EXPECT_TRUE(Has(r2, "          Av required     = 1.05E-03 in^2/in^2 with d provided"));
 }
 
-TEST(ChecksUltimate, S6ShearInEnglishUnitsConvertsToNewtonsAndMillimetres) {
+TEST(ChecksUltimate, S6ShearBeyondTheConcreteCapacityNeedsNoDepthFigure) {
     Project p = StripProject("s6");
-    p.Vu = 1000;  // lb/in
-    Report r;
-    CheckShearUltimate(p, r, 20);
-    const double V = 1000.0 * 4.448222 / 25.4;              // N/mm
     const double fr = 4.8 * std::sqrt(4000.0) * 0.006894757;  // MPa
-    const double dreq = 1000.0 * V / ((600.0 * 0.75 * fr - V) * 0.9) / 25.4;
-    char line[100];
-    std::snprintf(line, sizeof line, "          d required      = %.2f < d provided = 20.00 OKAY", dreq);
-    EXPECT_TRUE(Has(r, line)) << r.contents();
-
     // At or beyond 600 phic fr no depth suffices: the section is reported
     // NO GOOD without a required depth, with the stirrups at the given depth.
     p.Vu = static_cast<float>(600.0 * 0.75 * fr / (4.448222 / 25.4)) * 1.2f;
@@ -195,44 +186,6 @@ TEST(ChecksCrack, S6FortyPercentCrackingMoment) {
     EXPECT_EQ(LastLine(r4), "          Maximum spacing      = 0.00 mm with the same reinf area/width");
 }
 
-// The number that follows a line's label, or NaN when no line starts so.
-double NumberAfter(const Report& r, const std::string& label) {
-    const std::size_t at = r.contents().find("\r\n" + label);
-    if (at == std::string::npos) return std::nan("");
-    return std::stod(std::string(r.contents().substr(at + 2 + label.size())));
-}
-
-TEST(ChecksCrack, S6InEnglishUnitsEvaluatesTheFactorInNewtonsPerMillimetre) {
-    // 24 in strip, one 1.00 in^2 bar every 12 in at d = 20 in, z = 170 000 lb/in.
-    Project p = StripProject("s6");
-    p.ExpFactor = 170000;
-    p.Ms = 40000;  // lb-in/in, above 40% of the cracking moment
-    Report r;
-    CheckCrackControl(p, r, 20, 24, 12, 1.0f);
-    const double fr = 4.8 * std::sqrt(4000.0);
-    const double Mr = 0.4 * fr * 24 * 24 / 6;  // 11 657 lb-in/in
-    const double rn = 8.0 / 240.0, k = std::sqrt(rn * rn + 2 * rn) - rn, j = 1 - k / 3;
-    const double fss = 40000.0 * 12 / (1.0 * j * 20);  // 25 966 psi, under 0.6 fy
-    // zc = (1 - (Mr/Ms)^2) (0.9 s' + 100) fs with s' in mm and fs in MPa.
-    const double rb = std::sqrt(1.0 / 3.1416);
-    const double cm = 1 - (Mr / 40000) * (Mr / 40000);
-    const double sPrime = (12 - 2 * rb) * 25.4;
-    const double zc = cm * (0.9 * sPrime + 100) * fss * 0.006894757;  // N/mm
-    const double zAllow = 170000 * 4.448222 / 25.4;                     // N/mm
-    ASSERT_GT(zc, zAllow);
-    EXPECT_NEAR(NumberAfter(r, "          Steel stress         = "), fss, 0.05) << r.contents();
-    // Both factors shown in lb/in, the unit z was entered in.
-    EXPECT_NEAR(NumberAfter(r, "          Crack control factor = "), zc / (4.448222 / 25.4), 0.5) << r.contents();
-    EXPECT_TRUE(Has(r, " > 170000.0 NO GOOD ***"));
-    char line[140];
-    std::snprintf(line, sizeof line, "          As required          = %.2f in^2 at the same reinf spacing, or", zc / zAllow);
-    EXPECT_TRUE(Has(r, line)) << r.contents();
-    // Spacing from the relation solved for s' at the actual stress, back in inches.
-    const double smax = ((zAllow / (cm * fss * 0.006894757) - 100) / 0.9) / 25.4 + 2 * rb;
-    std::snprintf(line, sizeof line, "          Maximum spacing      = %.2f in with the same reinf area/width", smax);
-    EXPECT_EQ(LastLine(r), line);
-}
-
 TEST(ChecksTemperatureShrinkage, RequirementByCriteria) {
     auto line = [](const char* criteria, const char* units, float h, float As, float s, float b) {
         Project p = StripProject(criteria, units);
@@ -240,8 +193,6 @@ TEST(ChecksTemperatureShrinkage, RequirementByCriteria) {
         CheckTemperatureShrinkage(p, r, h, As, s, b);
         return LastLine(r);
     };
-    // 0.25 in^2/ft
-    EXPECT_EQ(line("arema", "english", 24, 0.20f, 12, 240), "          T&S reinforcement = 0.20 < Area required = 0.25 NO GOOD ***");
     // 0.25 in^2/ft in mm^2 at 300 mm: 0.25 * 25.4 * 300 / 12
     EXPECT_EQ(line("arema", "metric", 400, 199, 300, 2000), "          T&S reinforcement = 199.00 > Area required = 158.75 OKAY");
     // LRFD: 1.3 b h / (2 (b + h) fy) per foot = 1.3*240*24/(2*264*60) = 0.2364,
@@ -250,10 +201,6 @@ TEST(ChecksTemperatureShrinkage, RequirementByCriteria) {
     // Limits 0.11 and 0.6 in^2/ft
     EXPECT_EQ(line("lrfd", "english", 6, 0.31f, 12, 6), "          T&S reinforcement = 0.31 > Area required = 0.11 OKAY");
     EXPECT_EQ(line("lrfd", "english", 1000, 0.31f, 6, 1000), "          T&S reinforcement = 0.31 > Area required = 0.30 OKAY");
-    // Metric: b, h and fy in inch and kip units, spacing 300 mm = 11.81 in,
-    // result in mm^2: fy = 400 MPa = 58.015 ksi,
-    // 1.3*236.22*23.622/(2*259.84*58.015) * 11.811/12 * 645.16 = 152.8
-    EXPECT_EQ(line("lrfd", "metric", 600, 199, 300, 6000), "          T&S reinforcement = 199.00 > Area required = 152.78 OKAY");
 }
 
 }  // namespace

@@ -187,29 +187,6 @@ TEST(QuantitiesConcrete, VolumesOfTheCurrentGeometryWithOrWithoutStability) {
     EXPECT_EQ(on.footing, FormatNumber(p.Volf * p.VolumeFactor, "0.0"));
 }
 
-// Metric spread footing with side walls: heel behind the back wall
-// 5000 - 1500 - 600 - 400 = 2500 mm.
-Project MetricSideWalls(float Ls) {
-    Project p = SampleSpreadProject();
-    p.Ls = Ls; p.Hs = 2000; p.Tst = 300; p.Tsb = 400;
-    p.Asws = 387; p.SAsws = 250; p.Aswsb = 510; p.SAswsb = 200; p.AsTSws = 199; p.SAsTSws = 300;
-    return p;
-}
-
-TEST(QuantitiesBars, MetricSideWallsFromElevenTenthsTheHeelAreListedBarByBar) {
-    Project p = MetricSideWalls(2500);  // on the footing: ratio 1
-    Quantities q = Write(p);
-    ASSERT_EQ(RowsOf(q, "Asws").size(), 1u);
-    EXPECT_EQ(RowsOf(q, "Aswsb").size(), 1u);
-    p.Ls = 2750;  // 1.1 x 2500: bar by bar
-    q = Write(p);
-    EXPECT_TRUE(RowsOf(q, "Aswsb").empty());
-    const std::vector<BarRow> h = RowsOf(q, "Asws");
-    ASSERT_EQ(h.size(), 25u);  // 6000/250 + 1
-    // First bar at 50 + 22.2/2 = 61.1 mm, full length 2750 + 1000 - 100.
-    EXPECT_TRUE(h.front().description == "@ y = 61.1" && h.front().length == "3650.0" && h.front().number == "1");
-}
-
 TEST(QuantitiesBars, LongSideWallWithOneBarPlacesItAtTheFirstPosition) {
     Project p = EnglishSpread();
     AddSideWalls(p);

@@ -136,28 +136,6 @@ TEST(SpreadFootingLoads, ShortOrMissingCantileversCarryNoLoadBeyondTheirEdges) {
     EXPECT_TRUE(f.Mtoe == 0.0f && f.Vtoe == 0.0f && f.Mheel == 0.0f && f.Vheel == 0.0f);
 }
 
-// A pressure triangle ending within the toe (case 1, L <= Dt), metric:
-// Mtoe = qToe L / 2 (Dt - L / 3) - Qdn Dt^2 / 2
-//      = 0.576 x 1492.2 / 2 x (1718 - 497.4) - 0.043 x 1718^2 / 2
-//      = 524557.24 - 63457.77 = 461099.47 N-mm/mm = 461.099 kN-m/m.
-// Simpson's rule over the triangle with the downward load taken as
-// (Qdn Dt) Dt / 2 printed 461.100.
-TEST(SpreadFootingLoads, TriangleEndingWithinTheToeByHand) {
-    FootingStrip strip;
-    strip.Wf = 4000.0f;
-    strip.Dt = 1718.0f;
-    strip.Dtoe = 900.0f;
-    SoilPressure s;
-    s.pressureCase = 1;
-    s.L = 1492.2f;
-    s.qToe = 0.576f;
-    const FootingCellLoads loads = SpreadFootingLoads(strip, s, 0.043f, 0.0f);
-    EXPECT_EQ(FormatNumber(loads.Mtoe / 1000.0f, "0.000"), "461.099");
-    // Shear one effective depth from the stem face (818 mm from the toe
-    // edge): qToe x 818 x (1 - 818 / (2 x 1492.2)) - 0.043 x 818 = 306.851 N/mm.
-    EXPECT_EQ(FormatNumber(loads.Vtoe, "0.000"), "306.851");
-}
-
 // An English AASHTO footing 10 ft wide and 30 ft long,
 // 2 ft thick, toe 3 ft, stem 2 ft; stability results set by hand.
 Project SpreadProject(int nlc) {

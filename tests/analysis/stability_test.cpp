@@ -91,28 +91,6 @@ TEST(StabilityComponents, MinimumStarRaisesOnlyFactorsBetweenZeroAndOne) {
     EXPECT_CLOSE(ToKip(p.Vmin[1]), 0.9 * wda + 1.25 * 50 - 0.5 * wde + 0.5 * 100);
 }
 
-// Side walls 1 ft thick at the top and 1.5 ft at the bottom (2.5 ft for the
-// pair), 4 ft high at their end, with a 0.5 kip/ft barrier on each.
-Project WithSideWalls(float lengthFt) {
-    Project p = SampleAbutment();
-    p.Ls = Ft(lengthFt); p.Hs = Ft(4); p.Tst = Ft(1); p.Tsb = Ft(1.5f);
-    p.Wbarrier = 0.5f * 1000.0f / 12.0f;
-    return p;
-}
-
-TEST(StabilityComponents, VolumesNeedNoUnitWeights) {
-    // The quantities may list the volumes without a stability run and
-    // without a unit weight of concrete; they match what a run stores (the
-    // run divides weights by the unit weight: equal to the last digit).
-    Project p = WithSideWalls(5);
-    p.rhoc = 0;
-    const ConcreteVolumes v = ComputeConcreteVolumes(p);
-    p.rhoc = Kcf(0.150f);
-    RunStability(p);
-    EXPECT_NEAR(v.walls, p.Volw, 1e-6f * p.Volw);
-    EXPECT_NEAR(v.footing, p.Volf, 1e-6f * p.Volf);
-}
-
 TEST(StabilityFaults, ZeroHeelLengthOrSoilWeightEndsTheRunInThisSection) {
     Project p = SampleAbutment();
     p.Wf = Ft(7.5f);  // footing ends at the back of the back wall
@@ -133,15 +111,6 @@ TEST(StabilityFaults, ZeroHeelLengthOrSoilWeightEndsTheRunInThisSection) {
     ClearArithmeticFaults();
     EXPECT_THROW(Stability(q, r2), CalculationFault);
     ClearArithmeticFaults();
-}
-
-TEST(StabilityComponents, NoBackWallIsNotAFault) {
-    // Without a back wall the pieces are simply empty.
-    Project p = SampleAbutment();
-    p.Hb = 0;
-    p.Tb = 0;
-    RunStability(p);
-    EXPECT_CLOSE(ToKip(p.Wda), 20 * 4 * 30 * 0.15 + kFooting);
 }
 
 }  // namespace
