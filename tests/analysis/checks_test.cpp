@@ -9,42 +9,12 @@
 #include <string>
 
 #include "analysis/checks.h"
-#include "model/defaults.h"
+#include "analysis/sample_projects.h"
 
 namespace qelvorn {
 namespace {
 
-// English project with f'c = 4000 psi, fy = 60000 psi, n = 8 and the
-// strength factors of the criteria set by hand, one service combination
-// with stress increase factor 1.
-Project StripProject(const std::string& criteria, const std::string& units = "english") {
-    Project p;
-    p.Units = units;
-    SetUnits(p);
-    p.Criteria = criteria;
-    p.ConcreteDesign = "usd";
-    const bool metric = units == "metric";
-    p.fc = metric ? 35.0f : 4000.0f;
-    p.fs = metric ? 400.0f : 60000.0f;
-    p.Es = metric ? 200000.0f : 29000000.0f;
-    p.ModRatio = 8; p.Alpha1 = p.Beta1 = 0.85f; p.Ecu = 0.003f;
-    p.PhiFlexure = 0.9f; p.PhiShear = 0.85f; p.PhiSteel = p.PhiConcrete = 1.0f;
-    p.ModRupture = metric ? 7.5f * std::sqrt(35.0f) / 12.0f : 7.5f * std::sqrt(4000.0f);
-    p.ExpFactor = 170000;
-    if (criteria == "lrfd") {
-        p.PhiShear = 0.9f; p.ExpFactor = 1.0f; p.ModRupture = 240.0f * std::sqrt(4.0f);
-    }
-    if (criteria == "s6") {
-        p.PhiFlexure = p.PhiShear = 1.0f; p.PhiConcrete = 0.75f; p.PhiSteel = 0.9f; p.Ecu = 0.0035f;
-        p.ModRupture = metric ? 0.4f * std::sqrt(35.0f) : 4.8f * std::sqrt(4000.0f);
-        p.ExpFactor = 30000;
-    }
-    p.ResizeLoadCombinations(1);
-    p.Fsls[1] = 1.0f;
-    p.CombVs = p.CombMs = p.CombVu = p.CombMu = 1;
-    return p;
-}
-
+using testing::StripProject;
 bool Has(const Report& r, const std::string& line) {
     return r.contents().find(line + "\r\n") != std::string::npos;
 }

@@ -47,17 +47,6 @@ TEST(InputEcho, PileRowsLeftOutWithoutRowsAndCanadianExposureInEnglishUnits) {
     EXPECT_NE(Find(lines, "          Crack control exposure factor  = 170000.0 lb/in"), -1);
 }
 
-TEST(InputEcho, TabPastTheStopContinuesOnANewLine) {
-    // A force whose text runs beyond column 52 pushes "at height" to
-    // column 52 of the next line.
-    Project p = qelvorn::testing::SamplePileProject();
-    p.Vlf = 1.0e10f;
-    const auto lines = Echo(p);
-    const int i = Find(lines, "          Live load long force      = 10000000.0 kip");
-    ASSERT_GE(i, 0);
-    EXPECT_EQ(lines[static_cast<std::size_t>(i) + 1], std::string(Cols().at(52, "at height").at(62, "= 6.000 ft")));
-}
-
 TEST(InputEcho, CombinationsAndLoadTypesWithoutFactorsAreLeftOut) {
     Project p = qelvorn::testing::SamplePileProject();
     // Combination 2 without the abutment's weight is left out; a load type

@@ -16,27 +16,7 @@
 namespace qelvorn {
 namespace {
 
-// English AASHTO USD footing 10 ft wide, 2 ft thick: toe 3 ft, stem 2 ft,
-// heel 5 ft; #8 bars at 12 in, 3 in bottom cover and 2 in top cover so
-// that the top and bottom depths differ (20.50 and 21.50 in).
-Project ToeHeelProject(int nlc) {
-    Project p;
-    ResetProject(p);
-    p.WallType = "nohaunch";
-    p.fc = 4000; p.fs = 60000; p.ExpFactor = 170000;
-    DeriveConcreteProperties(p);
-    p.Hw = 180; p.Hb = 60; p.Tw = 24; p.Bat = 0;
-    p.Dt = 36; p.Wf = 120; p.Lf = 360; p.Tf = 24;
-    p.Asft = p.Asfbt = p.Asfbh = 0.79f; p.AsTSf = 0.31f;
-    p.SAsft = p.SAsfbt = p.SAsfbh = p.SAsTSf = 12;
-    p.CAsft = 2; p.CAsfb = 3;
-    p.ResizeLoadCombinations(nlc);
-    for (int c = 1; c <= nlc; ++c) p.Fsls[c] = 1.0f;
-    for (auto* t : {&p.Vtoe, &p.Mtoe, &p.Vheel, &p.Mheel}) t->resize(5, nlc);
-    ClearArithmeticFaults();
-    return p;
-}
-
+using testing::FootingStripProject;
 // The report lines of the design of p.
 std::vector<std::string> Design(Project& p) {
     Report r;
@@ -55,12 +35,12 @@ std::string After(const std::vector<std::string>& lines, const std::string& head
 }
 
 TEST(FootingToeHeel, ToeBlockOnlyWithAToeAndHeelBlockOnlyWithAHeel) {
-    Project p = ToeHeelProject(1);
+    Project p = FootingStripProject(1);
     p.Mheel(1, 1) = -200000;
     p.Mheel(5, 1) = -150000;
     p.Dt = 0;
     p.Wf = 84;  // heel 60 in behind a 24 in stem
-    Project q = ToeHeelProject(1);
+    Project q = FootingStripProject(1);
     q.Wf = 60;  // a stem that reaches the heel edge: toe only
     for (const auto& [project, toe, heel] : {std::tuple{&p, 0, 1}, std::tuple{&q, 1, 0}}) {
         const auto lines = Design(*project);
@@ -75,7 +55,7 @@ TEST(FootingToeHeel, ToeBlockOnlyWithAToeAndHeelBlockOnlyWithAHeel) {
 // 24 - 2 - 0.50 in. Under service design a heel without shear or bottom
 // tension likewise, its ultimate cells ignored.
 TEST(FootingToeHeel, NoShearAndNoBottomTensionVariants) {
-    Project p = ToeHeelProject(2);
+    Project p = FootingStripProject(2);
     for (int c = 1; c <= 2; ++c)
         for (int k = 1; k <= 5; ++k) p.Mtoe(k, c) = -1000.0f * static_cast<float>(k + c);
     const auto toe = LinesBetween(Design(p), "F O O T I N G   T O E", "F O O T I N G   H E E L");
@@ -85,7 +65,7 @@ TEST(FootingToeHeel, NoShearAndNoBottomTensionVariants) {
     EXPECT_EQ(CountLines(toe, "MOMENT (Comb 2):"), 1);
     EXPECT_EQ(CountLines(toe, "Factored moment = 6.000 k-ft/ft"), 1);
     EXPECT_EQ(CountLines(toe, "Effective depth = 21.50 in"), 2);
-    Project q = ToeHeelProject(1);
+    Project q = FootingStripProject(1);
     q.ConcreteDesign = "sld";
     q.Mheel(1, 1) = 500000;
     q.Mheel(5, 1) = -60000;
@@ -96,7 +76,7 @@ TEST(FootingToeHeel, NoShearAndNoBottomTensionVariants) {
 }
 
 TEST(FootingToeHeel, UltimateShearGovernsByStressWithTheDepthOfItsSign) {
-    Project p = ToeHeelProject(2);
+    Project p = FootingStripProject(2);
     p.Vtoe(3, 1) = -1040;  // larger shear, on the deeper top bars: 48.38 lb/in^2
     p.Vtoe(2, 2) = 1000;   // on the bottom bars: 1000 / 20.50 = 48.78 lb/in^2
     const auto toe = LinesBetween(Design(p), "F O O T I N G   T O E", "F O O T I N G   H E E L");
@@ -109,7 +89,7 @@ TEST(FootingToeHeel, UltimateShearGovernsByStressWithTheDepthOfItsSign) {
 }
 
 TEST(FootingToeHeel, ServiceMomentGovernsByRatioToItsIncreaseFactor) {
-    Project p = ToeHeelProject(3);
+    Project p = FootingStripProject(3);
     p.Mtoe(5, 1) = 100000;  // ratio 100000
     p.Mtoe(5, 2) = 120000;  // larger moment, ratio 80000
     p.Fsls[2] = 1.5f;
@@ -121,7 +101,7 @@ TEST(FootingToeHeel, ServiceMomentGovernsByRatioToItsIncreaseFactor) {
 }
 
 TEST(FootingToeHeel, ZeroIncreaseFactorEndsTheRunWithACalculationError) {
-    Project p = ToeHeelProject(2);
+    Project p = FootingStripProject(2);
     p.Mtoe(5, 1) = 100000;
     p.Fsls[2] = 0.0f;
     Report r;

@@ -6,7 +6,6 @@
 #include "analysis/sample_projects.h"
 #include "analysis/sections.h"
 #include "model/defaults.h"
-#include "stability_sample.h"
 
 namespace qelvorn {
 namespace {

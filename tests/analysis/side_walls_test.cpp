@@ -39,32 +39,6 @@ struct Captured {
 
 bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
 
-TEST(SideWallPressure, FollowsTheResultantRatio) {
-    Project p = SideWallProject(60);
-    Captured c;
-    const float H = 240, K = 0.3f, gamma = p.rhos;
-    // Total P = gamma K H^2 / 2; a uniform pressure carries it as P / H at
-    // every depth.
-    const float P = gamma * K * H * H / 2.0f;
-    for (float z : {0.0f, 60.0f, 120.0f, 240.0f})
-        EXPECT_FLOAT_EQ(PressureAtDepth(p, c.r, K, H, z, 0.5f), P / H) << z;
-    // Triangles: gamma K z growing from the top, gamma K (H - z) from the
-    // bottom.
-    EXPECT_FLOAT_EQ(PressureAtDepth(p, c.r, K, H, 100.0f, 0.333f), gamma * K * 100.0f);
-    EXPECT_FLOAT_EQ(PressureAtDepth(p, c.r, K, H, 100.0f, 0.667f), gamma * K * 140.0f);
-    // Trapezoid with the resultant at 0.4 H: the pressure integrates to P
-    // (trapezoid rule is exact for a linear pressure).
-    const float top = PressureAtDepth(p, c.r, K, H, 0.0f, 0.4f);
-    const float bottom = PressureAtDepth(p, c.r, K, H, H, 0.4f);
-    EXPECT_NEAR((top + bottom) / 2.0f * H, P, P * 1e-5f);
-    EXPECT_LT(top, bottom);
-    EXPECT_TRUE(c.messages.empty());
-    // Out of range: one message per call, no pressure.
-    EXPECT_EQ(PressureAtDepth(p, c.r, K, H, 100.0f, 0.7f), 0.0f);
-    ASSERT_EQ(c.messages.size(), 1u);
-    EXPECT_EQ(c.messages[0], "Error in lateral earth pressure resultant location");
-}
-
 TEST(SideWallKind, ShortUpToTheHeelLengthLongFrom110Percent) {
     EXPECT_TRUE(IsShortSideWall(SideWallProject(60)));   // Ls = Lh: ratio 1
     EXPECT_TRUE(IsShortSideWall(SideWallProject(65)));

@@ -11,7 +11,7 @@
 #include "analysis/sections.h"
 #include "analysis/spread_footing.h"
 #include "model/defaults.h"
-#include "model/numtext.h"
+#include "analysis/sample_projects.h"
 #include "report/report.h"
 
 namespace qelvorn {
@@ -136,33 +136,10 @@ TEST(SpreadFootingLoads, ShortOrMissingCantileversCarryNoLoadBeyondTheirEdges) {
     EXPECT_TRUE(f.Mtoe == 0.0f && f.Vtoe == 0.0f && f.Mheel == 0.0f && f.Vheel == 0.0f);
 }
 
-// An English AASHTO footing 10 ft wide and 30 ft long,
-// 2 ft thick, toe 3 ft, stem 2 ft; stability results set by hand.
-Project SpreadProject(int nlc) {
-    Project p;
-    ResetProject(p);
-    p.FootingType = "spread";
-    p.WallType = "nohaunch";
-    p.fc = 4000; p.fs = 60000; p.ExpFactor = 170000;
-    p.rhoc = 150.0f / 1728.0f; p.rhos = 120.0f / 1728.0f;
-    DeriveConcreteProperties(p);
-    p.Hw = 180; p.Hb = 60; p.Tb = 12; p.Lw = 360; p.Tw = 24; p.Bat = 0;
-    p.Dt = 36; p.Wf = kWf; p.Lf = kLf; p.Tf = 24; p.Ht = 24;
-    p.Q = 4000.0f / 144.0f;
-    p.Asft = 0.79f; p.Asfbt = 0.79f; p.Asfbh = 0.79f; p.AsTSf = 0.31f;
-    p.SAsft = 12; p.SAsfbt = 12; p.SAsfbh = 12; p.SAsTSf = 12;
-    p.CAsft = 3; p.CAsfb = 3;
-    p.ResizeLoadCombinations(nlc);
-    for (auto* loc : {&p.Xsls, &p.Xuls1, &p.Xuls2, &p.Xuls3, &p.Xuls4, &p.Xuls2st})
-        loc->assign(static_cast<std::size_t>(nlc) + 1, 0.0f);
-    for (int c = 1; c <= nlc; ++c) p.Fsls[c] = p.Fdasls[c] = p.Fdesls[c] = 1.0f;
-    ClearArithmeticFaults();
-    return p;
-}
-
 TEST(SpreadFootingSection, ZeroIncreaseFactorOrLengthEndsTheRunWithACalculationError) {
     for (int which = 0; which < 2; ++which) {
-        Project p = SpreadProject(2);
+        Project p = testing::FootingStripProject(2);
+        p.FootingType = "spread";
         p.Vsls[1] = 10.0f * kWf * kLf;  // centred: 10 psi
         p.Xsls[1] = kWf / 2.0f;
         (which == 0 ? p.Fsls[2] : p.Lf) = 0.0f;

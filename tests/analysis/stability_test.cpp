@@ -1,12 +1,12 @@
 // Unfactored loads of the abutment and their combinations, worked out by
-// hand in feet and kips for the sample abutment of stability_sample.h.
+// hand in feet and kips for the sample abutment of sample_projects.h.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "analysis/sections.h"
 #include "analysis/stability.h"
-#include "stability_sample.h"
+#include "analysis/sample_projects.h"
 
 namespace qelvorn {
 namespace {

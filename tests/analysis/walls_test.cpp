@@ -16,17 +16,9 @@ namespace qelvorn {
 namespace {
 
 Project WallProject(const std::string& criteria, const std::string& design) {
-    Project p;
-    p.Units = "english";
-    SetUnits(p);
-    p.Criteria = criteria;
+    Project p = testing::StripProject(criteria);
     p.ConcreteDesign = design;
     p.WallType = "haunch";
-    p.fc = 4000; p.fs = 60000; p.Es = 29000000; p.ModRatio = 8;
-    p.Alpha1 = p.Beta1 = 0.85f; p.Ecu = 0.003f;
-    p.PhiFlexure = 0.9f; p.PhiShear = 0.85f; p.PhiSteel = p.PhiConcrete = 1.0f;
-    p.ModRupture = 7.5f * std::sqrt(4000.0f);
-    p.ExpFactor = 170000;
     // Stem of H = 240 - 72 - 24 - (30 + 18 - 36) = 132 in below the haunch.
     p.Hw = 240; p.Hb = 72; p.Tb = 18; p.Tw = 36; p.Ts = 30; p.Hh = 24; p.Db = 15; p.Lw = 480;
     p.Pdc = 600000; p.Pdv = 120000; p.Pl1 = 320000;

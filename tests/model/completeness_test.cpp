@@ -1,14 +1,13 @@
 // The input completeness check: its flag and the exact message text.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "model/defaults.h"
 
 namespace qelvorn {
 namespace {
-
-const std::string kHead = "The following information is not complete:\r\r";
 
 // A new pile-footing project with every essential value given.
 Project CompleteProject() {
@@ -24,118 +23,81 @@ Project CompleteProject() {
     return p;
 }
 
-TEST(CheckInput, MissingLoadsAreListedButOnlyPropertiesStopTheRun) {
-    Project p = CompleteProject();
-    p.InputComplete = kFalse;
-    EXPECT_EQ(CheckInput(p), kHead);
-    EXPECT_EQ(p.InputComplete, kTrue);
-
-    p.Pdc = 0;
-    p.Kep = 0;  // not tested when there are no bridge loads: listed once
-    EXPECT_EQ(CheckInput(p), kHead + "Loads\r");
-    EXPECT_EQ(p.InputComplete, kTrue);
-
-    for (float Project::*field : {&Project::fc, &Project::fs, &Project::ExpFactor, &Project::rhoc}) {
-        p = CompleteProject();
-        p.*field = 0;
-        p.rhos = 0;
-        EXPECT_EQ(CheckInput(p), kHead + "Properties\rLoads\r");
-        EXPECT_EQ(p.InputComplete, kFalse);
-    }
-}
-
-TEST(CheckInput, RepeatedItemsPerRow) {
-    Project p = CompleteProject();
-    p.ResizePileRows(3);
-    p.PILEX[1] = 18;
-    p.PILEN[1] = 8;  // no piles in rows 2 and 3
-    p.ResizeLoadCombinations(3);
-    EXPECT_EQ(CheckInput(p), kHead + "Pile configuration\rPile configuration\r"
-                                     "Load combinations\rLoad combinations\rLoad combinations\r");
-    EXPECT_EQ(p.InputComplete, kFalse);
-    // No rows and no combinations at all, or a negative count: each listed once.
-    p.NROWS = -2;
-    p.NLC = 0;
-    EXPECT_EQ(CheckInput(p), kHead + "Pile configuration\rLoad combinations\r");
-}
-
-// Option keywords are compared exactly, and a pile row needs at least one
-// pile and no more battered piles than piles; each fault stops the run.
-TEST(CheckInput, UnknownOptionKeywordsAndImpossiblePileRows) {
+// Each case changes the complete project and names the items listed (one
+// per line) and whether the run may still go ahead: only missing loads let it.
+TEST(CheckInput, ItemsListedAndWhetherTheRunMayGoAhead) {
     const struct {
-        void (*spoil)(Project&);
+        const char* what;
+        std::function<void(Project&)> change;
         std::string items;
+        bool complete;
     } cases[] = {
-        {[](Project& p) { p.Units = "furlongs"; }, "Options (Units \"furlongs\")\r"},
-        {[](Project& p) { p.Criteria = " aashto"; p.WallType = "Haunch"; },
-         "Options (WallType \"Haunch\")\rOptions (Criteria \" aashto\")\r"},
-        {[](Project& p) { p.ConcreteDesign = "both "; }, "Options (ConcreteDesign \"both \")\r"},
-        {[](Project& p) { p.FootingType = "raft"; }, "Options (FootingType \"raft\")\rSpread footing capacities\r"},
-        {[](Project& p) { p.PileHead = "pinned"; }, "Options (PileHead \"pinned\")\r"},
-        {[](Project& p) { p.PILEN[1] = -8; }, "Pile configuration\r"},
-        {[](Project& p) { p.PILENB[1] = -1; p.PILENB[2] = 9; }, "Pile configuration\rPile configuration\r"},
-        {[](Project& p) { p.PILENB[1] = 8; }, ""},  // every pile battered
-        {[](Project& p) {  // pile heads do not matter to a spread footing
-             p.FootingType = "spread", p.Q = 1, p.Xr = 0.3f, p.PileHead = "";
-         }, ""},
+        {"complete", [](Project&) {}, "", true},
+        // Kep is not asked for without bridge loads: Loads listed once.
+        {"no loads", [](Project& p) { p.Pdc = 0, p.Kep = 0; }, "Loads\r", true},
+        {"no strength", [](Project& p) { p.fc = 0, p.rhos = 0; }, "Properties\rLoads\r", false},
+        {"no steel", [](Project& p) { p.fs = 0, p.rhos = 0; }, "Properties\rLoads\r", false},
+        {"no exposure", [](Project& p) { p.ExpFactor = 0, p.rhos = 0; }, "Properties\rLoads\r", false},
+        {"no unit weight", [](Project& p) { p.rhoc = 0, p.rhos = 0; }, "Properties\rLoads\r", false},
+        // One item per pile row without piles and per empty combination.
+        {"empty rows",
+         [](Project& p) {
+             p.ResizePileRows(3), p.PILEX[1] = 18, p.PILEN[1] = 8;
+             p.ResizeLoadCombinations(3);
+         },
+         "Pile configuration\rPile configuration\rLoad combinations\rLoad combinations\rLoad combinations\r", false},
+        {"no rows, no combinations", [](Project& p) { p.NROWS = -2, p.NLC = 0; },
+         "Pile configuration\rLoad combinations\r", false},
+        {"fixed heads without curve", [](Project& p) { p.PileHead = "fix"; }, "Pile P-M data\r", false},
+        {"fixed heads, no capacity",
+         [](Project& p) { p.PileHead = "fix", p.pile3v = 20000, p.PileP = 0, p.PilePu = 0; }, "Pile capacities\r",
+         false},
+        {"fixed heads, ultimate capacity only",
+         [](Project& p) { p.PileHead = "fix", p.pile3v = 20000, p.PileP = 0, p.PilePu = 150000; }, "", true},
+        // The defaults give Xr and Xru but no bearing capacity.
+        {"spread footing", [](Project& p) { p.FootingType = "spread", p.NROWS = 0, p.PileP = 0, p.PileHead = "fix"; },
+         "Spread footing capacities\r", false},
+        {"spread footing with ultimate capacity",
+         [](Project& p) { p.FootingType = "spread", p.NROWS = 0, p.PileP = 0, p.PileHead = "fix", p.Qu = 0.05f; }, "", true},
+        {"side walls without their output", [](Project& p) { p.Ls = 120, p.chko3 = kFalse; }, "", true},
+        {"side walls bare", [](Project& p) { p.Ls = 120, p.chko3 = kTrue; },
+         "Side wall configuration\rSide wall reinforcing\r", false},
+        {"side walls without bars",
+         [](Project& p) { p.Ls = 120, p.chko3 = kTrue, p.Tst = 12, p.Tsb = 18, p.Asws = 0.44f; },
+         "Side wall reinforcing\r", false},
+        // Option keywords are compared exactly; a pile row needs at least one
+        // pile and no more battered piles than piles.
+        {"unknown units", [](Project& p) { p.Units = "furlongs"; }, "Options (Units \"furlongs\")\r", false},
+        {"keywords with a blank or a capital", [](Project& p) { p.Criteria = " aashto", p.WallType = "Haunch"; },
+         "Options (WallType \"Haunch\")\rOptions (Criteria \" aashto\")\r", false},
+        {"design keyword", [](Project& p) { p.ConcreteDesign = "both "; }, "Options (ConcreteDesign \"both \")\r",
+         false},
+        {"footing keyword", [](Project& p) { p.FootingType = "raft"; },
+         "Options (FootingType \"raft\")\rSpread footing capacities\r", false},
+        {"pile head keyword", [](Project& p) { p.PileHead = "pinned"; }, "Options (PileHead \"pinned\")\r", false},
+        {"negative pile count", [](Project& p) { p.PILEN[1] = -8; }, "Pile configuration\r", false},
+        {"battered piles out of range", [](Project& p) { p.PILENB[1] = -1, p.PILENB[2] = 9; },
+         "Pile configuration\rPile configuration\r", false},
+        {"every pile battered", [](Project& p) { p.PILENB[1] = 8; }, "", true},
+        {"spread footing, any pile head", [](Project& p) { p.FootingType = "spread", p.Q = 1, p.Xr = 0.3f, p.PileHead = ""; },
+         "", true},
+        {"new project, every item in its order",
+         [](Project& p) {
+             ResetProject(p);
+             p.PileHead = "fix", p.Ls = 60, p.chko3 = kTrue;
+             p.ResizeLoadCombinations(1);
+         },
+         "Pile capacities\rPile P-M data\rAbutment configuration\rPile configuration\rLoads\rLoad combinations\r"
+         "Abutment reinforcing\rSide wall configuration\rSide wall reinforcing\r",
+         false},
     };
     for (const auto& c : cases) {
         Project p = CompleteProject();
-        c.spoil(p);
-        EXPECT_EQ(CheckInput(p), kHead + c.items);
-        EXPECT_EQ(p.InputComplete, c.items.empty() ? kTrue : kFalse) << c.items;
+        p.InputComplete = c.complete ? kFalse : kTrue;  // the check sets the flag either way
+        c.change(p);
+        EXPECT_EQ(CheckInput(p), "The following information is not complete:\r\r" + c.items) << c.what;
+        EXPECT_EQ(p.InputComplete, c.complete ? kTrue : kFalse) << c.what;
     }
-}
-
-TEST(CheckInput, PileHeadAndFootingTypeDecideOnTheFootingItems) {
-    Project p = CompleteProject();
-    p.PileHead = "fix";
-    EXPECT_EQ(CheckInput(p), kHead + "Pile P-M data\r");
-    EXPECT_EQ(p.InputComplete, kFalse);
-    p.pile3v = 20000;
-    p.PileP = 0;
-    p.PilePu = 0;
-    EXPECT_EQ(CheckInput(p), kHead + "Pile capacities\r");
-    p.PilePu = 150000;
-    EXPECT_EQ(CheckInput(p), kHead);
-
-    p = CompleteProject();
-    p.FootingType = "spread";
-    p.NROWS = 0;
-    p.PileP = 0;
-    p.PileHead = "fix";
-    // The defaults give Xr and Xru but no bearing capacity.
-    EXPECT_EQ(CheckInput(p), kHead + "Spread footing capacities\r");
-    p.Qu = 0.05f;
-    EXPECT_EQ(CheckInput(p), kHead);
-}
-
-TEST(CheckInput, SideWallItemsOnlyWithSideWallOutput) {
-    Project p = CompleteProject();
-    p.Ls = 120;  // no thickness, no reinforcing
-    p.chko3 = kFalse;
-    EXPECT_EQ(CheckInput(p), kHead);
-    p.chko3 = kTrue;
-    EXPECT_EQ(CheckInput(p), kHead + "Side wall configuration\rSide wall reinforcing\r");
-    EXPECT_EQ(p.InputComplete, kFalse);
-    p.Tst = 12;
-    p.Tsb = 18;
-    p.Asws = 0.44f;
-    EXPECT_EQ(CheckInput(p), kHead + "Side wall reinforcing\r");
-}
-
-TEST(CheckInput, EveryItemInItsOrder) {
-    Project p;
-    ResetProject(p);
-    p.PileHead = "fix";
-    p.Ls = 60;
-    p.chko3 = kTrue;
-    p.ResizeLoadCombinations(1);
-    EXPECT_EQ(CheckInput(p), kHead +
-                                 "Pile capacities\rPile P-M data\rAbutment configuration\rPile configuration\r"
-                                 "Loads\rLoad combinations\rAbutment reinforcing\rSide wall configuration\r"
-                                 "Side wall reinforcing\r");
-    EXPECT_EQ(p.InputComplete, kFalse);
 }
 
 }  // namespace

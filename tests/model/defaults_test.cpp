@@ -54,7 +54,6 @@ TEST(DeriveConcreteProperties, EveryCriteriaBothSystemsAndLimits) {
     } cases[] = {
         // 57000 sqrt(5000) = 4030508.65, 7.5 sqrt(5000) = 530.33, n = 7.2
         {"aashto", "english", 5000, 4030509, 530.33f, 0.85f, 0.8f, 7},
-        {"arema", "english", 5000, 4030509, 530.33f, 0.85f, 0.8f, 7},
         {"aashto", "english", 9000, -1, -1, 0.85f, 0.65f, -1},  // 0.60 raised
         {"arema", "english", 2500, -1, -1, 0.85f, 0.85f, -1},   // 0.925 lowered
         {"aashto", "english", 4750, -1, -1, 0.85f, 0.813f, -1},  // 0.8125 half up

@@ -16,18 +16,6 @@ TEST(ReportLineModel, TabPastTheStopStartsANewLine) {
     EXPECT_EQ(r.contents(), "     ABCDEFGHIJ\r\n         X\r\n");
 }
 
-TEST(ReportFaults, ADivisionByZeroEndsTheRunAndKeepsEarlierLines) {
-    Report r;
-    qelvorn::ClearArithmeticFaults();
-    r.text("before").endl();
-    volatile float zero = 0.0f;
-    volatile float x = 1.0f / zero;
-    (void)x;
-    EXPECT_THROW(r.text("after").endl(), qelvorn::CalculationFault);
-    EXPECT_EQ(r.contents(), "before\r\n");
-    qelvorn::ClearArithmeticFaults();
-}
-
 // Where a fault stops the report: nothing of a statement whose values were
 // computed (and faulted) before it; the items before the faulting argument
 // when the fault arises inside a statement, also in a text chosen by a
