@@ -58,7 +58,8 @@ TEST(CheckInput, ItemsListedAndWhetherTheRunMayGoAhead) {
         {"spread footing", [](Project& p) { p.FootingType = "spread", p.NROWS = 0, p.PileP = 0, p.PileHead = "fix"; },
          "Spread footing capacities\r", false},
         {"spread footing with ultimate capacity",
-         [](Project& p) { p.FootingType = "spread", p.NROWS = 0, p.PileP = 0, p.PileHead = "fix", p.Qu = 0.05f; }, "", true},
+         [](Project& p) { p.FootingType = "spread", p.NROWS = 0, p.PileP = 0, p.PileHead = "fix", p.Qu = 0.05f; },
+         "", true},
         {"side walls without their output", [](Project& p) { p.Ls = 120, p.chko3 = kFalse; }, "", true},
         {"side walls bare", [](Project& p) { p.Ls = 120, p.chko3 = kTrue; },
          "Side wall configuration\rSide wall reinforcing\r", false},
@@ -79,8 +80,8 @@ TEST(CheckInput, ItemsListedAndWhetherTheRunMayGoAhead) {
         {"battered piles out of range", [](Project& p) { p.PILENB[1] = -1, p.PILENB[2] = 9; },
          "Pile configuration\rPile configuration\r", false},
         {"every pile battered", [](Project& p) { p.PILENB[1] = 8; }, "", true},
-        {"spread footing, any pile head", [](Project& p) { p.FootingType = "spread", p.Q = 1, p.Xr = 0.3f, p.PileHead = ""; },
-         "", true},
+        {"spread footing, any pile head",
+         [](Project& p) { p.FootingType = "spread", p.Q = 1, p.Xr = 0.3f, p.PileHead = ""; }, "", true},
         {"new project, every item in its order",
          [](Project& p) {
              ResetProject(p);
