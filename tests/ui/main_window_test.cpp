@@ -96,15 +96,6 @@ private slots:
         QCOMPARE(w->field("Hw")->text(), QString("26.000"));
     }
 
-    void hintsInBothUnitSystems() {
-        QCOMPARE(w->field("Tw")->toolTip(), QString("Wall thickness (feet) "));
-        QCOMPARE(w->field("ExpFactor")->toolTip(), QString("Exposure factor for crack control (lbs/in)"));
-        d.answers = {true};
-        w->option("metric")->click();
-        QCOMPARE(w->field("rhos")->toolTip(), QString("Unit weight (kN/m^3) of soil"));
-        QCOMPARE(w->field("ExpFactor")->toolTip(), QString("Exposure factor for crack control (N/mm)"));
-    }
-
     void lrfdAndS6ForceUsdWhateverTheAnswer() {
         w->option("both")->click();
         w->option("lrfd")->click();  // answered No
