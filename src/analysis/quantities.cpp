@@ -197,7 +197,12 @@ float Position(float first, float last, std::int64_t n, std::int64_t i) {
     return first + (last - first) * static_cast<float>(i) / static_cast<float>(n - 1);
 }
 
-std::string At(const char* axis, float v) { return std::string("@ ") + axis + " = " + FormatNumber(v, "0.0"); }
+// A position made non-finite by an overflow is never printed (the overflow
+// ends the run at the next report item), so it is not formatted either.
+std::string At(const char* axis, float v) {
+    if (!std::isfinite(v)) return std::string("@ ") + axis;
+    return std::string("@ ") + axis + " = " + FormatNumber(v, "0.0");
+}
 
 // Bars of the side walls.
 void SideWallBars(Project& p, BarList& list) {
