@@ -11,9 +11,7 @@
 #include <string>
 
 #include "analysis/batch_run.h"
-#include "analysis/run.h"
 #include "analysis/sample_projects.h"
-#include "io/input_file.h"
 #include "report/summary.h"
 
 namespace fs = std::filesystem;
@@ -81,34 +79,24 @@ std::string WithoutVersionLine(const std::string& report) {
     return out;
 }
 
-class QuietHost : public RunHost {
-public:
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-};
-
 }  // namespace
 
 TEST(BatchResults, EveryExampleAsDataAndSummary) {
     fs::create_directories(BatchDir() / "batch");
     fs::create_directories(BatchDir() / "here");
-    for (const char* name : {"pile-aashto-both-sidewalls-english.in", "pile-aashto-english.in",
-                             "pile-s6-metric-sidewalls.in", "spread-arema-english-sld.in",
-                             "spread-lrfd-english-seismic.in", "spread-lrfd-metric.in"}) {
+    for (const std::string& name : ExampleNames()) {
         SCOPED_TRACE(name);
         const fs::path json = BatchDir() / "r.json", out = BatchDir() / "batch" / "r.out";
-        const BatchOutcome o = RunBatch("--summary --json " + Quote(json.string()) + " " + Example(name) + " " +
-                                        Quote(out.string()));
+        const BatchOutcome o = RunBatch("--summary --json " + Quote(json.string()) + " " +
+                                        Example((name + ".in").c_str()) + " " + Quote(out.string()));
         ASSERT_EQ(o.status, 0) << o.err;
         const Json doc = Json::parse(ReadFile(json));
         EXPECT_EQ(SchemaError(Schema(), Schema(), doc), "");
         EXPECT_EQ(doc["status"], "ok");
 
         // The same run in this process.
-        Project p;
-        ResetProject(p);
-        p.InFile = std::string(QELVORN_SOURCE_DIR) + "/examples/" + name;
-        p.InTitle = name;
-        ASSERT_TRUE(ReadInputFile(p));
+        Project p = LoadExample(name);
+        p.InTitle = name + ".in";
         p.OutFile = (BatchDir() / "here" / "r.out").string();
         p.OutTitle = "r.out";
         QuietHost host;

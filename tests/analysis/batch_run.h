@@ -1,16 +1,23 @@
-// Running the batch program from a test: its exit status and what it wrote
-// on standard output and standard error.
+// Running the batch program from a test (its exit status and what it wrote
+// on standard output and standard error), the example projects, a run host
+// that shows nothing.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include "analysis/run.h"
+#include "io/input_file.h"
+#include "model/defaults.h"
 
 namespace qelvorn::testing {
 
@@ -50,6 +57,16 @@ inline const std::filesystem::path& ScratchRoot() {
     return scratch.root;
 }
 
+// The names in a folder, sorted, each followed by a blank.
+inline std::string FolderNames(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::string all;
+    for (const std::string& n : names) all += n + " ";
+    return all;
+}
+
 // A scratch folder of the running test.
 inline std::filesystem::path BatchDir() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -70,5 +87,30 @@ inline BatchOutcome RunBatch(const std::string& args) {
 
 // An example input file of the source tree, as a shell word.
 inline std::string Example(const char* name) { return Quote(std::string(QELVORN_SOURCE_DIR) + "/examples/" + name); }
+
+// The names of the example projects (examples/*.in without the suffix), sorted.
+inline std::vector<std::string> ExampleNames() {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(std::filesystem::path(QELVORN_SOURCE_DIR) / "examples"))
+        if (e.path().extension() == ".in") names.push_back(e.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// An example project read into a new project.
+inline Project LoadExample(const std::string& name) {
+    Project p;
+    ResetProject(p);
+    p.InFile = std::string(QELVORN_SOURCE_DIR) + "/examples/" + name + ".in";
+    EXPECT_TRUE(ReadInputFile(p)) << name;
+    return p;
+}
+
+// Shows nothing; its clock stands still.
+class QuietHost : public RunHost {
+public:
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+    std::time_t Now() override { return 0; }
+};
 
 }  // namespace qelvorn::testing

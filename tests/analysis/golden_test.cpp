@@ -7,17 +7,13 @@
 // and review the difference line by line before committing it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <vector>
 
 #include "analysis/batch_run.h"
 #include "analysis/sample_projects.h"
-#include "io/input_file.h"
-#include "model/defaults.h"
 
 namespace fs = std::filesystem;
 using namespace qelvorn::testing;
@@ -32,20 +28,12 @@ std::string MaskRunDate(std::string report) {
     return report;
 }
 
-std::vector<std::string> Examples() {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(fs::path(QELVORN_SOURCE_DIR) / "examples"))
-        if (e.path().extension() == ".in") names.push_back(e.path().stem().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 }  // namespace
 
 TEST(GoldenReports, ExamplesMatchTheirGoldenReports) {
     const bool update = std::getenv("QELVORN_UPDATE_GOLDEN") && std::string(std::getenv("QELVORN_UPDATE_GOLDEN")) == "1";
     const fs::path goldenDir = fs::path(QELVORN_SOURCE_DIR) / "tests" / "golden";
-    const auto names = Examples();
+    const auto names = ExampleNames();
     ASSERT_GE(names.size(), 6u);
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
@@ -76,12 +64,9 @@ TEST(GoldenReports, ExamplesMatchTheirGoldenReports) {
 TEST(GoldenReports, ExamplesAreWrittenInTheInputFileLayout) {
     // Loading an example and writing it again reproduces the file byte for
     // byte: the examples hold exactly what the program itself would save.
-    for (const std::string& name : Examples()) {
+    for (const std::string& name : ExampleNames()) {
         SCOPED_TRACE(name);
-        qelvorn::Project p;
-        qelvorn::ResetProject(p);
-        p.InFile = (fs::path(QELVORN_SOURCE_DIR) / "examples" / (name + ".in")).string();
-        ASSERT_TRUE(qelvorn::ReadInputFile(p));
+        qelvorn::Project p = LoadExample(name);
         EXPECT_EQ(qelvorn::InputFileText(p), ReadFile(p.InFile));
         qelvorn::CheckInput(p);
         EXPECT_TRUE(p.InputComplete);

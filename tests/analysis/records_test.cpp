@@ -5,77 +5,58 @@
 // the evaluation without text gives the same records.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "analysis/batch_run.h"
-#include "analysis/run.h"
-#include "io/input_file.h"
-#include "model/defaults.h"
+#include "analysis/sample_projects.h"
 
 using namespace qelvorn;
-namespace fs = std::filesystem;
+using namespace qelvorn::testing;
 
 namespace {
 
-class QuietHost : public RunHost {
-public:
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-};
-
 struct Variant {
-    const char* example;
+    std::string example;
     const char* criteria;  // nullptr: as in the file
     const char* design;
     float weaken;          // bar areas and wall and footing thicknesses scaled by this
     float earth = 1;       // earth pressure coefficient scaled by this
 };
 
-const Variant kVariants[] = {
-    {"pile-aashto-both-sidewalls-english", nullptr, nullptr, 1},
-    {"pile-aashto-english", nullptr, nullptr, 1},
-    {"pile-s6-metric-sidewalls", nullptr, nullptr, 1},
-    {"spread-arema-english-sld", nullptr, nullptr, 1},
-    {"spread-lrfd-english-seismic", nullptr, nullptr, 1},
-    {"spread-lrfd-metric", nullptr, nullptr, 1},
-    {"pile-aashto-english", "arema", "both", 1},
-    {"pile-aashto-english", "lrfd", "usd", 0.5f},
-    {"pile-aashto-both-sidewalls-english", "aashto", "sld", 0.4f},
-    {"pile-aashto-both-sidewalls-english", "s6", "usd", 0.5f},
-    {"spread-arema-english-sld", "arema", "both", 0.4f},
-    {"spread-lrfd-metric", "s6", "usd", 0.5f},
-    {"pile-s6-metric-sidewalls", "lrfd", "usd", 0.4f},
-    {"spread-lrfd-english-seismic", "aashto", "usd", 0.4f},
-    {"pile-aashto-english", "aashto", "usd", 1, 30},
-    {"spread-lrfd-metric", "lrfd", "usd", 1, 30},
-};
+// Every example as it is, then changed.
+std::vector<Variant> Variants() {
+    std::vector<Variant> v;
+    for (const std::string& name : ExampleNames()) v.push_back({name, nullptr, nullptr, 1});
+    v.insert(v.end(), {
+        {"pile-aashto-english", "arema", "both", 1},
+        {"pile-aashto-english", "lrfd", "usd", 0.5f},
+        {"pile-aashto-both-sidewalls-english", "aashto", "sld", 0.4f},
+        {"pile-aashto-both-sidewalls-english", "s6", "usd", 0.5f},
+        {"spread-arema-english-sld", "arema", "both", 0.4f},
+        {"spread-lrfd-metric", "s6", "usd", 0.5f},
+        {"pile-s6-metric-sidewalls", "lrfd", "usd", 0.4f},
+        {"spread-lrfd-english-seismic", "aashto", "usd", 0.4f},
+        {"pile-aashto-english", "aashto", "usd", 1, 30},
+        {"spread-lrfd-metric", "lrfd", "usd", 1, 30},
+    });
+    return v;
+}
 
 bool IsVerdictLine(std::string_view line) {
     while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
     return line.ends_with("OKAY") || line.ends_with("NO GOOD ***");
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
-}
-
 }  // namespace
 
 TEST(CheckRecords, OneRecordPerVerdictLineInEveryVariant) {
-    const fs::path dir = qelvorn::testing::BatchDir();
+    const std::filesystem::path dir = BatchDir();
     int tooHigh = 0, failing = 0;
-    for (const Variant& v : kVariants) {
-        SCOPED_TRACE(std::string(v.example) + " " + (v.criteria ? v.criteria : "") + " " + (v.design ? v.design : ""));
-        Project p;
-        ResetProject(p);
-        p.InFile = std::string(QELVORN_SOURCE_DIR) + "/examples/" + v.example + ".in";
-        ASSERT_TRUE(ReadInputFile(p));
+    for (const Variant& v : Variants()) {
+        SCOPED_TRACE(v.example + " " + (v.criteria ? v.criteria : "") + " " + (v.design ? v.design : ""));
+        Project p = LoadExample(v.example);
         if (v.criteria) p.Criteria = v.criteria;
         if (v.design) p.ConcreteDesign = v.design;
         DeriveConcreteProperties(p);
@@ -90,7 +71,7 @@ TEST(CheckRecords, OneRecordPerVerdictLineInEveryVariant) {
         const RunResult result = PerformCalculations(p, host);
         ASSERT_TRUE(result == RunResult::Written || result == RunResult::CalculationError);
         ASSERT_EQ(p.Records.status, result == RunResult::Written ? RunStatus::Ok : RunStatus::CalculationError);
-        const std::vector<std::string> lines = Lines(qelvorn::testing::ReadFile(p.OutFile));
+        const std::vector<std::string> lines = ReportLines(ReadFile(p.OutFile));
 
         std::vector<int> verdictLines, recordLines;
         for (std::size_t i = 0; i < lines.size(); ++i)
@@ -134,5 +115,5 @@ TEST(CheckRecords, OneRecordPerVerdictLineInEveryVariant) {
     }
     EXPECT_GT(tooHigh, 0);
     EXPECT_GT(failing, tooHigh);
-    fs::remove_all(dir);
+    std::filesystem::remove_all(dir);
 }

@@ -5,36 +5,16 @@
 // no other exception and no "inf" or "nan" in the report.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <regex>
-#include <sstream>
-#include <string>
-#include <vector>
 
-#include "analysis/run.h"
-#include "io/input_file.h"
-#include "model/defaults.h"
+#include "analysis/batch_run.h"
 
 using namespace qelvorn;
+using namespace qelvorn::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-class QuietHost : public RunHost {
-public:
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-    std::time_t Now() override { return 0; }
-};
-
-std::string ReadFile(const fs::path& f) {
-    std::ifstream in(f, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // "inf" or "nan" standing as a word of its own, in any case.
 bool HasNonFiniteWord(const std::string& s) {

@@ -6,20 +6,14 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
 
 #include "analysis/batch_run.h"
-#include "analysis/run.h"
 #include "analysis/sample_projects.h"
 
 using namespace qelvorn;
+using namespace qelvorn::testing;
 namespace fs = std::filesystem;
 
 namespace {
@@ -38,7 +32,7 @@ struct Outcome {
 };
 
 Outcome RunInto(const std::string& out) {
-    Project p = qelvorn::testing::SamplePileProject();
+    Project p = SamplePileProject();
     p.chko1 = p.chko2 = p.chko4 = kTrue;
     p.OutFile = out;
     MessageHost host;
@@ -53,18 +47,12 @@ void ExpectNotWritten(const Outcome& o, const std::string& out) {
                               "PERFORM CALCULATIONS: Calculation error\nThe report file could not be written: " + out});
 }
 
+// A folder of the test's own, apart from the batch runner's output files:
+// no temporary report may be left behind in it.
 fs::path Scratch() {
-    const fs::path dir = fs::temp_directory_path() / ("qelvorn-report-fail-" + std::to_string(::getpid()));
+    const fs::path dir = BatchDir() / "reports";
     fs::create_directories(dir);
     return dir;
-}
-
-// The files of a folder: no temporary report may be left behind.
-std::vector<std::string> Names(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 }  // namespace
@@ -77,7 +65,6 @@ TEST(ReportFailures, FoldersThatCannotHoldTheReport) {
         ExpectNotWritten(RunInto(out), out);
         EXPECT_FALSE(fs::exists(out));
     }
-    fs::remove_all(Scratch());
 }
 
 TEST(ReportFailures, FileSizeLimitKeepsThePreviousReport) {
@@ -93,16 +80,14 @@ TEST(ReportFailures, FileSizeLimitKeepsThePreviousReport) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldSignal);
     ExpectNotWritten(o, out);
-    EXPECT_EQ(qelvorn::testing::ReadFile(out), "previous report");
-    EXPECT_EQ(Names(Scratch()), std::vector<std::string>{"short.out"});
-    fs::remove_all(Scratch());
+    EXPECT_EQ(ReadFile(out), "previous report");
+    EXPECT_EQ(FolderNames(Scratch()), "short.out ");
 }
 
 // Refused before anything is written, naming the clash: the input file
 // itself (by its name, through a link, through a dotted folder), a FIFO that
 // would block the run, a device. The input and the special files stay.
 TEST(ReportFailures, ReportPathThatIsTheInputOrNotARegularFile) {
-    using namespace qelvorn::testing;
     const fs::path dir = Scratch(), in = dir / "p.in";
     fs::copy_file(fs::path(QELVORN_SOURCE_DIR) / "examples" / "pile-aashto-english.in", in);
     const std::string before = ReadFile(in);
@@ -127,8 +112,7 @@ TEST(ReportFailures, ReportPathThatIsTheInputOrNotARegularFile) {
     }
     EXPECT_TRUE(fs::is_fifo(dir / "fifo.out"));
     EXPECT_TRUE(fs::is_symlink(dir / "link.out"));
-    EXPECT_EQ(Names(dir), (std::vector<std::string>{"fifo.out", "link.out", "p.in"}));
-    fs::remove_all(dir);
+    EXPECT_EQ(FolderNames(dir), "fifo.out link.out p.in ");
 }
 
 // A fault ends the run: the previous report is replaced by what was written,
@@ -137,17 +121,16 @@ TEST(ReportFailures, FaultedRunReplacesThePreviousReportAndSaysItIsIncomplete) {
     const fs::path dir = Scratch();
     const std::string out = (dir / "faulted.out").string();
     std::ofstream(out) << "previous report";
-    Project p = qelvorn::testing::SamplePileProject();
+    Project p = SamplePileProject();
     p.Fsls[1] = 0;
     p.OutFile = out;
     MessageHost host;
     EXPECT_EQ(PerformCalculations(p, host), RunResult::CalculationError);
     EXPECT_EQ(p.Records.status, RunStatus::CalculationError);
-    const std::string report = qelvorn::testing::ReadFile(out);
+    const std::string report = ReadFile(out);
     const std::string last = report.substr(report.rfind("\r\n", report.size() - 3) + 2);
     EXPECT_TRUE(last.starts_with("*** Calculation error: report incomplete (" + p.Records.faultSection)) << last;
     EXPECT_TRUE(last.ends_with(") ***\r\n")) << last;
     EXPECT_NE(report.find("OUTPUT DATA"), std::string::npos);
-    EXPECT_EQ(Names(dir), std::vector<std::string>{"faulted.out"});
-    fs::remove_all(dir);
+    EXPECT_EQ(FolderNames(dir), "faulted.out ");
 }

@@ -12,14 +12,10 @@ namespace {
 
 using namespace qelvorn::stability_testing;
 
-// The lines from the one that contains `from` up to the next that contains
-// `to`, or to the end.
-std::vector<std::string> Between(const std::vector<std::string>& lines, const std::string& from,
-                                 const std::string& to = "\n") {
-    return testing::LinesBetween(lines, from, to);
+// The lines from the one that contains `from` to the end.
+std::vector<std::string> From(const std::vector<std::string>& lines, const std::string& from) {
+    return testing::LinesBetween(lines, from, "\n");
 }
-
-int Count(const std::vector<std::string>& lines, const std::string& what) { return testing::CountLines(lines, what); }
 
 // A second combination equal to the first.
 void DuplicateCombination(Project& p) {
@@ -38,8 +34,8 @@ TEST(ResultantReport, EarthquakeFactorWithoutEarthquakePressureIsOrdinaryAndTies
     DuplicateCombination(p);
     p.Feqsls[2] = 1.0f;
     p.Feqmax[2] = 1.0f;
-    const auto lines = Between(StabilityLines(p), "VERTICAL RESULTANT:");
-    EXPECT_EQ(Count(lines, " EQ"), 0);
+    const auto lines = From(StabilityLines(p), "VERTICAL RESULTANT:");
+    EXPECT_EQ(testing::CountLines(lines, " EQ"), 0);
     EXPECT_EQ(lines.back(), "               SLS Resultant (Comb 1)       = 0.396   < 0.500 OKAY");
 }
 
@@ -52,7 +48,7 @@ TEST(ResultantReport, ResultantOutsideTheFooting) {
     ASSERT_LT(p.Xsls[1], 0.0f);
     const float ratio = (p.Wf - 2 * p.Xsls[1]) / p.Wf;
     EXPECT_GT(ratio, 1.0f);
-    const auto resultant = Between(lines, "VERTICAL RESULTANT:");
+    const auto resultant = From(lines, "VERTICAL RESULTANT:");
     EXPECT_EQ(resultant[8].substr(39, 1), "-");  // negative toe distance
     EXPECT_NE(resultant.back().find("NO GOOD ***"), std::string::npos);
 }

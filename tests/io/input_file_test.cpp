@@ -5,7 +5,7 @@
 #include <cmath>
 #include <random>
 
-#include "model/defaults.h"
+#include "analysis/batch_run.h"
 
 using namespace qelvorn;
 
@@ -123,35 +123,8 @@ Project SampleProject() {
     return p;
 }
 
-const char* const kSampleText =
-    "\"Abutment A1\"\r\n"
-    "\"english\",\"haunch\",\"pile\",\"aashto\",\"both\"\r\n"
-    "4000,.08680555,3,4\r\n"
-    "5,6,7\r\n"
-    "8,9,10\r\n"
-    "11,12,13\r\n"
-    "\"fix\",14,15,16,17,18,19\r\n"
-    "1.666667,21,22\r\n"
-    "23,24,25\r\n"
-    "26,27,28\r\n"
-    "29,30,31\r\n"
-    "32,33,34,35,36,37,38\r\n"
-    "39,40,41,42,43,44,45\r\n"
-    "2,46\r\n"
-    "8,18,4,14.036,60\r\n"
-    "9,150,0,0,54\r\n"
-    "1.234568E+07,2.356E-05,49,50,51,52,53,54\r\n"
-    "55,56,57,58,59,60,61,62,63,64,65\r\n"
-    "1\r\n"
-    "\"Group I, \"\"service\"\"\"\r\n"
-    "1,1.1,1.2,1.3,1.4,1.5,1.6,1.7,1.8,1.9,2,2.1\r\n"
-    "0,.1,.2,.3,.4,.5,.6,.7,.8,.9,1,1.1\r\n"
-    "0,1,0,1,0,1,0,1,0,1,0,1,1.25\r\n"
-    "66,67,68,69,70,71,72,73,74\r\n"
-    "75,76,77,78,79,80,81,82,83\r\n"
-    "84,85,86\r\n"
-    "0,88,89,90,91\r\n"
-    "92,93,94,95,96,97\r\n";
+// The sample project as the file holds it.
+const std::string kSampleText = qelvorn::testing::ReadFile(QELVORN_SOURCE_DIR "/tests/io/sample.in");
 
 // A project already holding other data, as the open project does when a
 // file is loaded.
@@ -326,6 +299,8 @@ TEST(InputFileReader, BrokenFilesLeaveTheProjectUnchanged) {
         {"pile rows beyond the file", Sample("\r\n2,46\r\n", "\r\n40,46\r\n")},
         {"huge combination count", Sample("\r\n1\r\n\"Group", "\r\n2000000000\r\n\"Group")},
         {"count beyond 32 bits", Sample("\r\n1\r\n\"Group", "\r\n99999999999\r\n\"Group")},
+        {"negative count beyond 32 bits",
+         Sample("\r\n2,46\r\n8,18,4,14.036,60\r\n9,150,0,0,54", "\r\n-99999999999,46")},
         {"fc zero", Sample("4000,.0868", "0,.0868")},
         {"fc negative", Sample("4000,.0868", "-4000,.0868")},
         {"fc too small to give a modulus", Sample("4000,.0868", "1E-30,.0868")},

@@ -6,20 +6,14 @@
 // same, with its message.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
 #include <limits>
-#include <set>
-#include <sstream>
-#include <string>
 
-#include "io/input_file.h"
-#include "model/defaults.h"
+#include "analysis/batch_run.h"
 
 using namespace qelvorn;
+using namespace qelvorn::testing;
 namespace fs = std::filesystem;
 
 namespace {
@@ -29,9 +23,7 @@ constexpr const char* kOld = "previous contents\r\n";
 // A folder of its own holding a previously saved "a1.in", and a new project
 // to be saved over it.
 struct Folder {
-    fs::path path = fs::temp_directory_path() /
-                    ("qelvorn-save-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                     "-" + std::to_string(::getpid()));
+    fs::path path = BatchDir() / "folder";
     fs::path target = path / "a1.in";
     Project p;
     Folder() {
@@ -42,32 +34,11 @@ struct Folder {
         p.Title = "Save failure";
         p.InFile = target.string();
     }
-    ~Folder() {
-        std::error_code ec;
-        fs::permissions(target, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path, ec);
-    }
 };
 
-std::string ReadAll(const fs::path& f) {
-    std::ifstream in(f, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// The names in a folder, sorted.
-std::string Names(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
-    std::string all;
-    for (const auto& n : names) all += n + " ";
-    return all;
-}
-
 void ExpectOldFileKept(const fs::path& target) {
-    EXPECT_EQ(ReadAll(target), kOld);
-    EXPECT_EQ(Names(target.parent_path()), target.filename().string() + " ");  // no temporary file left
+    EXPECT_EQ(ReadFile(target), kOld);
+    EXPECT_EQ(FolderNames(target.parent_path()), target.filename().string() + " ");  // no temporary file left
 }
 
 }  // namespace
@@ -81,10 +52,10 @@ TEST(SafeSaving, NothingBesideTheTargetIsFollowedOrConsumed) {
         std::ofstream(planted ? victim : aside, std::ios::binary) << "keep";
         if (planted) fs::create_symlink(victim, aside);
         ASSERT_TRUE(WriteInputFile(d.p));
-        EXPECT_EQ(ReadAll(d.target), InputFileText(d.p));
-        EXPECT_EQ(ReadAll(aside), "keep");
+        EXPECT_EQ(ReadFile(d.target), InputFileText(d.p));
+        EXPECT_EQ(ReadFile(aside), "keep");
         EXPECT_EQ(fs::is_symlink(aside), planted);
-        EXPECT_EQ(Names(d.path), planted ? "a1.in a1.in.tmp victim " : "a1.in a1.in.tmp ");
+        EXPECT_EQ(FolderNames(d.path), planted ? "a1.in a1.in.tmp victim " : "a1.in a1.in.tmp ");
     }
 }
 
@@ -96,10 +67,10 @@ TEST(SafeSaving, PermissionsAndLinksAreKept) {
     d.p.InFile = (d.path / "link.in").string();
     ASSERT_TRUE(WriteInputFile(d.p));
     EXPECT_TRUE(fs::is_symlink(d.path / "link.in"));
-    EXPECT_EQ(ReadAll(d.target), InputFileText(d.p));
-    EXPECT_EQ(ReadAll(d.path / "hard.in"), InputFileText(d.p));
+    EXPECT_EQ(ReadFile(d.target), InputFileText(d.p));
+    EXPECT_EQ(ReadFile(d.path / "hard.in"), InputFileText(d.p));
     EXPECT_EQ(fs::status(d.target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(Names(d.path), "a1.in hard.in link.in ");
+    EXPECT_EQ(FolderNames(d.path), "a1.in hard.in link.in ");
 }
 
 TEST(SaveFailures, ValueWithNoWrittenFormKeepsTheOldFile) {
@@ -126,7 +97,7 @@ TEST(SaveFailures, FileSizeLimitCutsTheWriteShort) {
     ExpectOldFileKept(d.target);
     // With room again the save goes through.
     EXPECT_TRUE(WriteInputFile(d.p));
-    EXPECT_EQ(ReadAll(d.target), InputFileText(d.p));
+    EXPECT_EQ(ReadFile(d.target), InputFileText(d.p));
 }
 
 TEST(SaveFailures, ReadOnlyFileIsNotReplaced) {
@@ -147,14 +118,14 @@ TEST(SaveFailures, FoldersThatCannotHoldTheFile) {
         EXPECT_FALSE(WriteInputFile(d.p)) << path;
         EXPECT_FALSE(fs::exists(path)) << path;
     }
-    EXPECT_EQ(ReadAll(d.target), kOld);
+    EXPECT_EQ(ReadFile(d.target), kOld);
 }
 
 TEST(SaveFailures, IncompleteInputIsReportedAndStillWritten) {
     Folder d;  // a new project: no dimensions yet
     std::string message;
     EXPECT_TRUE(WriteInputFile(d.p, &message));
-    EXPECT_EQ(ReadAll(d.target), InputFileText(d.p));
+    EXPECT_EQ(ReadFile(d.target), InputFileText(d.p));
     EXPECT_EQ(d.p.InputComplete, kFalse);
     EXPECT_EQ(message.rfind("The following information is not complete:", 0), 0u);
     EXPECT_NE(message.find("Abutment configuration"), std::string::npos);

@@ -6,11 +6,8 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
-#include "io/input_file.h"
-#include "model/defaults.h"
+#include "analysis/batch_run.h"
 
 namespace qelvorn {
 namespace {
@@ -26,12 +23,7 @@ std::vector<std::string> FileFields(const std::string& text) {
 }
 
 TEST(ChangeUnits, ConvertsEveryValueAndRoundTripsToSixDigits) {
-    std::ifstream f(QELVORN_SOURCE_DIR "/examples/pile-aashto-both-sidewalls-english.in", std::ios::binary);
-    std::stringstream text;
-    text << f.rdbuf();
-    Project p;
-    ResetProject(p);
-    ASSERT_TRUE(ReadInputText(p, text.str()));
+    Project p = testing::LoadExample("pile-aashto-both-sidewalls-english");
     p.pile1v = 20000, p.pile1m = 1.2e6f, p.Qsc = 1.666667f, p.Wbarrier = 41.66667f;
 
     Project m = p;
