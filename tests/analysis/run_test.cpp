@@ -89,21 +89,6 @@ TEST(RunFrame, OnlyEchoWritesTheEchoFrame) {
     EXPECT_EQ(lines.back(), Cols().at(6, std::string(65, '-')).s);  // the reinforcing table ends it
     EXPECT_EQ(host.hides, 1);
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_FALSE(host.busy);
-    EXPECT_EQ(host.panel2, "Output file = report.out");
-}
-
-TEST(RunFrame, SideWallOptionWithoutSideWallsWritesOnlyTheOutputBanner) {
-    Project p = SamplePileProject();
-    p.chko1 = p.chko2 = kFalse;
-    p.chko3 = kTrue;
-    p.Ls = 0;
-    RecordingHost host;
-    const auto lines = RunToFile(p, host);
-    ASSERT_EQ(lines.size(), 10u);  // the title, two empty lines and the banner
-    EXPECT_EQ(lines[0], "     Route 9 over Mill Creek - north abutment on steel H-piles");
-    EXPECT_EQ(lines[7], "     *                          OUTPUT DATA                          *");
-    EXPECT_EQ(lines[9], "     * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * * *");
 }
 
 TEST(RunFrame, AllOptionsOffLeavesAnEmptyReport) {
