@@ -43,7 +43,7 @@ values from the report, and writes this file:
 
 The *Program* column is the value as printed; the *Report line* column is
 the exact line of the report it comes from. A test of the program
-(`tests/analysis/verification_manual_test.cpp`) runs every example and checks
+(`tests/analysis/golden_test.cpp`) runs every example and checks
 that each quoted report line is still printed word for word, so a change of
 the program's results cannot leave this manual stale.
 
