@@ -10,12 +10,19 @@
 // each comes from. Every quoted line must still be printed, word for word,
 // by a run of its example: a change of results makes the manual stale and
 // fails here (regenerate it with docs/verification/make_verification.py).
+//
+// The regression corpus (tests/regression/) holds input files that once
+// broke the reader or a run, and mutations of the examples that reach the
+// fault paths. Each file either fails to load or loads and runs with
+// every output option on to a written report or a calculation error, with
+// no other exception and no "inf" or "nan" in the report.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -25,6 +32,7 @@
 #include "analysis/sample_projects.h"
 
 namespace fs = std::filesystem;
+using namespace qelvorn;
 using namespace qelvorn::testing;
 
 namespace {
@@ -42,14 +50,11 @@ std::string Trim(const std::string& s) {
     return b == std::string::npos ? "" : s.substr(b, e - b + 1);
 }
 
-// The trimmed lines of an example's report with every section written.
+// The trimmed lines of an example's golden report, which the test above
+// holds equal to the program's.
 std::set<std::string> ReportOf(const std::string& name) {
-    const fs::path out = BatchDir() / (name + ".out");
-    const BatchOutcome o = RunBatch("--sections echo,abutment,sidewalls,quantities " + Example((name + ".in").c_str()) +
-                                    " " + Quote(out.string()));
-    EXPECT_EQ(o.status, 0) << name << ": " << o.err;
     std::set<std::string> lines;
-    std::istringstream in(ReadFile(out));
+    std::istringstream in(ReadFile(fs::path(QELVORN_SOURCE_DIR) / "tests" / "golden" / (name + ".out")));
     for (std::string line; std::getline(in, line);) lines.insert(Trim(line));
     return lines;
 }
@@ -131,4 +136,75 @@ TEST(VerificationManual, HelpLinksLeadToTopicsAndFiguresOfTheHelpFile) {
         EXPECT_NE(help.find("name=\"" + (*it)[1].str() + "\""), std::string::npos) << (*it)[1];
     for (std::sregex_iterator it(help.begin(), help.end(), image), end; it != end; ++it)
         EXPECT_TRUE(fs::exists(docs / (*it)[1].str())) << (*it)[1];
+}
+
+
+namespace {
+
+// "inf" or "nan" standing as a word of its own, in any case.
+bool HasNonFiniteWord(const std::string& s) {
+    static const std::regex kWord("(^|[^a-z])(inf|nan)([^a-z]|$)", std::regex::icase);
+    return std::regex_search(s, kWord);
+}
+
+// Loads the input text and runs it with every output option on; the fault
+// that ended the run, if any, in `fault`. Nothing when the text is refused.
+std::optional<Report> LoadAndRun(const std::string& text, Project& p, std::optional<CalculationFault>& fault) {
+    ResetProject(p);
+    if (!ReadInputText(p, text)) return std::nullopt;
+    p.chko1 = p.chko2 = p.chko3 = p.chko4 = kTrue;
+    CheckInput(p);
+    if (!p.InputComplete) return std::nullopt;
+    Report r;
+    QuietHost host;
+    ClearArithmeticFaults();
+    try {
+        RunReport(p, r, host);
+    } catch (const CalculationFault& f) {
+        fault = f;  // a normal end of a run on degenerate input
+    } catch (const std::exception& e) {
+        ADD_FAILURE() << "run ended with " << e.what();
+    }
+    ClearArithmeticFaults();
+    return r;
+}
+
+const fs::path kCorpus = fs::path(QELVORN_SOURCE_DIR) / "tests" / "regression";
+
+}  // namespace
+
+TEST(RegressionCorpus, EveryFileLoadsAndRunsOrIsRefused) {
+    std::vector<fs::path> files;
+    for (const auto& e : fs::directory_iterator(kCorpus))
+        if (e.is_regular_file()) files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    ASSERT_FALSE(files.empty());
+    int ran = 0;
+    for (const fs::path& f : files) {
+        SCOPED_TRACE(f.filename().string());
+        const std::string text = ReadFile(f);
+        Project p;
+        std::optional<CalculationFault> fault;
+        const auto r = LoadAndRun(text, p, fault);
+        if (!r) continue;
+        ++ran;
+        if (!HasNonFiniteWord(text)) {
+            EXPECT_FALSE(HasNonFiniteWord(r->allText()));
+        }
+    }
+    EXPECT_GT(ran, 0);
+}
+
+TEST(RegressionCorpus, SideWallTooLongToListEndsTheRunWithItsCause) {
+    // A side wall 400 km long (a mistyped length) would list over a million
+    // T&S bars one by one; the run stops at the quantities instead.
+    Project p;
+    std::optional<CalculationFault> fault;
+    const auto r = LoadAndRun(ReadFile(kCorpus / "side-wall-bars-listed-by-the-million.in"), p, fault);
+    ASSERT_TRUE(r);
+    ASSERT_TRUE(fault) << "the run ended normally";
+    EXPECT_EQ(fault->section(), "QUANTITIES");
+    EXPECT_EQ(fault->cause(), "more than 10000 AsTSws bars to list; check the side wall dimensions and bar spacings");
+    EXPECT_EQ(FaultDetail(*fault), "Arithmetic fault in section QUANTITIES: " + fault->cause());
+    EXPECT_LT(r->allText().size(), 2'000'000u);
 }
