@@ -4,10 +4,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -104,6 +106,22 @@ inline Project LoadExample(const std::string& name) {
     p.InFile = std::string(QELVORN_SOURCE_DIR) + "/examples/" + name + ".in";
     EXPECT_TRUE(ReadInputFile(p)) << name;
     return p;
+}
+
+// Runs `write` with files limited to `bytes` (a write beyond fails with
+// EFBIG, like a disk filling up part way), then lifts the limit.
+template <typename Write>
+auto WithFileSizeLimit(rlim_t bytes, Write write) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = bytes;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto result = write();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    return result;
 }
 
 // Shows nothing; its clock stands still.

@@ -4,7 +4,9 @@
 // at the short/long limit.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,29 +33,23 @@ struct Quantities {
     std::string totalNumber, abutment, footing;  // texts as written
 };
 
-// Writes the quantities and reads the tables back by their columns.
+// Writes the quantities and reads back the volumes, the bar list (a row per
+// line that starts with a bar mark and an area) and the total count.
 Quantities Write(Project& p) {
     Report r;
     WriteQuantities(p, r);
     Quantities q;
-    auto field = [](const std::string& line, std::size_t from, std::size_t to) {
-        std::string s = line.size() > from ? line.substr(from, to - from) : "";
-        while (!s.empty() && s.back() == ' ') s.pop_back();
-        return s;
-    };
-    int rules = 0;
     for (const std::string& line : ReportLines(r.contents())) {
-        if (line == "         " + std::string(61, '-')) {
-            ++rules;
-            continue;
-        }
-        if (line.rfind("         Abutment", 0) == 0) q.abutment = field(line, 24, 40);
-        if (line.rfind("         Footing", 0) == 0) q.footing = field(line, 24, 40);
-        if (line.rfind("         Total =", 0) == 0)
-            q.totalNumber = field(line, 39, 44);
-        else if (rules == 5) {  // after the bar list header
-            q.rows.push_back({field(line, 9, 19), field(line, 19, 29), field(line, 29, 39), field(line, 39, 44),
-                              field(line, 44, 54), field(line, 54, 80)});
+        std::istringstream in(line);
+        BarRow b;
+        in >> b.mark;
+        if (b.mark == "Abutment") in >> q.abutment;
+        else if (b.mark == "Footing") in >> q.footing;
+        else if (b.mark == "Total") in >> b.area >> q.totalNumber;  // "=" first
+        else if (b.mark.starts_with("As") && in >> b.area >> b.length >> b.number >> b.weight &&
+                 std::isdigit(static_cast<unsigned char>(b.area[0]))) {
+            std::getline(in >> std::ws, b.description);
+            q.rows.push_back(b);
         }
     }
     return q;

@@ -4,10 +4,8 @@
 // it could not write and never leaves half a report in place of the
 // previous one.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 
 #include "analysis/batch_run.h"
 #include "analysis/sample_projects.h"
@@ -70,16 +68,7 @@ TEST(ReportFailures, FoldersThatCannotHoldTheReport) {
 TEST(ReportFailures, FileSizeLimitKeepsThePreviousReport) {
     const std::string out = (Scratch() / "short.out").string();
     std::ofstream(out) << "previous report";
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const Outcome o = RunInto(out);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldSignal);
-    ExpectNotWritten(o, out);
+    ExpectNotWritten(WithFileSizeLimit(1000, [&] { return RunInto(out); }), out);
     EXPECT_EQ(ReadFile(out), "previous report");
     EXPECT_EQ(FolderNames(Scratch()), "short.out ");
 }

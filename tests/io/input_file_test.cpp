@@ -10,10 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <csignal>
 #include <limits>
 #include <random>
-#include <sys/resource.h>
 
 #include "analysis/batch_run.h"
 
@@ -415,18 +413,8 @@ TEST(SaveFailures, ValueWithNoWrittenFormKeepsTheOldFile) {
 
 TEST(SaveFailures, FileSizeLimitCutsTheWriteShort) {
     Folder d;
-    // The temporary file is cut off after 64 bytes (EFBIG), like a disk
-    // filling up part way through the save.
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = WriteInputFile(d.p);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldSignal);
-    EXPECT_FALSE(saved);
+    // The temporary file is cut off after 64 bytes.
+    EXPECT_FALSE(WithFileSizeLimit(64, [&] { return WriteInputFile(d.p); }));
     ExpectOldFileKept(d.target);
     // With room again the save goes through.
     EXPECT_TRUE(WriteInputFile(d.p));
