@@ -1,15 +1,22 @@
-// Unit factors, the derived concrete properties, a new project, the
-// criteria defaults, the default load combinations and the input
-// completeness check (its flag and the exact message text).
-#include "model/defaults.h"
-
+// The project record: unit factors, the derived concrete properties, a new
+// project, the criteria defaults, the default load combinations and the
+// input completeness check (its flag and the exact message text); inserting
+// and deleting load combinations, and the addressable rows of the two
+// tables when their counts and arrays disagree; a change of unit system
+// keeps the values as physical quantities and is undone by changing back.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
 #include <functional>
 #include <string>
+
+#include "analysis/batch_run.h"
+#include "model/defaults.h"
+#include "model/load_table.h"
+#include "model/unit_conversion.h"
 
 namespace qelvorn {
 namespace {
@@ -342,6 +349,170 @@ TEST(CheckInput, ItemsListedAndWhetherTheRunMayGoAhead) {
         EXPECT_EQ(CheckInput(p), "The following information is not complete:\r\r" + c.items) << c.what;
         EXPECT_EQ(p.InputComplete, c.complete ? kTrue : kFalse) << c.what;
     }
+}
+
+// A new project (six AASHTO combinations) with results and MIN* factors as
+// a run leaves them, so that clearing them can be seen.
+Project AfterARun() {
+    Project p;
+    ResetProject(p);
+    for (std::size_t i = 1; i <= 6; ++i) {
+        p.Vmax[i] = 100.0f * static_cast<float>(i);
+        p.Fdaminst[i] = 1.0f;
+    }
+    return p;
+}
+
+// The title and every factor of combination i, Fsls last.
+struct CombinationRow {
+    std::string title;
+    std::vector<float> factors;
+    bool operator==(const CombinationRow&) const = default;
+};
+CombinationRow RowOf(const Project& p, std::int32_t i) {
+    const auto k = static_cast<std::size_t>(i);
+    CombinationRow r{p.LoadTitle[k], {}};
+    for (const auto* set : {&kMaxFactors, &kMinFactors, &kSlsFactors})
+        for (ColumnPtr col : *set) r.factors.push_back((p.*col)[k]);
+    r.factors.push_back(p.Fsls[k]);
+    return r;
+}
+
+void ExpectAllColumnsSized(const Project& p) {
+    const auto size = static_cast<std::size_t>(p.NLC) + 1;
+    EXPECT_EQ(p.LoadTitle.size(), size);
+    EXPECT_EQ(p.Fsls.size(), size);
+    for (const auto* set : {&kMaxFactors, &kMinFactors, &kSlsFactors})
+        for (ColumnPtr col : *set) EXPECT_EQ((p.*col).size(), size);
+    for (ColumnPtr col : kMinStarFactors) EXPECT_EQ((p.*col), Column(size, 0.0f));
+    for (ColumnPtr col : kCombinationResults) EXPECT_EQ((p.*col), Column(size, 0.0f));
+}
+
+TEST(InsertLoadCombination, AfterRowTwoOfSixAndAtTheEnds) {
+    Project p = AfterARun();
+    std::vector<CombinationRow> before;
+    for (std::int32_t i = 1; i <= 6; ++i) before.push_back(RowOf(p, i));
+
+    EXPECT_EQ(InsertLoadCombination(p, 2), 3);
+    EXPECT_EQ(p.NLC, 7);
+    ExpectAllColumnsSized(p);
+    EXPECT_EQ(RowOf(p, 2), before[1]);
+    CombinationRow fresh{"", std::vector<float>(36, 0.0f)};
+    fresh.factors.push_back(1.0f);  // SLS stress increase factor of a new row
+    EXPECT_EQ(RowOf(p, 3), fresh);
+    for (std::int32_t i = 4; i <= 7; ++i) EXPECT_EQ(RowOf(p, i), before[static_cast<std::size_t>(i - 2)]);
+
+    EXPECT_EQ(InsertLoadCombination(p, 0), 1);  // before the first
+    EXPECT_EQ(RowOf(p, 2), before[0]);
+    EXPECT_EQ(InsertLoadCombination(p, 99), 9);  // a row past the end is the last
+    EXPECT_EQ(p.Fsls[9], 1.0f);
+    ExpectAllColumnsSized(p);
+}
+
+TEST(DeleteLoadCombination, MiddleLastOnlyAndOutsideRows) {
+    Project p = AfterARun();
+    EXPECT_EQ(DeleteLoadCombination(p, 9), 6);  // outside the table: nothing changes
+    EXPECT_EQ(DeleteLoadCombination(p, 0), 1);
+    EXPECT_EQ(p.Vmax[2], 200.0f);
+
+    const CombinationRow third = RowOf(p, 3), fifth = RowOf(p, 5);
+    EXPECT_EQ(DeleteLoadCombination(p, 4), 4);  // the next row takes its place
+    EXPECT_EQ(p.NLC, 5);
+    ExpectAllColumnsSized(p);
+    EXPECT_EQ(RowOf(p, 3), third);
+    EXPECT_EQ(RowOf(p, 4), fifth);
+    EXPECT_EQ(DeleteLoadCombination(p, 5), 4);  // the last row: the new last one is shown
+
+    for (int i = 0; i < 3; ++i) DeleteLoadCombination(p, 1);
+    EXPECT_EQ(RowOf(p, 1), fifth);
+    EXPECT_EQ(DeleteLoadCombination(p, 1), 1);  // the only combination stays
+    EXPECT_EQ(p.NLC, 1);
+    EXPECT_EQ(p.LoadTitle.size(), 2u);
+}
+
+TEST(TableRows, CountsAndArraysThatDisagree) {
+    Project p = AfterARun();
+    p.ResizeLoadCombinations(0);  // a count of 0 keeps the old arrays
+    EXPECT_EQ(p.LoadTitle.size(), 7u);
+    EXPECT_EQ(LoadCombinationRows(p), 0);
+    EXPECT_EQ(DeleteLoadCombination(p, 1), 0);
+    // Adding to an empty table starts it afresh with one new row; the rows
+    // left in memory are not brought back.
+    EXPECT_EQ(InsertLoadCombination(p, 3), 1);
+    EXPECT_EQ(p.NLC, 1);
+    ExpectAllColumnsSized(p);
+
+    p.NLC = 4;  // a count larger than the arrays: only the rows held count
+    EXPECT_EQ(LoadCombinationRows(p), 1);
+    p.Fepmin.pop_back();
+    EXPECT_EQ(LoadCombinationRows(p), 0);
+
+    p.ResizePileRows(3);
+    EXPECT_EQ(PileRowCount(p), 3);
+    p.NROWS = -2;
+    EXPECT_EQ(PileRowCount(p), 0);
+    p.NROWS = 5;
+    EXPECT_EQ(PileRowCount(p), 3);
+    p.PILENB.resize(3);
+    EXPECT_EQ(PileRowCount(p), 2);
+}
+
+// The fields of an input file text, split at commas and line ends.
+std::vector<std::string> FileFields(const std::string& text) {
+    std::vector<std::string> out(1);
+    for (char c : text) {
+        if (c == ',' || c == '\n') out.emplace_back();
+        else if (c != '\r') out.back() += c;
+    }
+    return out;
+}
+
+TEST(ChangeUnits, ConvertsEveryValueAndRoundTripsToSixDigits) {
+    Project p = testing::LoadExample("pile-aashto-both-sidewalls-english");
+    p.pile1v = 20000, p.pile1m = 1.2e6f, p.Qsc = 1.666667f, p.Wbarrier = 41.66667f;
+
+    Project m = p;
+    ChangeUnits(m, "metric");
+    EXPECT_EQ(m.LblLength, "m");
+    // One value of each kind, converted by hand (English display -> Metric display).
+    const std::pair<double, double> byHand[] = {
+        {m.Hw / 1000.0, 14 * 0.3048},                  // 14 ft wall height -> m
+        {m.PILEX[1] / 1000.0, 1.5 * 0.3048},           // pile row 1.5 ft from the toe
+        {m.SAsw, 12 * 25.4},                           // bar spacing 12 in -> mm
+        {m.Asw, 0.79 * 645.16},                        // bar area in^2 -> mm^2
+        {m.PileP / 1000.0, 100 * 4.4482216},           // 100 kip pile capacity -> kN
+        {m.pile1m / 1e6, 100 * 1.3558179},             // 100 k-ft -> kN-m
+        {m.fc, 4000 * 0.006894757},                    // psi -> MPa
+        {m.Qsc * 1000.0, 240 * 0.04788026},            // 240 psf surcharge -> kPa
+        {m.rhoc * 1e6, 150 * 0.1570875},               // 150 pcf concrete -> kN/m^3
+        {m.Wbarrier, 0.5 * 14.593903},                 // 0.5 kip/ft barrier -> kN/m
+        {m.ExpFactor, 130000 * 0.17512683},            // crack control z, lb/in -> N/mm
+        {m.Fdamax[3], 1.3},                            // load factors have no unit
+    };
+    for (const auto& [converted, expected] : byHand) EXPECT_NEAR(converted, expected, 5e-6 * expected);
+
+    ChangeUnits(m, "english");
+    const std::vector<std::string> before = FileFields(InputFileText(p)), after = FileFields(InputFileText(m));
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        char* end = nullptr;
+        const double a = std::strtod(before[i].c_str(), &end), b = std::strtod(after[i].c_str(), nullptr);
+        if (before[i].empty() || *end != '\0') {  // texts and keywords
+            EXPECT_EQ(after[i], before[i]);
+            continue;
+        }
+        EXPECT_NEAR(b, a, 5e-6 * std::fabs(a)) << "field " << i << " of the file";
+    }
+
+    // Unitless exposure factor under AASHTO LRFD; an unknown system converts nothing.
+    p.Criteria = "lrfd";
+    p.ExpFactor = 1;
+    ChangeUnits(p, "metric");
+    EXPECT_EQ(p.ExpFactor, 1.0f);
+    const float hw = p.Hw;
+    ChangeUnits(p, "imperial");
+    ChangeUnits(p, "english");
+    EXPECT_EQ(p.Hw, hw);
 }
 
 }  // namespace
