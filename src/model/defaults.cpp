@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -573,18 +574,29 @@ void ClearSideWalls(Project& p) {
 
 // ---------------------------------------------------------------------------
 
-std::string CheckInput(Project& p) {
+std::string CheckInput(Project& p, std::vector<std::string>* fieldsToFill) {
     constexpr char CR = '\r';
     std::string msg = "The following information is not complete:";
     msg += CR;
     msg += CR;
     p.InputComplete = kTrue;
 
-    // An item that prevents a calculation run.
-    auto missing = [&](const char* item) {
+    // The fields an item asks for: those of the named ones that hold zero.
+    struct Named {
+        const char* name;
+        float value;
+    };
+    auto fill = [&](std::initializer_list<Named> fields) {
+        if (!fieldsToFill) return;
+        for (const Named& f : fields)
+            if (f.value == 0) fieldsToFill->push_back(f.name);
+    };
+    // An item that prevents a calculation run, with the fields to fill in.
+    auto missing = [&](const char* item, std::initializer_list<Named> fields = {}) {
         msg += item;
         msg += CR;
         p.InputComplete = kFalse;
+        fill(fields);
     };
 
     // Option keywords are compared exactly: a value outside its set (a
@@ -610,22 +622,31 @@ std::string CheckInput(Project& p) {
         missing((std::string("Options (") + o.field + " \"" + o.value + "\")").c_str());
     }
 
-    if (p.fc == 0 || p.fs == 0 || p.ExpFactor == 0 || p.rhoc == 0) missing("Properties");
+    if (p.fc == 0 || p.fs == 0 || p.ExpFactor == 0 || p.rhoc == 0)
+        missing("Properties", {{"fc", p.fc}, {"fs", p.fs}, {"ExpFactor", p.ExpFactor}, {"rhoc", p.rhoc}});
 
     const bool pile = p.FootingType == "pile";
     if (pile) {
-        if (p.PileP == 0 && p.PilePu == 0) missing("Pile capacities");
-        if (p.PileHead == "fix" && p.pile1v == 0 && p.pile2v == 0 && p.pile3v == 0) missing("Pile P-M data");
+        if (p.PileP == 0 && p.PilePu == 0) missing("Pile capacities", {{"PileP", 0}, {"PilePu", 0}});
+        if (p.PileHead == "fix" && p.pile1v == 0 && p.pile2v == 0 && p.pile3v == 0)
+            missing("Pile P-M data", {{"pile1v", 0}, {"pile2v", 0}, {"pile3v", 0}});
     } else {
-        if ((p.Q == 0 && p.Qu == 0) || (p.Xr == 0 && p.Xru == 0)) missing("Spread footing capacities");
+        const bool bearing = p.Q == 0 && p.Qu == 0, resultant = p.Xr == 0 && p.Xru == 0;
+        if (bearing || resultant) {
+            missing("Spread footing capacities");
+            if (bearing) fill({{"Q", 0}, {"Qu", 0}});
+            if (resultant) fill({{"Xr", 0}, {"Xru", 0}});
+        }
     }
 
-    if (p.Hw == 0 || p.Lw == 0 || p.Tw == 0 || p.Wf == 0 || p.Lf == 0 || p.Tf == 0) missing("Abutment configuration");
+    if (p.Hw == 0 || p.Lw == 0 || p.Tw == 0 || p.Wf == 0 || p.Lf == 0 || p.Tf == 0)
+        missing("Abutment configuration",
+                {{"Hw", p.Hw}, {"Lw", p.Lw}, {"Tw", p.Tw}, {"Wf", p.Wf}, {"Lf", p.Lf}, {"Tf", p.Tf}});
 
     if (pile) {
         // No pile rows at all (a negative count included) is listed once.
         if (p.NROWS <= 0) {
-            missing("Pile configuration");
+            missing("Pile configuration", {{"NROWS", 0}});
         } else {
             // A row needs at least one pile and no more battered piles than
             // piles: other counts give negative pile loads and inertias.
@@ -642,24 +663,27 @@ std::string CheckInput(Project& p) {
     if (p.Pdc == 0 && p.Pdv == 0) {
         msg += "Loads";
         msg += CR;
+        fill({{"Pdc", 0}, {"Pdv", 0}});
     } else if (p.Kep == 0 || p.Yep == 0 || p.rhos == 0) {
         msg += "Loads";
         msg += CR;
+        fill({{"Kep", p.Kep}, {"Yep", p.Yep}, {"rhos", p.rhos}});
     }
 
     if (p.NLC <= 0) {
-        missing("Load combinations");
+        missing("Load combinations", {{"nlc", 0}});
     } else {
         for (std::int32_t i = 1; i <= p.NLC; ++i)
             if (RowValue(p.Fdamax, i) == 0 && RowValue(p.Fdasls, i) == 0) missing("Load combinations");
     }
 
     if (p.Asw == 0 || p.Asft == 0 || p.Asfbt == 0 || p.SAsw == 0 || p.SAsft == 0 || p.SAsfbt == 0)
-        missing("Abutment reinforcing");
+        missing("Abutment reinforcing", {{"Asw", p.Asw}, {"Asft", p.Asft}, {"Asfbt", p.Asfbt}, {"SAsw", p.SAsw},
+                                         {"SAsft", p.SAsft}, {"SAsfbt", p.SAsfbt}});
 
     if (p.Ls != 0 && p.chko3 != kFalse) {
-        if (p.Tst == 0 || p.Tsb == 0) missing("Side wall configuration");
-        if (p.Asws == 0 || p.SAsws == 0) missing("Side wall reinforcing");
+        if (p.Tst == 0 || p.Tsb == 0) missing("Side wall configuration", {{"Tst", p.Tst}, {"Tsb", p.Tsb}});
+        if (p.Asws == 0 || p.SAsws == 0) missing("Side wall reinforcing", {{"Asws", p.Asws}, {"SAsws", p.SAsws}});
     }
 
     return msg;

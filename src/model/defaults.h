@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/project.h"
 
@@ -27,7 +28,10 @@ void ClearSideWalls(Project& p);
 
 // Input completeness check: sets p.InputComplete and returns the message
 // text (items separated by carriage returns). The caller shows the message,
-// titled "CHECK INPUT DATA", when p.InputComplete is false.
-std::string CheckInput(Project& p);
+// titled "CHECK INPUT DATA", when p.InputComplete is false. fieldsToFill,
+// when given, receives the record field names (as the windows name their
+// fields: "Hw", "SAsw", "NROWS", "nlc", "pile1v") that the listed items ask
+// to be filled in.
+std::string CheckInput(Project& p, std::vector<std::string>* fieldsToFill = nullptr);
 
 }  // namespace qelvorn

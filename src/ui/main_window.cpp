@@ -24,6 +24,7 @@
 #include "model/unit_conversion.h"
 #include "report/summary.h"
 #include "ui/recent_files.h"
+#include "ui/results_panel.h"
 
 namespace qelvorn::ui {
 
@@ -152,6 +153,13 @@ MainWindow::MainWindow(Project& p, Dialogs& dialogs, QWidget* parent)
     connect(this, &MainWindow::tableResized, this, &MainWindow::RedrawPictures);  // pile rows are drawn
     history_ = new History(p_, this);
     connect(history_, &History::restored, this, &MainWindow::FillMainWindow);
+    // The results follow every change of the project: an edit, undo or
+    // redo, a file loaded, a reset.
+    results_ = new ResultsPanel(*this, p_, dialogs_);
+    addDockWidget(Qt::RightDockWidgetArea, results_);
+    connect(results_, &ResultsPanel::evaluated, this, &MainWindow::resultsUpdated);
+    connect(history_, &History::committed, results_, &ResultsPanel::Schedule);
+    connect(this, &MainWindow::filled, results_, &ResultsPanel::Schedule);
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -484,6 +492,11 @@ void MainWindow::BuildMenus() {
     QMenu* view = menuBar()->addMenu("&View");
     action(view, "&Input file", "actViewInput", &MainWindow::ViewInputFile);
     action(view, "&Output file", "actViewOutput", &MainWindow::ViewOutputFile);
+    view->addSeparator();
+    QAction* panel = results_->toggleViewAction();
+    panel->setText("&Results panel");
+    panel->setObjectName("actResultsPanel");
+    view->addAction(panel);
     QMenu* help = menuBar()->addMenu("&Help");
     action(help, "&Contents", "actHelp", &MainWindow::helpRequested);
     action(help, "&About Program QELVORN", "actAbout", &MainWindow::aboutRequested);

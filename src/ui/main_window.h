@@ -30,6 +30,8 @@ class QTabWidget;
 
 namespace qelvorn::ui {
 
+class ResultsPanel;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -66,6 +68,8 @@ public:
     QMenu* recentMenu() const { return recent_; }
     // Undo and redo of the project's edits (Edit menu).
     History& history() { return *history_; }
+    // The dock showing the results of the project as it stands.
+    ResultsPanel* resultsPanel() const { return results_; }
     // The unit label beside a field (null for a field without a unit).
     QLabel* unitLabel(const std::string& field) const { return units_->label(field); }
 
@@ -104,6 +108,9 @@ signals:
     void filled();
     // A new count of pile rows or load combinations was stored.
     void tableResized();
+    // The project as it stands was evaluated again after an edit (a copy
+    // of it, with the design sections on): its status and check records.
+    void resultsUpdated(const qelvorn::RunRecords& records);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -174,6 +181,7 @@ private:
     QMenu* recent_ = nullptr;
     History* history_ = nullptr;
     UnitLabels* units_ = nullptr;
+    ResultsPanel* results_ = nullptr;
     bool exiting_ = false;
     bool nlcEdited_ = false;  // the count was typed since it was last committed
 };

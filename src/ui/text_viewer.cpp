@@ -49,7 +49,8 @@ TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs, const Ru
     QRect place;
     for (const QPointer<TextViewer>& v : OpenViewers()) {
         // A closed viewer is on its way out.
-        if (!v || !v->isVisible() || QFileInfo(v->fileName_).absoluteFilePath() != info.absoluteFilePath())
+        if (!v || !v->isVisible() || v->fileName_.isEmpty() ||
+            QFileInfo(v->fileName_).absoluteFilePath() != info.absoluteFilePath())
             continue;
         if (info.isFile() && info.lastModified() == v->loaded_) {
             v->showNormal();
@@ -66,7 +67,7 @@ TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs, const Ru
     // Report lines end in CR LF; show them as plain lines.
     QString text = QString::fromLocal8Bit(file.readAll());
     text.replace("\r\n", "\n");
-    auto* viewer = new TextViewer(fileName, text, dialogs, records);
+    auto* viewer = new TextViewer(fileName, info.fileName(), info.fileName() + " - " + info.absolutePath(), text, dialogs, records);
     viewer->loaded_ = info.lastModified();
     OpenViewers().append(viewer);
     if (place.isValid()) viewer->setGeometry(place);
@@ -76,15 +77,26 @@ TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs, const Ru
     return viewer;
 }
 
-TextViewer::TextViewer(const QString& fileName, const QString& text, Dialogs* dialogs, const RunRecords* records)
+TextViewer* TextViewer::OpenText(const QString& name, const QString& text, Dialogs* dialogs,
+                                 const RunRecords* records) {
+    auto* viewer = new TextViewer(QString(), name, name + " - not saved", QString(text).replace("\r\n", "\n"), dialogs, records);
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer;
+}
+
+TextViewer::TextViewer(const QString& fileName, const QString& name, const QString& title, const QString& text,
+                       Dialogs* dialogs, const RunRecords* records)
     : QWidget(nullptr, Qt::Window),
       fileName_(fileName),
+      name_(name),
       dialogs_(dialogs ? dialogs : &DefaultDialogs()),
       edit_(new QPlainTextEdit(this)),
       checks_(records ? records->checks : std::vector<CheckRecord>{}),
       summary_(SummarizeChecks(checks_)) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QFileInfo(fileName).fileName() + " - " + QFileInfo(fileName).absolutePath());
+    setWindowTitle(title);
     edit_->setReadOnly(true);
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -263,7 +275,7 @@ QStringList TextViewer::Lines() const {
 void TextViewer::Print() {
     QPrinter printer(QPrinter::HighResolution);
     // A print to file is offered as the report's name beside the report.
-    const QFileInfo report(fileName_);
+    const QFileInfo report = DocumentFile();
     printer.setDocName(report.completeBaseName());
     const QString current = QDir::currentPath();
     QDir::setCurrent(report.absolutePath());
@@ -271,12 +283,12 @@ void TextViewer::Print() {
     const int answer = dialog.exec();
     QDir::setCurrent(current);
     if (answer != QDialog::Accepted) return;
-    if (!PrintReport(printer, Lines(), QFileInfo(fileName_).fileName(), SummaryLines()).ok)
+    if (!PrintReport(printer, Lines(), report.fileName(), SummaryLines()).ok)
         dialogs_->Message(this, "Unable to print the report", "PRINT", MessageIcon::Information);
 }
 
 void TextViewer::ExportPdf() {
-    const QFileInfo report(fileName_);
+    const QFileInfo report = DocumentFile();
     QString name = dialogs_->SaveFileNameLike(this, {"PDF Files (*.pdf)", "All Files (*)"}, 0,
                                               report.absolutePath() + '/' + report.completeBaseName() + ".pdf");
     if (name.isEmpty()) return;
@@ -286,7 +298,11 @@ void TextViewer::ExportPdf() {
 }
 
 bool TextViewer::ExportPdfTo(const QString& pdfFile) {
-    return ExportReportPdf(pdfFile, Lines(), QFileInfo(fileName_).fileName(), SummaryLines()).ok;
+    return ExportReportPdf(pdfFile, Lines(), DocumentFile().fileName(), SummaryLines()).ok;
+}
+
+QFileInfo TextViewer::DocumentFile() const {
+    return QFileInfo(fileName_.isEmpty() ? QDir::current().filePath(name_) : fileName_);
 }
 
 QStringList TextViewer::SummaryLines() const {

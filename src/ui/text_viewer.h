@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
@@ -39,8 +40,14 @@ public:
     // records: those of the run that wrote the file, or null.
     static TextViewer* Open(const QString& fileName, Dialogs* dialogs = nullptr,
                             const RunRecords* records = nullptr);
+    // Opens a viewer on a text held in memory (a report written by a run
+    // without a file) under a file name that names its window, print and
+    // PDF ("NAME.out - not saved"); line ends may be CR LF. Such a viewer
+    // is never taken for a file's.
+    static TextViewer* OpenText(const QString& name, const QString& text, Dialogs* dialogs = nullptr,
+                                const RunRecords* records = nullptr);
 
-    QString fileName() const { return fileName_; }
+    QString fileName() const { return fileName_; }  // empty for a text held in memory
     QString text() const { return edit_->toPlainText(); }
     QPlainTextEdit* editor() const { return edit_; }
 
@@ -70,13 +77,18 @@ public slots:
     bool ExportPdfTo(const QString& pdfFile);
 
 private:
-    TextViewer(const QString& fileName, const QString& text, Dialogs* dialogs, const RunRecords* records);
+    TextViewer(const QString& fileName, const QString& name, const QString& title, const QString& text, Dialogs* dialogs,
+               const RunRecords* records);
     void BuildSummaryPanel();
     void BuildFindBar();
     QStringList Lines() const;
     QStringList SummaryLines() const;  // printed after the report; empty without checks
+    // The file the text is, or stands for when held in memory (a name in
+    // the current folder), for naming a print or a PDF.
+    QFileInfo DocumentFile() const;
 
     QString fileName_;
+    QString name_;  // the file name shown in the title
     QDateTime loaded_;  // the file's time when it was read
     Dialogs* dialogs_;
     QWidget* findBar_ = nullptr;
