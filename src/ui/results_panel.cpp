@@ -11,11 +11,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <string_view>
 #include <exception>
 #include <vector>
 
 #include "analysis/run.h"
 #include "model/defaults.h"
+#include "report/summary.h"
 #include "ui/main_window.h"
 #include "ui/text_viewer.h"
 
@@ -72,6 +76,40 @@ public:
     }
 };
 
+// A row of the panel: a report section with checks, or a footing part
+// designed as a member of its own (toe, heel, the pile cap's longitudinal
+// bars), with its counts and governing check (the largest utilization, the
+// first of equals; one that is not a number governs).
+struct Row {
+    std::string title;
+    int sectionIndex = 0, part = 0;
+    int okay = 0, noGood = 0;
+    std::size_t governing = 0;
+};
+
+std::vector<Row> Rows(const std::vector<CheckRecord>& checks) {
+    static const std::string_view kParts[] = {"FOOTING TOE", "FOOTING HEEL", "LONGITUDINAL REINFORCEMENT"};
+    static const char* const kTitles[] = {"FOOTING TOE", "FOOTING HEEL", "LONGITUDINAL BARS"};
+    auto rank = [](float u) { return std::isnan(u) ? INFINITY : u; };
+    std::vector<Row> rows;
+    for (std::size_t i = 0; i < checks.size(); ++i) {
+        const CheckRecord& c = checks[i];
+        const std::string_view first = std::string_view(c.where).substr(0, c.where.find(" / "));
+        const auto at = std::find(std::begin(kParts), std::end(kParts), first);
+        const int part = at == std::end(kParts) ? 0 : static_cast<int>(at - std::begin(kParts)) + 1;
+        auto row = std::find_if(rows.begin(), rows.end(),
+                                [&](const Row& r) { return r.sectionIndex == c.sectionIndex && r.part == part; });
+        if (row == rows.end()) {
+            rows.push_back({part ? kTitles[part - 1] : c.section, c.sectionIndex, part, 0, 0, i});
+            row = rows.end() - 1;
+        } else if (rank(c.utilization) > rank(checks[row->governing].utilization)) {
+            row->governing = i;
+        }
+        ++(c.ok ? row->okay : row->noGood);
+    }
+    return rows;
+}
+
 // The report a run of the project writes, held in memory, with the run's
 // records in p.Records; a calculation error ends it with the line saying
 // it is incomplete, as in the file.
@@ -120,7 +158,7 @@ ResultsPanel::ResultsPanel(MainWindow& main, const Project& p, Dialogs& dialogs)
     connect(&timer_, &QTimer::timeout, this, &ResultsPanel::Evaluate);
 
     auto* body = new QWidget(this);
-    body->setMinimumWidth(400);
+    body->setMinimumWidth(440);
     auto* v = new QVBoxLayout(body);
     v->setContentsMargins(4, 4, 4, 4);
     verdict_ = new QLabel(body);
@@ -171,9 +209,16 @@ void ResultsPanel::Evaluate() {
     // A copy: the window's project, its file names and output options stay
     // as they are. The design sections are evaluated whatever the output
     // options say; the evaluation needs no output file.
-    work_ = p_;
-    work_.chko2 = kTrue;
-    EvaluateCalculations(work_);
+    try {
+        work_ = p_;
+        work_.chko2 = kTrue;
+        EvaluateCalculations(work_);
+    } catch (const std::exception& e) {
+        // Out of memory for the copy of a huge project, say.
+        work_.Records = RunRecords{};
+        work_.Records.status = RunStatus::CalculationError;
+        work_.Records.faultCause = e.what();
+    }
     std::set<std::string> fill;
     if (work_.Records.status == RunStatus::Incomplete) {
         std::vector<std::string> names;
@@ -188,7 +233,12 @@ void ResultsPanel::Evaluate() {
 
 void ResultsPanel::Show() {
     const RunRecords& r = work_.Records;
-    const CheckSummary s = SummarizeChecks(r.checks);
+    const std::vector<Row> rows = Rows(r.checks);
+    int noGood = 0, okay = 0;
+    for (const Row& row : rows) {
+        noGood += row.noGood;
+        okay += row.okay;
+    }
     QString verdict;
     QColor colour = UtilizationColor(0, true);
     switch (r.status) {
@@ -201,11 +251,11 @@ void ResultsPanel::Show() {
             colour = UtilizationColor(0, false);
             break;
         default:
-            if (s.noGood() > 0) {
-                verdict = s.noGood() == 1 ? QString("1 check fails") : QString("%1 checks fail").arg(s.noGood());
+            if (noGood > 0) {
+                verdict = noGood == 1 ? QString("1 check fails") : QString("%1 checks fail").arg(noGood);
                 colour = UtilizationColor(0, false);
             } else {
-                verdict = s.okay() > 0 ? QString("All checks pass") : QString("No checks");
+                verdict = okay > 0 ? QString("All checks pass") : QString("No checks");
             }
     }
     // Only what changed is set again: an edit mostly moves a few numbers.
@@ -216,17 +266,20 @@ void ResultsPanel::Show() {
         verdict_->setPalette(pal);
     }
 
-    const int rows = static_cast<int>(s.sections.size());
-    while (sections_->topLevelItemCount() > rows) delete sections_->takeTopLevelItem(rows);
-    for (int i = 0; i < rows; ++i) {
-        const SectionChecks& sec = s.sections[static_cast<std::size_t>(i)];
+    const int count = static_cast<int>(rows.size());
+    while (sections_->topLevelItemCount() > count) delete sections_->takeTopLevelItem(count);
+    for (int i = 0; i < count; ++i) {
+        const Row& sec = rows[static_cast<std::size_t>(i)];
         const CheckRecord& g = r.checks[sec.governing];
         QTreeWidgetItem* item = i < sections_->topLevelItemCount() ? sections_->topLevelItem(i)
                                                                    : new QTreeWidgetItem(sections_);
         const QString tip = QString("%1: %2 OKAY, %3 NO GOOD ***\nGoverning: %4")
                                 .arg(Q(sec.title)).arg(sec.okay).arg(sec.noGood).arg(Q(CheckText(g)));
         // The kind of check, and under it where it stands in the report.
-        const QString texts[] = {Q(sec.title), Q(g.where.empty() ? g.what : g.what + "\n" + g.where),
+        // A footing part's row names the part already.
+        std::string where = g.where;
+        if (sec.part) where = where.find(" / ") == std::string::npos ? "" : where.substr(where.find(" / ") + 3);
+        const QString texts[] = {Q(sec.title), Q(where.empty() ? g.what : g.what + "\n" + where),
                                  UtilizationText(g.utilization)};
         for (int c = 0; c < 3; ++c) {
             item->setText(c, texts[c]);  // an unchanged value is not set again
