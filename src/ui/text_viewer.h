@@ -1,6 +1,7 @@
 // The text viewer: a read-only window showing a text file in a fixed-width
 // font without line wrapping, so the report's columns line up. The program
-// opens its files here instead of starting an outside editor.
+// opens its files here instead of starting an outside editor, and the
+// report of the results panel, written in memory, too.
 //
 // Beside a report written by a run of this session it shows the summary of
 // the run's checks (report/summary.h): per section the OKAY and NO GOOD ***

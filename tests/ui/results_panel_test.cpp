@@ -46,8 +46,10 @@ private slots:
         QCOMPARE(Verdict(), QString("All checks pass"));
         QVERIFY(!ToFill("Hw") && panel()->fieldsToFill().empty() && panel()->notes()->isHidden());
         QCOMPARE(panel()->sectionTable()->topLevelItem(1)->text(0), QString("STEM WALL"));
+        const int before = panel()->evaluations();
         Type(w->field("Asw"), "0.1");
         const QString fails = Verdict();
+        QCOMPARE(panel()->evaluations(), before + 1);  // three keystrokes in one pass, one evaluation
         QCOMPARE(fails, QString("%1 checks fail").arg(SummarizeChecks(panel()->records().checks).noGood()));
         QVERIFY(panel()->sectionTable()->topLevelItem(1)->text(2).toFloat() > 1);
         w->history().undoAction()->trigger();
