@@ -5,7 +5,6 @@
 // loaded like File > Load input.
 #include <QMenu>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include "io/input_file.h"
@@ -31,7 +30,7 @@ QStringList ReportLines(const QString& name) {
 class FilesTest : public QObject, NewProject {
     Q_OBJECT
 
-    QTemporaryDir dir;  // files and settings of the test, not the user's
+    QTemporaryDir dir;
     const QString example = QELVORN_SOURCE_DIR "/examples/pile-aashto-both-sidewalls-english.in";
 
     QString Tmp(const QString& name) { return dir.filePath(name); }
@@ -54,16 +53,7 @@ class FilesTest : public QObject, NewProject {
     }
 
 private slots:
-    void initTestCase() {
-        QCoreApplication::setOrganizationName("qelvorn-test");
-        QCoreApplication::setApplicationName("files-test");
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    }
-    void init() {
-        QSettings().clear();
-        Open();
-    }
+    void init() { Open(); }
     void cleanup() { delete w; }
 
     void cancelledDialogsChangeNothing() {

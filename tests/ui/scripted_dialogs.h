@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
 #include <vector>
@@ -63,13 +65,18 @@ private:
     }
 };
 
-// A new project in the main window, as the program starts.
+// A new project in the main window, as the program starts, with settings
+// (the recently used files) of the test's own, never the user's.
 struct NewProject {
     qelvorn::Project p;
     ScriptedDialogs d;
     qelvorn::ui::MainWindow* w = nullptr;
 
     void Open() {
+        static const QTemporaryDir settings;
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+        QSettings().clear();
         p = qelvorn::Project();
         d = ScriptedDialogs();
         w = new qelvorn::ui::MainWindow(p, d);
