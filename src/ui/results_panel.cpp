@@ -1,6 +1,7 @@
 #include "ui/results_panel.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -201,11 +202,15 @@ QColor ResultsPanel::UtilizationColor(float utilization, bool ok) {
 }
 
 void ResultsPanel::Schedule() {
-    if (!timer_.isActive()) timer_.start();
+    // Without a delay the edits of one pass share the evaluation; with one,
+    // each edit puts it off again.
+    if (timer_.interval() > 0 || !timer_.isActive()) timer_.start();
 }
 
 void ResultsPanel::Evaluate() {
     timer_.stop();
+    QElapsedTimer took;
+    took.start();
     // A copy: the window's project, its file names and output options stay
     // as they are. The design sections are evaluated whatever the output
     // options say; the evaluation needs no output file.
@@ -227,6 +232,11 @@ void ResultsPanel::Evaluate() {
     }
     HighlightFields(fill);
     Show();
+    // A project so large that its evaluation takes longer than a frame
+    // (hundreds of pile rows and combinations) is evaluated once the edits
+    // pause (at least 0.3 s, longer the slower it is), not after every key.
+    const qint64 ms = took.elapsed();
+    timer_.setInterval(ms < 16 ? 0 : static_cast<int>(std::clamp<qint64>(2 * ms, 300, 1000)));
     ++evaluations_;
     emit evaluated(work_.Records);
 }

@@ -17,10 +17,10 @@ class ResultsPanelTest : public QObject, NewProject {
     Q_OBJECT
 
     ResultsPanel* panel() const { return w->resultsPanel(); }
-    // The verdict once the events of the edits are handled.
+    // The verdict once the edits are evaluated.
     QString Verdict() {
         QCoreApplication::processEvents();
-        return panel()->verdict()->text();
+        return QTest::qWaitFor([this] { return !panel()->pending(); }) ? panel()->verdict()->text() : QString();
     }
     QString Notes() const {
         QStringList lines;
