@@ -1,7 +1,8 @@
 // Benchmarks of a full calculation run with every output option on: each
 // example project, and a large project (20 pile rows, 30 load combinations,
 // side walls, quantities) built from the pile example with side walls; and
-// of the evaluation (records without the report text) of the large project.
+// of the evaluation (records without the report text) of the large project;
+// and of the design assistant's searches on the large project.
 //
 //   bench_run [benchmark options]        runs the benchmarks
 //   bench_run --write-large FILE.in      writes the large project, for
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "analysis/run.h"
+#include "analysis/sizing.h"
 #include "io/input_file.h"
 #include "large_project.h"
 #include "model/defaults.h"
@@ -79,6 +81,21 @@ void Evaluation(benchmark::State& state, Project p) {
     state.counters["checks"] = static_cast<double>(checks);
 }
 
+// One search of the design assistant with its default ranges: time per
+// search, candidate evaluations per search and per second of CPU time.
+void Sizing(benchmark::State& state, Project p, SizingMode mode) {
+    long evaluations = 0;
+    for (auto _ : state) {
+        const SizingResult r = SizeProject(p, mode, DefaultSizingOptions(p));
+        evaluations = r.evaluations;
+        benchmark::DoNotOptimize(r.proposed.Wf);
+    }
+    state.counters["evaluations"] = static_cast<double>(evaluations);
+    state.counters["evaluations_per_s"] =
+        benchmark::Counter(static_cast<double>(evaluations) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
+}
+
 void RegisterAll() {
     for (const char* name : kExamples) {
         Project p;
@@ -92,6 +109,10 @@ void RegisterAll() {
     if (LargeProject(large)) {
         benchmark::RegisterBenchmark("FullRun/large-20-rows-30-combinations", FullRun, large);
         benchmark::RegisterBenchmark("Evaluation/large-20-rows-30-combinations", Evaluation, large);
+        benchmark::RegisterBenchmark("SizeFooting/large", Sizing, large, SizingMode::Footing)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("SizeBars/large", Sizing, large, SizingMode::Bars)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("SizeAll/large", Sizing, large, SizingMode::All)->Unit(benchmark::kMillisecond);
     }
 }
 

@@ -288,6 +288,26 @@ void Legend(Project& p, Report& r) {
 
 }  // namespace
 
+QuantityTotals ComputeQuantityTotals(Project& p) {
+    QuantityTotals t;
+    const ConcreteVolumes v = ComputeConcreteVolumes(p);
+    t.concrete = (v.walls + v.footing) * p.VolumeFactor;
+    // The bar list of the report, measured but not written.
+    ClearArithmeticFaults();
+    try {
+        Report r{Report::EvaluationOnly{}};
+        BarList list(p, r);
+        AbutmentBars(p, list);
+        if (p.Ls != 0.0f && Present(p.Asws, p.SAsws)) SideWallBars(p, list);
+        r.checkFault();
+        t.steel = list.weight();
+    } catch (const CalculationFault&) {
+        t.steel = std::nanf("");
+    }
+    ClearArithmeticFaults();
+    return t;
+}
+
 void WriteQuantities(Project& p, Report& r) {
     r.titleBlock("QUANTITIES");
     ConcreteTable(p, r);

@@ -41,4 +41,13 @@ void PileCapLongitudinal(Project& p, Report& r);
 void DesignSideWalls(Project& p, Report& r);
 void WriteQuantities(Project& p, Report& r);
 
+// The totals of the quantities, in display units: concrete volume (walls and
+// footing) and the weight of the bar list; the weight is not a number when
+// the bar list cannot be made (a fault, a bar count too large to list).
+struct QuantityTotals {
+    float concrete = 0;
+    float steel = 0;
+};
+QuantityTotals ComputeQuantityTotals(Project& p);
+
 }  // namespace qelvorn

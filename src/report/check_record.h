@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,11 @@ struct RunRecords {
     std::string faultSection, faultCause;      // when CalculationError (cause may be empty)
     std::vector<CheckRecord> checks;           // in report order
     std::vector<StabilityRecord> stability;    // in report order
+    // Optional, kept across runs: handed every check record as it is made.
+    // A search that only needs to know whether some checks pass ends the
+    // evaluation early by throwing a type of its own (not derived from
+    // std::exception, so the run lets it through to the caller).
+    std::function<void(const CheckRecord&)> observer;
 };
 
 }  // namespace qelvorn

@@ -229,6 +229,7 @@ void Report::record(bool ok, std::string_view what, float demand, float capacity
     c.utilization = Utilization(ok, demand, capacity, limit);
     c.ok = ok;
     c.line = lineNumber();
+    if (records_->observer) records_->observer(c);
 }
 
 Report::Chain Report::verdict(bool ok, std::string_view what, float demand, float capacity, std::string_view unit,

@@ -1,0 +1,88 @@
+// The design assistant: a project sized by the batch runner runs through the
+// ordinary calculation without a NO GOOD *** line, or the search says what
+// it could not satisfy; the search is deterministic and never writes over
+// its input.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "analysis/batch_run.h"
+#include "analysis/sizing.h"
+#include "io/input_file.h"
+#include "model/defaults.h"
+#include "model/unit_conversion.h"
+
+namespace fs = std::filesystem;
+using namespace qelvorn;
+using namespace qelvorn::testing;
+
+namespace {
+
+Project Load(const fs::path& file) {
+    Project p;
+    ResetProject(p);
+    p.InFile = file.string();
+    EXPECT_TRUE(ReadInputFile(p)) << file;
+    return p;
+}
+
+// Sizes `in` with --size all; the sized project's report has no failing
+// check, or the runner said why and exited with 4. The input stays as it was.
+void ExpectSizedPasses(const fs::path& in, const std::string& label) {
+    const std::string before = ReadFile(in);
+    const fs::path sized = BatchDir() / "sized.in", report = BatchDir() / "sized.out";
+    const BatchOutcome s = RunBatch("--size all " + Quote(in.string()) + " " + Quote(sized.string()));
+    EXPECT_EQ(ReadFile(in), before) << label;
+    ASSERT_TRUE(s.status == 0 || s.status == 4) << label << s.err;
+    ASSERT_EQ(RunBatch(Quote(sized.string()) + " " + Quote(report.string())).status, 0) << label;
+    const bool fails = ReadFile(report).find("NO GOOD ***") != std::string::npos;
+    EXPECT_EQ(fails, s.status == 4) << label << s.out;
+    if (fails) {
+        EXPECT_NE(s.out.find("still fails"), std::string::npos) << label << s.out;
+    }
+}
+
+}  // namespace
+
+TEST(Sizing, EveryExampleAndVariantSizedPassesOrSaysWhy) {
+    std::vector<fs::path> examples;
+    for (const auto& e : fs::directory_iterator(fs::path(QELVORN_SOURCE_DIR) / "examples"))
+        if (e.path().extension() == ".in") examples.push_back(e.path());
+    std::sort(examples.begin(), examples.end());
+    for (const fs::path& e : examples) ExpectSizedPasses(e, e.filename().string());
+
+    // Other criteria and units than the examples have.
+    const struct {
+        const char* example;
+        const char* criteria;
+        const char* units;
+    } variants[] = {{"spread-lrfd-metric.in", "aashto", "english"}, {"pile-aashto-english.in", "s6", "metric"}};
+    for (const auto& v : variants) {
+        Project p = Load(fs::path(QELVORN_SOURCE_DIR) / "examples" / v.example);
+        p.Criteria = v.criteria;
+        ChangeUnits(p, v.units);
+        p.InFile = (BatchDir() / "variant.in").string();
+        ASSERT_TRUE(WriteInputFile(p));
+        ExpectSizedPasses(p.InFile, std::string(v.example) + " " + v.criteria);
+    }
+}
+
+TEST(Sizing, DeterministicAndNeverOverTheInput) {
+    const Project p = Load(fs::path(QELVORN_SOURCE_DIR) / "examples" / "spread-arema-english-sld.in");
+    const SizingResult a = SizeProject(p, SizingMode::All, DefaultSizingOptions(p));
+    const SizingResult b = SizeProject(p, SizingMode::All, DefaultSizingOptions(p));
+    EXPECT_EQ(InputFileText(a.proposed), InputFileText(b.proposed));
+    EXPECT_EQ(SizingReviewText(a), SizingReviewText(b));
+    EXPECT_FALSE(a.changes.empty());
+
+    const fs::path in = BatchDir() / "in.in";
+    fs::copy_file(fs::path(QELVORN_SOURCE_DIR) / "examples" / "spread-arema-english-sld.in", in,
+                  fs::copy_options::overwrite_existing);
+    const std::string text = ReadFile(in);
+    EXPECT_EQ(RunBatch("--size bars " + Quote(in.string()) + " " + Quote((BatchDir() / "." / "in.in").string())).status,
+              3);
+    EXPECT_EQ(ReadFile(in), text);
+}
