@@ -101,12 +101,14 @@ ClassMaxima SearchClass(const Project& p, bool service, bool earthquake) {
     for (int c = 1; c <= p.NLC; ++c) {
         if ((service ? IsSlsEq(p, c) : IsUlsEq(p, c)) != earthquake) continue;
         const auto run = [&](int k, float factor) {
+            const PileCaseLoads& loads = p.PileCase(k, c);
             for (int i = 1; i <= p.NROWS; ++i) {
                 const float batter = p.PILEB[i];
-                Consider(m.compression, p.PileVert(i, k, c), factor, c, batter, false);
-                Consider(m.tension, p.PileVert(i, k, c), factor, c, batter, true);
-                Consider(m.shear, p.PileLat(i, k, c), factor, c, batter, false);
-                Consider(m.moment, p.PileMom(i, k, c), factor, c, batter, false);
+                const float vertical = loads.vertical(p.PileY[static_cast<std::size_t>(i)], p.Ipile);
+                Consider(m.compression, vertical, factor, c, batter, false);
+                Consider(m.tension, vertical, factor, c, batter, true);
+                Consider(m.shear, loads.lateral, factor, c, batter, false);
+                Consider(m.moment, loads.moment, factor, c, batter, false);
             }
         };
         if (service) {
@@ -346,10 +348,12 @@ void PileGroupProperties(Project& p) {
     }
     p.Npiles = n;
     p.Xcg = first / n;
+    p.PileY.assign(static_cast<std::size_t>(std::max(p.NROWS, 0)) + 1, 0.0f);
     float inertia = 0;
     for (int i = 1; i <= p.NROWS; ++i) {
         // Every pile a unit area at its distance from the centroid squared.
         const float y = p.Xcg - p.PILEX[i];
+        p.PileY[static_cast<std::size_t>(i)] = y;
         inertia += static_cast<float>(p.PILEN[i]) * (y * y);
     }
     // All piles in one line across the footing (a single row, or rows at
@@ -389,44 +393,55 @@ void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
     const float Ppass = PassiveResistance(p, k, c);
     p.Ppass(k, c) = Ppass;
     const float e = p.Xcg - X;  // eccentricity of the resultant, positive towards the toe
+    const int rows = std::max(p.NROWS, 0);
+    PileCaseLoads& loads = p.PileCase(k, c);
+    loads = PileCaseLoads{};
+    loads.loaded = true;
+    loads.V = V;
+    loads.e = e;
+    // Every row's vertical load, worked out here once (a fault in any of
+    // them ends the run before the case's lines) and again from the
+    // case's terms wherever it is read later.
+    thread_local std::vector<float> vertical;
+    vertical.assign(static_cast<std::size_t>(rows) + 1, 0.0f);
+    if (rows > 0) loads.perPile = V / p.Npiles;
     if (p.PileHead == "fix") {
         float h = (H - Ppass) / p.Npiles;
         if (h < 0.0f) h = 0.0f;
         const float m = PileMomentFromLateral(p, h);
         p.Hbatter(k, c) = 0.0f;
-        for (int i = 1; i <= p.NROWS; ++i) {
-            const float y = p.Xcg - p.PILEX[i];
-            p.PileVert(i, k, c) = V / p.Npiles + y * (e * V + p.Npiles * m) / p.Ipile;
-            p.PileLat(i, k, c) = h;
-            p.PileMom(i, k, c) = m;
+        loads.fixedHead = true;
+        if (rows > 0) loads.overturning = e * V + p.Npiles * m;
+        loads.lateral = h;
+        loads.moment = m;
+        for (int i = 1; i <= rows; ++i) {
+            const auto row = static_cast<std::size_t>(i);
+            vertical[row] = loads.vertical(p.PileY[row], p.Ipile);
         }
     } else {
         float Hbatter = 0;
-        for (int i = 1; i <= p.NROWS; ++i) {
-            const float y = p.Xcg - p.PILEX[i];
-            p.PileVert(i, k, c) = V / p.Npiles + y * e * V / p.Ipile;
-            Hbatter += p.PileVert(i, k, c) * static_cast<float>(p.PILENB[i]) * std::tan(Radians(p.PILEB[i]));
+        for (int i = 1; i <= rows; ++i) {
+            const auto row = static_cast<std::size_t>(i);
+            vertical[row] = loads.vertical(p.PileY[row], p.Ipile);
+            Hbatter += vertical[row] * static_cast<float>(p.PILENB[i]) * std::tan(Radians(p.PILEB[i]));
         }
         p.Hbatter(k, c) = Hbatter;
         float lateral = (H - Ppass - Hbatter) / p.Npiles;
         if (lateral < 0.0f) lateral = 0.0f;
-        for (int i = 1; i <= p.NROWS; ++i) {
-            p.PileLat(i, k, c) = lateral;
-            p.PileMom(i, k, c) = 0.0f;
-        }
+        loads.lateral = lateral;
     }
 
     r.blank();
-    for (int i = 1; i <= p.NROWS; ++i) {
+    for (int i = 1; i <= rows; ++i) {
         r.tab(10);
         if (i == 1) {
             if (k == kSls || (k == 1 && p.Vsls[c] == 0.0f)) r.bare(static_cast<float>(c));
             r.tab(20).text(label);
         }
         r.tab(30).bare(static_cast<float>(i));
-        r.tab(40).num(p.PileVert(i, k, c) / p.ForceFactor, "0.0");
-        r.tab(50).num(p.PileLat(i, k, c) / p.ForceFactor, "0.0");
-        r.tab(60).num(p.PileMom(i, k, c) / p.MomentFactor, "0.0").endl();
+        r.tab(40).num(vertical[static_cast<std::size_t>(i)] / p.ForceFactor, "0.0");
+        r.tab(50).num(loads.lateral / p.ForceFactor, "0.0");
+        r.tab(60).num(loads.moment / p.MomentFactor, "0.0").endl();
     }
     EndOfStep(r);
 }
@@ -438,8 +453,10 @@ void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHe
     const float Dheel = BarEffectiveDepth(p.Tf, p.CAsfb, p.Asfbh);
     const float Lheel = FootingHeelLength(p);
     const float half = p.PILED / 2.0f;
+    const PileCaseLoads& loads = p.PileCase(k, c);
+    const auto vertical = [&](int i) { return loads.vertical(p.PileY.at(static_cast<std::size_t>(i)), p.Ipile); };
     // Reaction of row i per unit length of footing.
-    const auto reaction = [&](int i) { return p.PileVert(i, k, c) * static_cast<float>(p.PILEN[i]) / p.Lf; };
+    const auto reaction = [&](int i) { return vertical(i) * static_cast<float>(p.PILEN[i]) / p.Lf; };
 
     // Toe: cantilever from the stem face at x = Dt towards the toe edge.
     float Vtoe = 0, Mtoe = 0;
@@ -447,8 +464,7 @@ void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHe
         Mtoe = -QdnToe * (p.Dt * p.Dt) / 2.0f;
         for (int i = 1; i <= p.NROWS; ++i)
             if (p.PILEX[i] < p.Dt)
-                Mtoe += static_cast<float>(p.PILEN[i]) * (p.PileVert(i, k, c) * (p.Dt - p.PILEX[i]) - p.PileMom(i, k, c)) /
-                        p.Lf;
+                Mtoe += static_cast<float>(p.PILEN[i]) * (vertical(i) * (p.Dt - p.PILEX[i]) - loads.moment) / p.Lf;
         // Shear at one effective depth from the face when the bottom is in
         // tension; a toe shorter than that depth has no load before the
         // section.
@@ -470,8 +486,7 @@ void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHe
         Mheel = -QdnHeel * (Lheel * Lheel) / 2.0f;
         for (int i = 1; i <= p.NROWS; ++i)
             if (p.PILEX[i] > x0)
-                Mheel += static_cast<float>(p.PILEN[i]) * (p.PileVert(i, k, c) * (p.PILEX[i] - x0) + p.PileMom(i, k, c)) /
-                         p.Lf;
+                Mheel += static_cast<float>(p.PILEN[i]) * (vertical(i) * (p.PILEX[i] - x0) + loads.moment) / p.Lf;
         const float b = Mheel > 0.0f ? Lheel - Dheel : Lheel;
         if (b > 0.0f) {
             const float section = p.Wf - b;
@@ -514,10 +529,7 @@ std::vector<float> TributaryWidths(const Project& p) {
 
 void PileFootingSection(Project& p, Report& r) {
     const int nlc = p.NLC > 0 ? p.NLC : 0;
-    const int rows = p.NROWS > 0 ? p.NROWS : 0;
-    p.PileVert.resize(rows, kCases, nlc);
-    p.PileLat.resize(rows, kCases, nlc);
-    p.PileMom.resize(rows, kCases, nlc);
+    p.PileCase.resize(kCases, nlc);
     p.Ppass.resize(kCases, nlc);
     p.Hbatter.resize(kCases, nlc);
     p.Vtoe.resize(kCases, nlc);

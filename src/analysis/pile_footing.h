@@ -13,8 +13,9 @@
 
 namespace qelvorn {
 
-// Npiles, Xcg (centroid from the toe) and Ipile (group inertia, every pile a
-// unit area) from the pile rows.
+// Npiles, Xcg (centroid from the toe), Ipile (group inertia, every pile a
+// unit area) and PileY (each row's distance from the centroid) from the pile
+// rows.
 void PileGroupProperties(Project& p);
 
 // Pile-head bending moment of a fixed-head pile carrying lateral load h,
@@ -28,8 +29,9 @@ float PassiveResistance(const Project& p, int k, int c);
 
 // Loads per pile of every row for case k of combination c under vertical
 // load V at X from the toe and lateral load H: fills Ppass(k, c),
-// Hbatter(k, c), PileVert, PileLat and PileMom (i, k, c) and writes the
-// case's rows of the PILE LOADS table.
+// Hbatter(k, c) and the terms of the case's pile loads PileCase(k, c) (read
+// per row as PileVert, PileLat and PileMom (i, k, c)) and writes the case's
+// rows of the PILE LOADS table.
 void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, float H, float V, float X);
 
 // Toe and heel shear and moment per unit length of the pile cap for case k

@@ -41,11 +41,47 @@ struct FootingData {
     Grid2<float> Vtoe, Mtoe, Vheel, Mheel;  // shear and moment per unit length
 };
 
+// The pile loads of one case of one combination, kept as the terms every
+// row's load is made of: the rows differ only by their distance from the
+// centroid of the group, so a row's vertical load is worked out from these
+// when it is read, by the same arithmetic in the same order as when the
+// case was computed. No table of rows x cases x combinations is held, so
+// memory grows with the rows plus the combinations, not their product.
+struct PileCaseLoads {
+    bool loaded = false;     // computed (a case with no vertical load is skipped: its loads read 0)
+    bool fixedHead = false;  // the head moment enters the overturning term
+    float V = 0;             // vertical load on the group
+    float perPile = 0;       // V / Npiles
+    float e = 0;             // eccentricity of V from the centroid, positive towards the toe
+    float overturning = 0;   // fixed heads: e V + Npiles m
+    float lateral = 0;       // lateral load of every pile
+    float moment = 0;        // head moment of every pile (fixed heads)
+
+    // Vertical load of a pile at distance y (Xcg - x) from the centroid.
+    float vertical(float y, float Ipile) const {
+        if (!loaded) return 0.0f;
+        return fixedHead ? perPile + y * overturning / Ipile : perPile + y * e * V / Ipile;
+    }
+};
+
 // Pile group properties and per-pile loads (row i, case k, combination c).
 struct PileData {
     float Npiles = 0, Xcg = 0, Ipile = 0;
-    Grid3<float> PileVert, PileLat, PileMom;
+    std::vector<float> PileY;       // per row (1..NROWS): Xcg - PILEX, set with the group properties
+    Grid2<PileCaseLoads> PileCase;  // per case and combination
     Grid2<float> Ppass, Hbatter;
+
+    float PileVert(int i, int k, int c) const {
+        return PileCase(k, c).vertical(PileY.at(static_cast<std::size_t>(i)), Ipile);
+    }
+    float PileLat(int i, int k, int c) const {
+        (void)PileY.at(static_cast<std::size_t>(i));  // no such row: throws, as a table would
+        return PileCase(k, c).lateral;
+    }
+    float PileMom(int i, int k, int c) const {
+        (void)PileY.at(static_cast<std::size_t>(i));
+        return PileCase(k, c).moment;
+    }
 };
 
 }  // namespace qelvorn

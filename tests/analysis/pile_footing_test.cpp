@@ -51,7 +51,7 @@ Project TwoRowProject() {
 }
 
 void SizeTables(Project& p) {
-    for (auto* t : {&p.PileVert, &p.PileLat, &p.PileMom}) t->resize(p.NROWS, 6, p.NLC);
+    p.PileCase.resize(6, p.NLC);
     for (auto* t : {&p.Ppass, &p.Hbatter, &p.Vtoe, &p.Mtoe, &p.Vheel, &p.Mheel}) t->resize(6, p.NLC);
 }
 
@@ -121,13 +121,23 @@ Project CapProject() {
     p.PILEX[1] = 15; p.PILEX[2] = 100;
     p.PILEN[1] = p.PILEN[2] = 3;
     SizeTables(p);
-    p.PileVert(1, 5, 1) = 100000;  // 1000 lb/in of footing
-    p.PileVert(2, 5, 1) = 50000;   // 500 lb/in
     return p;
+}
+
+// Vertical loads of the two rows (equal pile counts) in case 5 of
+// combination 1, as a fixed-head case with no head moment carries them.
+void SetRowLoads(Project& p, float first, float second) {
+    PileGroupProperties(p);
+    PileCaseLoads& l = p.PileCase(5, 1);
+    l = PileCaseLoads{};
+    l.loaded = l.fixedHead = true;
+    l.perPile = (first + second) / 2.0f;
+    l.overturning = (first - l.perPile) * p.Ipile / p.PileY[1];
 }
 
 TEST_F(PileFooting, PileCapShearSectionsAndStraddlingStrips) {
     Project p = CapProject();
+    SetRowLoads(p, 100000, 50000);  // 1000 and 500 lb/in of footing
     Report r;
     PileCapLoads(p, r, 1, 5, 2, 3);
     // Toe: -2 x 48^2/2 + 3 x 100000 x 33 / 300 > 0, so the shear section
@@ -140,7 +150,7 @@ TEST_F(PileFooting, PileCapShearSectionsAndStraddlingStrips) {
     EXPECT_NEAR(p.Vheel(5, 1), -3.0f * 18.0f + 500.0f / 3.0f, 0.01f);
     // Small reactions: negative moments, sections at the stem faces, whole
     // strips on the cantilever side.
-    p.PileVert(1, 5, 1) = p.PileVert(2, 5, 1) = 1000;
+    SetRowLoads(p, 1000, 1000);
     PileCapLoads(p, r, 1, 5, 2, 3);
     EXPECT_LT(p.Mtoe(5, 1), 0.0f);
     EXPECT_NEAR(p.Vtoe(5, 1), -2.0f * 48.0f + 10.0f, 0.01f);
@@ -150,6 +160,7 @@ TEST_F(PileFooting, PileCapShearSectionsAndStraddlingStrips) {
     p = CapProject();
     p.Dt = 20; p.Wf = 60; p.Tw = 40;
     p.PILEX[1] = 10; p.PILEX[2] = 50;
+    SetRowLoads(p, 100000, 50000);
     PileCapLoads(p, r, 1, 5, 2, 3);
     EXPECT_GT(p.Mtoe(5, 1), 0.0f);
     EXPECT_TRUE(p.Vtoe(5, 1) == 0.0f && p.Mheel(5, 1) == 0.0f && p.Vheel(5, 1) == 0.0f);
