@@ -171,7 +171,9 @@ public:
     std::string_view pendingLine() const { return {buf_.get() + lineStart_, size_ - lineStart_}; }
     // Completed lines plus the line in progress (what a faulted run keeps).
     std::string allText() const { return std::string(buf_.get(), size_); }
-    int column() const { return static_cast<int>(size_ - lineStart_) + 1; }  // next column to be written
+    int column() const {  // next column to be written
+        return static_cast<int>(size_ - lineStart_ + (pending_ ? pendingWidth() : 0)) + 1;
+    }
     int lineNumber() const { return lines_ + 1; }  // 1-based number of the line in progress
     // Hands everything still held, the line in progress included, to the
     // sink (end of a streamed run).
@@ -206,17 +208,20 @@ private:
         return buf_.get() + size_;
     }
     void reserve(std::size_t n);
-    // Evaluating, characters only take their room on the line.
+    // Evaluating, characters only take their room on the line: the buffer
+    // is never touched, size_ counts the columns of the line in progress.
     void append(const char* s, std::size_t n) {
-        char* p = room(n);
-        if (keepText_)
+        if (keepText_) {
+            char* p = room(n);
             for (std::size_t i = 0; i < n; ++i) p[i] = s[i];
+        }
         size_ += n;
     }
     void appendBlanks(std::size_t n) {
-        char* p = room(n);
-        if (keepText_)
+        if (keepText_) {
+            char* p = room(n);
             for (std::size_t i = 0; i < n; ++i) p[i] = ' ';
+        }
         size_ += n;
     }
     // Blanks up to a column (from 1); past it, a new line first.
@@ -226,11 +231,30 @@ private:
         // record) rather than before every item: reading the flags costs
         // more than an item that is not written. The records, their lines
         // and the section a fault names come out the same.
-        if (!keepText_ && detail::ItemFaultFlagsRaised()) throwFault();
+        if (!keepText_) {
+            if (detail::ItemFaultFlagsRaised()) throwFault();
+            pending_ = false;  // the width of a number ending the line is never needed
+            size_ = lineStart_ = 0;
+            ++lines_;
+            return;
+        }
         append("\r\n", 2);
         lineStart_ = size_;
         ++lines_;
         if (lineStart_ >= flushAt_) flushLines();
+    }
+    // Evaluating, a number's width is measured only when something on its
+    // line depends on it: a tab that a cheap upper bound of the width does
+    // not show to be still ahead, or a question about the column. Until
+    // then the number is pending (its value and pattern kept); a number
+    // that ends its line is never measured. The line breaks, and so the
+    // line numbers of the records, come out as when the text is written.
+    std::size_t pendingWidth() const;
+    void settlePending() {
+        if (pending_) {
+            size_ += pendingWidth();
+            pending_ = false;
+        }
     }
     void flushLines();  // completed lines to the sink (or dropped), the line in progress kept
     [[noreturn]] void throwFault() const;
@@ -258,6 +282,10 @@ private:
     std::string recordSection_;
     int sectionIndex_ = -1;
     std::string where_[kWhereLevels];
+    bool pending_ = false;      // evaluating: a number not yet measured ends the line so far
+    bool pendingBare_ = false;  // it is a bare number (no pattern)
+    float pendingValue_ = 0;
+    std::string_view pendingPattern_;  // patterns are literals: they outlive the line
 };
 
 // The items after the first one of a statement. A fault can only arise
