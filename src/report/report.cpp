@@ -61,98 +61,29 @@ void Report::flushAll() {
     size_ = lineStart_ = 0;
 }
 
-Report::Chain Report::spc(int n) {
-    checkItem();
-    if (n > 0) appendBlanks(static_cast<std::size_t>(n));
-    return Chain(*this);
-}
-
 std::size_t Report::pendingWidth() const {
     return pendingBare_ ? BareNumberWidth(pendingValue_) : NumberWidth(pendingValue_, pendingPattern_);
 }
 
-namespace {
-
-// At least the width of v written with a pattern or as a bare number, found
-// with a comparison or two; 0 when no cheap bound holds. A fixed pattern
-// writes a sign, the digits before the point and at most pattern.size() - 1
-// more characters (point, places, trailing blanks); an exponent pattern
-// writes a sign, one digit and pattern.size() - 1 more (two exponent digits
-// for any single). Rounding to the places cannot add a digit below 999.
-std::size_t NumberWidthBound(float v, std::size_t patternSize) {
-    const float a = std::fabs(v);
-    if (a < 999.0f) return 1 + 3 + patternSize;
-    if (a < 999999.0f) return 1 + 6 + patternSize;
-    return 0;
-}
-// A bare whole number below 1000: sign or blank, three digits, blank.
-std::size_t BareWidthBound(float v) { return std::fabs(v) < 1000.0f && v == std::trunc(v) ? 5 : 0; }
-
-}  // namespace
-
-void Report::padTo(int column) {
+void Report::padToSlow(int column) {
     if (column < 1) column = 1;
-    if (pending_) {
-        const std::size_t bound =
-            pendingBare_ ? BareWidthBound(pendingValue_) : NumberWidthBound(pendingValue_, pendingPattern_.size());
-        const std::size_t start = size_ - lineStart_ + 1;  // column where the pending number begins
-        pending_ = false;
-        if (bound > 0 && start + bound <= static_cast<std::size_t>(column)) {
-            // Wherever the number ends, the tab is still ahead of it.
-            size_ = lineStart_ + static_cast<std::size_t>(column) - 1;
-            return;
-        }
-        size_ += pendingWidth();
-    }
+    settlePending();
     if (this->column() > column) endl();
     const int pad = column - this->column();
     if (pad > 0) appendBlanks(static_cast<std::size_t>(pad));
 }
 
-Report::Chain Report::tab(int column) {
-    checkItem();
-    padTo(column);
-    return Chain(*this);
-}
-
-Report::Chain Report::text(std::string_view s) {
-    checkItem();
-    append(s.data(), s.size());
-    return Chain(*this);
-}
-
 // Evaluating, a number only takes its width on the line, measured when
 // needed: the characters are never read.
-Report::Chain Report::num(float value, std::string_view pattern) {
+Report::Chain Report::numText(float value, std::string_view pattern) {
     checkFinite(value);
-    if (keepText_) {
-        size_ = static_cast<std::size_t>(WriteNumber(room(NumberRoom(pattern)), value, pattern) - buf_.get());
-    } else {
-        settlePending();
-        pending_ = true;
-        pendingBare_ = false;
-        pendingValue_ = value;
-        pendingPattern_ = pattern;
-    }
+    size_ = static_cast<std::size_t>(WriteNumber(room(NumberRoom(pattern)), value, pattern) - buf_.get());
     return Chain(*this);
 }
 
-Report::Chain Report::bare(float value) {
+Report::Chain Report::bareText(float value) {
     checkFinite(value);
-    if (keepText_) {
-        size_ = static_cast<std::size_t>(WriteBareNumber(room(kBareNumberRoom), value) - buf_.get());
-    } else {
-        settlePending();
-        pending_ = true;
-        pendingBare_ = true;
-        pendingValue_ = value;
-    }
-    return Chain(*this);
-}
-
-Report::Chain Report::endl() {
-    checkItem();
-    endLine();
+    size_ = static_cast<std::size_t>(WriteBareNumber(room(kBareNumberRoom), value) - buf_.get());
     return Chain(*this);
 }
 

@@ -224,8 +224,26 @@ private:
         }
         size_ += n;
     }
-    // Blanks up to a column (from 1); past it, a new line first.
-    void padTo(int column);
+    // Blanks up to a column (from 1); past it, a new line first. Evaluating,
+    // a tab still ahead of the line so far (of a pending number's bound)
+    // only moves the column, here, inline; the rest is padToSlow.
+    void padTo(int column) {
+        if (!keepText_ && column >= 1) {
+            const std::size_t target = static_cast<std::size_t>(column) - 1;  // columns before the tab
+            std::size_t bound = 0;
+            if (pending_) {
+                bound = pendingBound();
+                if (bound == 0) return padToSlow(column);
+            }
+            if (size_ + bound <= target) {
+                pending_ = false;
+                size_ = target;
+                return;
+            }
+        }
+        padToSlow(column);
+    }
+    void padToSlow(int column);
     void endLine() {
         // Evaluating, faults are looked for once a line (and before every
         // record) rather than before every item: reading the flags costs
@@ -250,6 +268,31 @@ private:
     // that ends its line is never measured. The line breaks, and so the
     // line numbers of the records, come out as when the text is written.
     std::size_t pendingWidth() const;
+    // At least the pending number's width, found with a comparison or two;
+    // 0 when no cheap bound holds. A fixed pattern writes a sign, the
+    // digits before the point and at most pattern.size() - 1 more
+    // characters (point, places, trailing blanks); an exponent pattern a
+    // sign, one digit and pattern.size() - 1 more (two exponent digits for
+    // any single). Rounding to the places cannot add a digit below 999. A
+    // bare whole number below 1000: sign or blank, three digits, blank.
+    std::size_t pendingBound() const {
+        const float a = std::fabs(pendingValue_);
+        if (pendingBare_) return a < 1000.0f && pendingValue_ == static_cast<float>(static_cast<int>(pendingValue_)) ? 5 : 0;
+        if (a < 999.0f) return 1 + 3 + pendingPattern_.size();
+        if (a < 999999.0f) return 1 + 6 + pendingPattern_.size();
+        return 0;
+    }
+    // Evaluating, a number item: faults as a written one, then pending.
+    void pendNumber(float value, std::string_view pattern, bool bare) {
+        if (!std::isfinite(value)) throwFault();
+        settlePending();
+        pending_ = true;
+        pendingBare_ = bare;
+        pendingValue_ = value;
+        pendingPattern_ = pattern;
+    }
+    Chain numText(float value, std::string_view pattern);
+    Chain bareText(float value);
     void settlePending() {
         if (pending_) {
             size_ += pendingWidth();
@@ -328,6 +371,42 @@ public:
 private:
     Report& r_;
 };
+
+inline Report::Chain Report::spc(int n) {
+    checkItem();
+    if (n > 0) appendBlanks(static_cast<std::size_t>(n));
+    return Chain(*this);
+}
+
+inline Report::Chain Report::tab(int column) {
+    checkItem();
+    padTo(column);
+    return Chain(*this);
+}
+
+inline Report::Chain Report::text(std::string_view s) {
+    checkItem();
+    append(s.data(), s.size());
+    return Chain(*this);
+}
+
+inline Report::Chain Report::num(float value, std::string_view pattern) {
+    if (keepText_) return numText(value, pattern);
+    pendNumber(value, pattern, false);
+    return Chain(*this);
+}
+
+inline Report::Chain Report::bare(float value) {
+    if (keepText_) return bareText(value);
+    pendNumber(value, {}, true);
+    return Chain(*this);
+}
+
+inline Report::Chain Report::endl() {
+    checkItem();
+    endLine();
+    return Chain(*this);
+}
 
 inline Report::Chain Report::blank() { return endl(); }
 
