@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
+#include <tuple>
 
 #include "analysis/run.h"
 #include "io/input_file.h"
@@ -25,6 +26,7 @@
 #include "report/summary.h"
 #include "ui/recent_files.h"
 #include "ui/results_panel.h"
+#include "ui/sizing_dialog.h"
 
 namespace qelvorn::ui {
 
@@ -465,6 +467,12 @@ QWidget* MainWindow::BuildSideWallsTab() {
     return page;
 }
 
+void MainWindow::SizeDesign(SizingMode mode) {
+    static const char* const steps[] = {"Size footing", "Size reinforcement", "Size all"};
+    if (const std::optional<Project> sized = SizeWithReview(this, p_, mode))
+        history_->Push(p_, *sized, steps[static_cast<int>(mode)]);
+}
+
 void MainWindow::BuildMenus() {
     auto action = [this](QMenu* m, const char* text, const char* name, auto slot) {
         QAction* a = m->addAction(text);
@@ -487,6 +495,14 @@ void MainWindow::BuildMenus() {
     edit->addAction(history_->redoAction());
     QMenu* define = menuBar()->addMenu("&Define");
     action(define, "&Output calculations", "actOutput", &MainWindow::ShowOutputWindow);
+    QMenu* design = menuBar()->addMenu("Design");
+    for (const auto& [text, name, mode] : {std::tuple{"Size &footing...", "actSizeFooting", SizingMode::Footing},
+                                           std::tuple{"Size &reinforcement...", "actSizeBars", SizingMode::Bars},
+                                           std::tuple{"Size &all...", "actSizeAll", SizingMode::All}}) {
+        QAction* a = design->addAction(text);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, [this, m = mode] { SizeDesign(m); });
+    }
     QMenu* reset = menuBar()->addMenu("&Reset");
     action(reset, "&All", "actResetAll", &MainWindow::ResetAll);
     QMenu* view = menuBar()->addMenu("&View");

@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 
+#include "analysis/sizing.h"
 #include "model/project.h"
 #include "ui/dialogs.h"
 #include "ui/drawings.h"
@@ -94,6 +95,9 @@ public slots:
     void Run();
     void ResetAll();
     void ExitProgram();
+    // Design menu: searches, shows the proposal for review and applies it
+    // as one step of the history.
+    void SizeDesign(qelvorn::SizingMode mode);
 
 signals:
     // Windows of the load combinations, pile layout and pile lateral

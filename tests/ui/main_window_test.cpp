@@ -2,9 +2,11 @@
 // filling of a new project, showing and enabling by option, hints in both
 // unit systems, pile rows kept on a new count, and the drawings.
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QSet>
 #include <cmath>
 
+#include "io/input_file.h"
 #include "scripted_dialogs.h"
 
 using namespace qelvorn;
@@ -235,6 +237,27 @@ private slots:
             controls.insert(k);
         }
         QCOMPARE(controls.size(), 13);
+    }
+
+    // Design > Size all applied through its dialogs is one step of the history.
+    void sizingAppliedIsOneUndoableStep() {
+        p.InFile = QELVORN_SOURCE_DIR "/examples/spread-lrfd-metric.in";
+        QVERIFY(ReadInputFile(p));
+        w->FillMainWindow();
+        w->history().Restart();
+        const Project before = p;
+        QTimer answer;  // OK in the options, Apply in the review
+        connect(&answer, &QTimer::timeout, [] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!d || qobject_cast<QProgressDialog*>(d)) return;
+            if (auto* apply = d->findChild<QPushButton*>("apply")) return apply->click();
+            d->accept();
+        });
+        answer.start(20);
+        w->findChild<QAction*>("actSizeAll")->trigger();
+        QVERIFY(!History::SameInput(p, before));
+        w->history().stack().undo();
+        QVERIFY(History::SameInput(p, before));
     }
 
     void closedOnlyByExit() {
