@@ -454,7 +454,13 @@ void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHe
     const float Lheel = FootingHeelLength(p);
     const float half = p.PILED / 2.0f;
     const PileCaseLoads& loads = p.PileCase(k, c);
-    const auto vertical = [&](int i) { return loads.vertical(p.PileY.at(static_cast<std::size_t>(i)), p.Ipile); };
+    // Each row's vertical load once (the same values the case's table
+    // printed: anything they could fault has ended the run there).
+    thread_local std::vector<float> rowLoad;
+    rowLoad.assign(static_cast<std::size_t>(std::max(p.NROWS, 0)) + 1, 0.0f);
+    for (int i = 1; i <= p.NROWS; ++i)
+        rowLoad[static_cast<std::size_t>(i)] = loads.vertical(p.PileY.at(static_cast<std::size_t>(i)), p.Ipile);
+    const auto vertical = [&](int i) { return rowLoad[static_cast<std::size_t>(i)]; };
     // Reaction of row i per unit length of footing.
     const auto reaction = [&](int i) { return vertical(i) * static_cast<float>(p.PILEN[i]) / p.Lf; };
 
