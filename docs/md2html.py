@@ -113,8 +113,16 @@ def main():
         result = convert(f.read())
     target = os.path.join(HERE, "qelvorn-help.html")
     if "--check" in sys.argv:
+        # Up to date, every link leads to a topic, every figure is present.
         with open(target, encoding="utf-8") as f:
-            sys.exit(0 if f.read() == result else 1)
+            ok = f.read() == result
+        for name in re.findall(r'href="#([^"]+)"', result):
+            if f'name="{name}"' not in result:
+                ok = print(f"no topic {name}") or False
+        for image in re.findall(r'src="([^"]+)"', result):
+            if not os.path.exists(os.path.join(HERE, image)):
+                ok = print(f"no figure {image}") or False
+        sys.exit(0 if ok else 1)
     with open(target, "w", encoding="utf-8") as f:
         f.write(result)
 

@@ -4,10 +4,14 @@
 
     python3 docs/verification/make_verification.py build/qelvorn-run
 
+    python3 docs/verification/make_verification.py --check build/qelvorn-run
+
 The program is only run as a separate process, through the batch runner, to
 obtain its report; the program's values are then read from the report text.
-Each quoted program value is shown with the exact report line it comes from,
-and a test of the program checks that every such line is still printed.
+Each quoted program value is shown with the exact report line it comes from.
+With --check nothing is written: the exit status is 1 when the manual is no
+longer what the program prints (a test runs it, so a change of results that
+makes the manual stale fails the suite).
 """
 import math
 import os
@@ -86,9 +90,10 @@ class Table:
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: make_verification.py PATH/TO/qelvorn-run")
-    exe = os.path.abspath(sys.argv[1])
+    args = [a for a in sys.argv[1:] if a != "--check"]
+    if len(args) != 1:
+        sys.exit("usage: make_verification.py [--check] PATH/TO/qelvorn-run")
+    exe = os.path.abspath(args[0])
     parts = [INTRO + coverage_rows()]
     with tempfile.TemporaryDirectory() as tmp:
         for n, prob in enumerate(PROBLEMS, start=1):
@@ -97,7 +102,13 @@ def main():
             parts.append(prob["write"](n, prob, p, Table(rep)))
     parts.append(CLOSING)
     text = "\n\n".join(parts).rstrip() + "\n"
-    with open(os.path.join(ROOT, "docs", "verification.md"), "w", encoding="utf-8") as f:
+    target = os.path.join(ROOT, "docs", "verification.md")
+    if "--check" in sys.argv:
+        with open(target, encoding="utf-8") as f:
+            if f.read() != text:
+                sys.exit("docs/verification.md is stale: regenerate it with make_verification.py")
+        return
+    with open(target, "w", encoding="utf-8") as f:
         f.write(text)
 
 

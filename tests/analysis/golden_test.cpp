@@ -6,11 +6,6 @@
 //   QELVORN_UPDATE_GOLDEN=1 ./test_analysis --gtest_filter='GoldenReports*'
 // and review the difference line by line before committing it.
 //
-// The verification manual quotes the program's values with the report line
-// each comes from. Every quoted line must still be printed, word for word,
-// by a run of its example: a change of results makes the manual stale and
-// fails here (regenerate it with docs/verification/make_verification.py).
-//
 // The regression corpus (tests/regression/) holds input files that once
 // broke the reader or a run, and mutations of the examples that reach the
 // fault paths. Each file either fails to load or loads and runs with
@@ -21,11 +16,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <optional>
 #include <regex>
-#include <set>
-#include <sstream>
 #include <string>
 
 #include "analysis/batch_run.h"
@@ -43,20 +35,6 @@ std::string MaskRunDate(std::string report) {
     const std::size_t end = at == std::string::npos ? at : report.find("\r\n", at + 2);
     if (end != std::string::npos && end - at - 2 > 51) report.replace(at + 2 + 51, end - at - 2 - 51, "<date>");
     return report;
-}
-
-std::string Trim(const std::string& s) {
-    const auto b = s.find_first_not_of(" \r"), e = s.find_last_not_of(" \r");
-    return b == std::string::npos ? "" : s.substr(b, e - b + 1);
-}
-
-// The trimmed lines of an example's golden report, which the test above
-// holds equal to the program's.
-std::set<std::string> ReportOf(const std::string& name) {
-    std::set<std::string> lines;
-    std::istringstream in(ReadFile(fs::path(QELVORN_SOURCE_DIR) / "tests" / "golden" / (name + ".out")));
-    for (std::string line; std::getline(in, line);) lines.insert(Trim(line));
-    return lines;
 }
 
 }  // namespace
@@ -103,41 +81,6 @@ TEST(GoldenReports, ExamplesAreWrittenInTheInputFileLayout) {
         EXPECT_TRUE(p.InputComplete);
     }
 }
-
-TEST(VerificationManual, QuotedReportLinesAreWhatTheProgramPrints) {
-    std::istringstream manual(ReadFile(fs::path(QELVORN_SOURCE_DIR) / "docs" / "verification.md"));
-    std::map<std::string, std::set<std::string>> reports;
-    std::string example;
-    int quoted = 0;
-    for (std::string line; std::getline(manual, line);) {
-        const std::string tag = "Input: `examples/";
-        if (line.rfind(tag, 0) == 0) {
-            example = line.substr(tag.size(), line.find(".in`") - tag.size());
-            if (!reports.count(example)) reports[example] = ReportOf(example);
-            continue;
-        }
-        // A value row ends in "| `report line` |".
-        const auto close = line.rfind("` |"), open = line.rfind("| `", close);
-        if (line.rfind("| ", 0) != 0 || close == std::string::npos || open == std::string::npos) continue;
-        ASSERT_FALSE(example.empty()) << line;
-        const std::string quote = line.substr(open + 3, close - open - 3);
-        EXPECT_TRUE(reports[example].count(quote)) << example << ": no report line [" << quote << "]";
-        ++quoted;
-    }
-    EXPECT_GE(reports.size(), 8u);
-    EXPECT_GE(quoted, 300);
-}
-
-TEST(VerificationManual, HelpLinksLeadToTopicsAndFiguresOfTheHelpFile) {
-    const fs::path docs = fs::path(QELVORN_SOURCE_DIR) / "docs";
-    const std::string help = ReadFile(docs / "qelvorn-help.html");
-    const std::regex link("href=\"#([^\"]+)\""), image("src=\"([^\"]+)\"");
-    for (std::sregex_iterator it(help.begin(), help.end(), link), end; it != end; ++it)
-        EXPECT_NE(help.find("name=\"" + (*it)[1].str() + "\""), std::string::npos) << (*it)[1];
-    for (std::sregex_iterator it(help.begin(), help.end(), image), end; it != end; ++it)
-        EXPECT_TRUE(fs::exists(docs / (*it)[1].str())) << (*it)[1];
-}
-
 
 namespace {
 

@@ -98,25 +98,19 @@ TEST(RunFrame, OnlyEchoWritesTheEchoFrame) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(RunFrame, AllOptionsOffLeavesAnEmptyReport) {
-    Project p = SamplePileProject();
-    p.chko1 = p.chko2 = p.chko3 = p.chko4 = kFalse;
-    p.OutFile = TempFile("empty.out");
-    std::ofstream(p.OutFile, std::ios::binary) << "an older report";
-    RecordingHost host;
-    EXPECT_EQ(PerformCalculations(p, host), RunResult::Written);
-    EXPECT_EQ(std::filesystem::file_size(p.OutFile), 0u);
-}
-
-TEST(RunFrame, NoOutputFileOnlyAsksForOne) {
+TEST(RunFrame, NoOutputFileOnlyAsksForOneAndAllOptionsOffEmptiesTheReport) {
     Project p = SamplePileProject();
     RecordingHost host;
     EXPECT_EQ(PerformCalculations(p, host), RunResult::NoOutputFile);
     EXPECT_EQ(host.beeps, 1);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "Please save output filename");
-    EXPECT_EQ(host.messages[0].title, "PERFORM CALCULATIONS");
     EXPECT_EQ(host.panel1, "");  // the run never started
+    p.chko1 = p.chko2 = p.chko3 = p.chko4 = kFalse;
+    p.OutFile = TempFile("empty.out");
+    std::ofstream(p.OutFile, std::ios::binary) << "an older report";
+    EXPECT_EQ(PerformCalculations(p, host), RunResult::Written);
+    EXPECT_EQ(std::filesystem::file_size(p.OutFile), 0u);
 }
 
 TEST(RunFrame, IncompleteInputWritesNoReport) {

@@ -165,14 +165,9 @@ TEST(StemWall, ResultantRatioOutOfRangeEndsTheSection) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "Error in lateral earth pressure resultant location");
     EXPECT_TRUE(r.contents().empty());
-
-    p.Yep = 0.5f;
-    p.Keq = 0.1f;
-    p.Yeq = 0.2f;
+    p.Yep = 0.5f, p.Keq = 0.1f, p.Yeq = 0.2f;  // now the earthquake resultant
     StemWallSection(p, r);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[1], "Error in earthquake pressure resultant location");
-    EXPECT_TRUE(r.contents().empty());
+    EXPECT_EQ(messages.back(), "Error in earthquake pressure resultant location");
 }
 
 using testing::AddSideWalls;

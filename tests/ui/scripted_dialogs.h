@@ -20,6 +20,15 @@ struct ShownMessage {
     qelvorn::MessageIcon icon;
 };
 
+// The front of a script, or `none` when it has run out.
+template <class T>
+T Next(std::deque<T>& script, T none) {
+    if (script.empty()) return none;
+    T front = script.front();
+    script.pop_front();
+    return front;
+}
+
 class ScriptedDialogs : public qelvorn::ui::Dialogs {
 public:
     std::deque<bool> answers;     // next Yes/No answers; No when empty
@@ -39,29 +48,19 @@ public:
     bool AskYesNo(QWidget*, const QString& text, const QString& title) override {
         questions.push_back(text);
         questionTitles.push_back(title);
-        if (answers.empty()) return false;
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
+        return Next(answers, false);
     }
     qelvorn::ui::SaveChoice AskSaveChanges(QWidget*, const QString& text, const QString&) override {
         saveQuestions.push_back(text);
-        if (saveChoices.empty()) return qelvorn::ui::SaveChoice::Discard;
-        const auto c = saveChoices.front();
-        saveChoices.pop_front();
-        return c;
+        return Next(saveChoices, qelvorn::ui::SaveChoice::Discard);
     }
-    QString OpenFileName(QWidget*, const QStringList& filters, int selected) override { return Next(filters, selected); }
-    QString SaveFileName(QWidget*, const QStringList& filters, int selected) override { return Next(filters, selected); }
-
-private:
-    QString Next(const QStringList& filters, int selected) {
+    QString OpenFileName(QWidget*, const QStringList& filters, int selected) override {
+        return SaveFileName(nullptr, filters, selected);
+    }
+    QString SaveFileName(QWidget*, const QStringList& filters, int selected) override {
         lastFilters = filters;
         lastSelectedFilter = selected;
-        if (files.empty()) return {};
-        QString f = files.front();
-        files.pop_front();
-        return f;
+        return Next(files, QString());
     }
 };
 
