@@ -85,15 +85,16 @@ struct Governing {
     float factor = 1;
     int comb = 0;
     float batter = 0;
+    int k = 0;  // the limit-state case of that combination
 };
 
 struct ClassMaxima {
     Governing compression, tension, shear, moment;
 };
 
-void Consider(Governing& g, float value, float factor, int c, float batter, bool smaller) {
+void Consider(Governing& g, float value, float factor, int c, float batter, bool smaller, int k) {
     const float ratio = value / factor;
-    if (smaller ? ratio < g.ratio : ratio > g.ratio) g = {ratio, value, factor, c, batter};
+    if (smaller ? ratio < g.ratio : ratio > g.ratio) g = {ratio, value, factor, c, batter, k};
 }
 
 ClassMaxima SearchClass(const Project& p, bool service, bool earthquake) {
@@ -105,10 +106,10 @@ ClassMaxima SearchClass(const Project& p, bool service, bool earthquake) {
             for (int i = 1; i <= p.NROWS; ++i) {
                 const float batter = p.PILEB[i];
                 const float vertical = loads.vertical(p.PileY[static_cast<std::size_t>(i)], p.Ipile);
-                Consider(m.compression, vertical, factor, c, batter, false);
-                Consider(m.tension, vertical, factor, c, batter, true);
-                Consider(m.shear, loads.lateral, factor, c, batter, false);
-                Consider(m.moment, loads.moment, factor, c, batter, false);
+                Consider(m.compression, vertical, factor, c, batter, false, k);
+                Consider(m.tension, vertical, factor, c, batter, true, k);
+                Consider(m.shear, loads.lateral, factor, c, batter, false, k);
+                Consider(m.moment, loads.moment, factor, c, batter, false, k);
             }
         };
         if (service) {
@@ -147,6 +148,29 @@ struct Capacities {
     float compression, tension, shear;
 };
 
+// Every row's axial load in the combination and case of the class's more
+// highly used axial check (compression or tension), kept with the records
+// for the pictures of the results.
+void KeepRowLoads(Report& r, const Project& p, const std::string& name, const ClassMaxima& m, bool service,
+                  const Capacities& cap) {
+    RunRecords* records = r.records();
+    if (!records) return;
+    const float useC = m.compression.value > 0.0f ? AxialLoad(m.compression) / (cap.compression * m.compression.factor) : 0.0f;
+    const float useT = m.tension.value < 0.0f ? -AxialLoad(m.tension) / (cap.tension * m.tension.factor) : 0.0f;
+    if (!(useC > 0.0f) && !(useT > 0.0f)) return;
+    const Governing& g = useT > useC ? m.tension : m.compression;
+    const float scale = service ? g.factor : 1.0f;
+    for (int i = 1; i <= p.NROWS; ++i)
+        records->pileRowLoads.push_back(
+            {.limitState = name,
+             .combination = g.comb,
+             .row = i,
+             .axial = p.PileCase(g.k, g.comb).vertical(p.PileY[static_cast<std::size_t>(i)], p.Ipile) /
+                      std::cos(Radians(p.PILEB[i])) / p.ForceFactor,
+             .capacityCompression = cap.compression * scale / p.ForceFactor,
+             .capacityTension = cap.tension * scale / p.ForceFactor});
+}
+
 void ClassLines(Report& r, const Project& p, const std::string& name, const ClassMaxima& m, bool service,
                 const Capacities& cap) {
     const float scaleC = service ? m.compression.factor : 1.0f;
@@ -166,6 +190,7 @@ void ClassLines(Report& r, const Project& p, const std::string& name, const Clas
         CapacityLine(r, name, "pile_shear", name + " Shear (Comb ", m.shear.comb, m.shear.value, m.shear.value,
                      cap.shear * scaleS, p);
     if (p.PileHead == "fix" && m.moment.value > 0.0f) MomentLine(r, name + " Moment (Comb ", m.moment, p);
+    KeepRowLoads(r, p, name, m, service, cap);
 }
 
 void MaximumPileLoads(Project& p, Report& r) {

@@ -148,6 +148,8 @@ void ClearRecords(RunRecords& records) {
     records.faultCause.clear();
     records.checks.clear();
     records.stability.clear();
+    records.footingPressures.clear();
+    records.pileRowLoads.clear();
 }
 
 // Runs the report body into r, keeping the records in the project; on a

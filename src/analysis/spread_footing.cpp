@@ -302,21 +302,51 @@ struct GoverningPressure {
     float P = 0.0f;
     float F = 1.0f;
     int comb = 0;
+    int k = 0;  // the limit-state case of that combination
 
     void offerService(float pressure, float fsls, int c) {
         if (pressure / fsls > P / F) {
             P = pressure;
             F = fsls;
             comb = c;
+            k = kSls.k;
         }
     }
-    void offerUltimate(float pressure, int c) {
+    void offerUltimate(float pressure, int c, int kase) {
         if (pressure > P) {
             P = pressure;
             comb = c;
+            k = kase;
         }
     }
 };
+
+// The pressure distribution behind a governing pressure, kept with the
+// records for the pictures of the results: recomputed from the same load
+// and resultant as its row of the pressure table.
+void KeepPressure(const Project& p, Report& r, const char* state, const GoverningPressure& g, float capacity) {
+    RunRecords* records = r.records();
+    if (!records) return;
+    const LimitCase* lc = &kSls;
+    for (const LimitCase* c : {&kUls1, &kUls2, &kUls3, &kUls4, &kUls2st})
+        if (c->k == g.k) lc = c;
+    const PressureShape shape =
+        lc->k == kSls.k || OlderCriteria(p) ? PressureShape::Triangular : PressureShape::Uniform;
+    const float X = (p.*lc->X).at(g.comb);
+    const SoilPressure s = SoilPressureDistribution(shape, (p.*lc->V)[g.comb], X, p.Wf, p.Lf);
+    const bool service = lc->k == kSls.k, earthquake = std::string(state).ends_with("EQ");
+    // The older criteria check the service resultants, the limit-states ones the factored.
+    const float limit = OlderCriteria(p) != service ? 0.0f : earthquake ? p.Xreq : service ? p.Xr : p.Xru;
+    records->footingPressures.push_back({.limitState = state,
+                                         .combination = g.comb,
+                                         .pressureCase = s.pressureCase,
+                                         .contactLength = s.L / p.LengthFactor,
+                                         .toe = p.Ptoe(lc->k, g.comb) / p.PressureFactor,
+                                         .heel = p.Pheel(lc->k, g.comb) / p.PressureFactor,
+                                         .allowable = capacity / p.PressureFactor,
+                                         .resultant = X / p.LengthFactor,
+                                         .resultantLimit = limit});
+}
 
 void CapacityLine(const Project& p, Report& r, const char* state, const char* label, const GoverningPressure& g,
                   float capacity) {
@@ -328,6 +358,7 @@ void CapacityLine(const Project& p, Report& r, const char* state, const char* la
     r.tab(45).text("= ").num(g.P / p.PressureFactor, "0.0");
     r.tab(55).text(ok ? "< " : "> ").num(capacity / p.PressureFactor, "0.0 ")
         .verdict(ok, "bearing_pressure", g.P / p.PressureFactor, capacity / p.PressureFactor, p.LblPressure).endl();
+    KeepPressure(p, r, state, g, capacity);
 }
 
 void MaximumPressures(Project& p, Report& r) {
@@ -340,8 +371,8 @@ void MaximumPressures(Project& p, Report& r) {
         s.offerService(p.Pheel(5, c), p.Fsls[c], c);
         GoverningPressure& u = UlsEarthquake(p, c) ? ulsEq : uls;
         for (int k : ks) {
-            u.offerUltimate(p.Ptoe(k, c), c);
-            u.offerUltimate(p.Pheel(k, c), c);
+            u.offerUltimate(p.Ptoe(k, c), c, k);
+            u.offerUltimate(p.Pheel(k, c), c, k);
         }
     }
 

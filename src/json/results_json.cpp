@@ -80,6 +80,25 @@ std::string ResultsJson(const Project& p, const RunRecords& records) {
                                         {"overturning", s.overturning},
                                         {"horizontal", s.horizontal},
                                         {"resultant", s.resultant}});
+    doc["footing_pressures"] = Json::array();
+    for (const FootingPressureRecord& f : records.footingPressures)
+        doc["footing_pressures"].push_back(Json{{"limit_state", f.limitState},
+                                                {"combination", f.combination},
+                                                {"pressure_case", f.pressureCase},
+                                                {"contact_length", f.contactLength},
+                                                {"toe", f.toe},
+                                                {"heel", f.heel},
+                                                {"allowable", f.allowable},
+                                                {"resultant", f.resultant},
+                                                {"resultant_limit", f.resultantLimit}});
+    doc["pile_row_loads"] = Json::array();
+    for (const PileRowLoadRecord& l : records.pileRowLoads)
+        doc["pile_row_loads"].push_back(Json{{"limit_state", l.limitState},
+                                             {"combination", l.combination},
+                                             {"row", l.row},
+                                             {"axial", l.axial},
+                                             {"capacity_compression", l.capacityCompression},
+                                             {"capacity_tension", l.capacityTension}});
     return doc.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

@@ -36,6 +36,30 @@ struct StabilityRecord {
     float resultant = 0;     // location of the vertical resultant from the toe
 };
 
+// The soil pressure under a spread footing in the combination and case
+// that govern the bearing check of one limit state, as the pressure table
+// prints it (display units).
+struct FootingPressureRecord {
+    std::string limitState;          // "SLS", "SLS EQ", "ULS", "ULS EQ", as the bearing check names it
+    std::int32_t combination = 0;
+    std::int32_t pressureCase = 0;   // 1-5 triangular, 11-13 uniform, as the pressure table numbers them
+    float contactLength = 0;         // from the loaded edge
+    float toe = 0, heel = 0;         // pressure at the toe and the heel edge
+    float allowable = 0;             // the capacity the bearing check compares with
+    float resultant = 0;             // vertical resultant from the toe
+    float resultantLimit = 0;        // largest |Wf - 2x| / Wf the stability checks allow here; 0: not checked
+};
+
+// The axial load per pile of one pile row in the combination and case that
+// govern one limit state's pile load checks (display units).
+struct PileRowLoadRecord {
+    std::string limitState;          // "SLS", "SLS EQ", "ULS", "ULS EQ"
+    std::int32_t combination = 0;
+    std::int32_t row = 0;            // 1-based pile row
+    float axial = 0;                 // along the pile; compression positive, tension negative
+    float capacityCompression = 0, capacityTension = 0;
+};
+
 // How the last run ended, for the results as data.
 enum class RunStatus { NotRun, Ok, Incomplete, CalculationError, ReportNotWritable };
 
@@ -47,6 +71,8 @@ struct RunRecords {
     std::string faultSection, faultCause;      // when CalculationError (cause may be empty)
     std::vector<CheckRecord> checks;           // in report order
     std::vector<StabilityRecord> stability;    // in report order
+    std::vector<FootingPressureRecord> footingPressures;  // one per bearing check line
+    std::vector<PileRowLoadRecord> pileRowLoads;         // per limit state checked, one per pile row
     // Optional, kept across runs: handed every check record as it is made.
     // A search that only needs to know whether some checks pass ends the
     // evaluation early by throwing a type of its own (not derived from

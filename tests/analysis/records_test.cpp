@@ -112,6 +112,12 @@ TEST(CheckRecords, OneRecordPerVerdictLineInEveryVariant) {
         ASSERT_EQ(p.Records.stability.size(), written.stability.size());
         for (std::size_t i = 0; i < written.stability.size(); ++i)
             EXPECT_EQ(p.Records.stability[i].resultant, written.stability[i].resultant);
+        ASSERT_EQ(p.Records.footingPressures.size(), written.footingPressures.size());
+        for (std::size_t i = 0; i < written.footingPressures.size(); ++i)
+            EXPECT_EQ(p.Records.footingPressures[i].heel, written.footingPressures[i].heel);
+        ASSERT_EQ(p.Records.pileRowLoads.size(), written.pileRowLoads.size());
+        for (std::size_t i = 0; i < written.pileRowLoads.size(); ++i)
+            EXPECT_EQ(p.Records.pileRowLoads[i].axial, written.pileRowLoads[i].axial);
     }
     EXPECT_GT(tooHigh, 0);
     EXPECT_GT(failing, tooHigh);
