@@ -1,11 +1,13 @@
 #include "ui/drawings.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
 #include "model/numtext.h"
+#include "report/summary.h"
 #include "ui/fields.h"
 
 namespace qelvorn::ui {
@@ -128,6 +130,136 @@ std::vector<PileRowPicture> PileRows(const Project& p, const Section& s, bool sc
     }
     return rows;
 }
+
+// ---------------------------------------------------------------------------
+// Results overlay
+
+// Largest utilization of the checks that pass the test; -1 when none does.
+// An undefined utilization counts as the largest, as in the summary.
+template <class Test>
+float LargestUtilization(const std::vector<CheckRecord>& checks, Test test) {
+    float largest = -1;
+    for (const CheckRecord& c : checks)
+        if (test(c)) largest = std::max(largest, std::isnan(c.utilization) ? INFINITY : c.utilization);
+    return largest;
+}
+
+bool FootingSection(const std::string& section) {
+    return section == "SPREAD FOOTING" || section == "PILE FOOTING" || section == "STABILITY";
+}
+
+// The parts and the checks that govern them: the walls by their sections'
+// governing checks, the footing's toe and heel by their design, the rest
+// of the footing by its other checks (bearing, sliding, piles, resultant,
+// longitudinal bars).
+std::vector<ShadedPart> Shading(const RunRecords& r) {
+    std::vector<ShadedPart> parts;
+    const CheckSummary summary = SummarizeChecks(r.checks);
+    for (const SectionChecks& s : summary.sections) {
+        const float u = r.checks[s.governing].utilization;
+        if (s.title == "BACK WALL") parts.push_back({"back wall", u});
+        else if (s.title == "STEM WALL") parts.push_back({"stem wall", u});
+        else if (s.title == "SIDE WALLS") parts.push_back({"side wall", u});
+    }
+    const auto inPart = [](const CheckRecord& c, const char* part) {
+        return FootingSection(c.section) && c.where.starts_with(part);
+    };
+    const float toe = LargestUtilization(r.checks, [&](const CheckRecord& c) { return inPart(c, "FOOTING TOE"); });
+    const float heel = LargestUtilization(r.checks, [&](const CheckRecord& c) { return inPart(c, "FOOTING HEEL"); });
+    const float rest = LargestUtilization(r.checks, [&](const CheckRecord& c) {
+        return FootingSection(c.section) && !inPart(c, "FOOTING TOE") && !inPart(c, "FOOTING HEEL");
+    });
+    if (toe >= 0) parts.push_back({"toe", toe});
+    if (heel >= 0) parts.push_back({"heel", heel});
+    if (rest >= 0) parts.push_back({"footing", rest});
+    return parts;
+}
+
+// A length of the results (display units, from the toe) in the drawing: to
+// scale the project's own length, on the schematic the same share of its
+// footing width.
+double DrawnLength(const Project& p, const Section& s, bool scaled, float displayLength) {
+    const double length = static_cast<double>(displayLength) * p.LengthFactor;
+    if (scaled) return length;
+    return p.Wf > 0 ? length / p.Wf * s.Wf : 0.0;
+}
+
+std::vector<PressureDiagram> PressureDiagrams(const Project& p, const RunRecords& r, const Section& s, bool scaled) {
+    std::vector<PressureDiagram> out;
+    const float wf = p.LengthFactor > 0 ? p.Wf / p.LengthFactor : 0.0f;  // display units
+    for (const FootingPressureRecord& f : r.footingPressures) {
+        PressureDiagram d;
+        d.limitState = QString::fromStdString(f.limitState);
+        d.combination = f.combination;
+        d.toe = f.toe;
+        d.heel = f.heel;
+        d.allowable = f.allowable;
+        float x0 = 0, x1 = 0;
+        // The loaded stretch from the edge the contact starts at, as the
+        // pressure case says; cases 5 and 13: the resultant is outside.
+        const bool atToe = f.pressureCase == 1 || f.pressureCase == 11;
+        const bool atHeel = f.pressureCase == 4 || f.pressureCase == 12;
+        const bool uniform = f.pressureCase >= 11;
+        if (f.pressureCase == 2 || f.pressureCase == 3) {
+            x1 = wf;
+            d.q0 = f.toe;
+            d.q1 = f.heel;
+        } else if (atToe) {
+            x1 = f.contactLength;
+            d.q0 = f.toe;
+            d.q1 = uniform ? f.toe : 0.0f;
+        } else if (atHeel) {
+            x0 = wf - f.contactLength;
+            x1 = wf;
+            d.q0 = uniform ? f.heel : 0.0f;
+            d.q1 = f.heel;
+        }
+        d.x0 = DrawnLength(p, s, scaled, x0);
+        d.x1 = DrawnLength(p, s, scaled, x1);
+        d.resultant = DrawnLength(p, s, scaled, f.resultant);
+        // |Wf - 2x| / Wf <= limit about the middle of the footing.
+        const float half = wf / 2.0f;
+        d.zone0 = DrawnLength(p, s, scaled, half * (1.0f - f.resultantLimit));
+        d.zone1 = DrawnLength(p, s, scaled, half * (1.0f + f.resultantLimit));
+        out.push_back(d);
+    }
+    return out;
+}
+
+float AxialUtilization(const PileRowLoadRecord& l) {
+    const float cap = l.axial < 0 ? l.capacityTension : l.capacityCompression;
+    return cap > 0 ? std::fabs(l.axial) / cap : INFINITY;
+}
+
+PileLoadPicture PileLoads(const RunRecords& r, const std::vector<PileRowPicture>& piles) {
+    PileLoadPicture out;
+    // The limit state with the largest axial utilization of any row.
+    const PileRowLoadRecord* governing = nullptr;
+    for (const PileRowLoadRecord& l : r.pileRowLoads)
+        if (!governing || AxialUtilization(l) > AxialUtilization(*governing)) governing = &l;
+    if (!governing) return out;
+    out.limitState = QString::fromStdString(governing->limitState);
+    out.combination = governing->combination;
+    for (const PileRowLoadRecord& l : r.pileRowLoads) {
+        if (l.limitState != governing->limitState || l.row < 1 || l.row > static_cast<int>(piles.size())) continue;
+        out.rows.push_back({piles[static_cast<std::size_t>(l.row) - 1].headX, l.axial,
+                            l.axial < 0 ? l.capacityTension : l.capacityCompression});
+    }
+    return out;
+}
+
+// What the overlay draws on the cross-section.
+struct Overlay {
+    std::vector<ShadedPart> shading;
+    std::vector<PressureDiagram> pressures;
+    PileLoadPicture piles;
+    QString pressureUnit, forceUnit;
+    float utilization(const char* part) const {
+        for (const ShadedPart& s : shading)
+            if (s.part == part) return s.utilization;
+        return -1;
+    }
+};
 
 // Dimension texts: the symbol and the value its field shows. The schematic
 // shows the values entered so far (a zero is left out as not yet entered).
@@ -280,16 +412,178 @@ struct PileLabelSpace {
     int height(int lineHeight) const { return lines * levels * lineHeight + (levels > 0 ? 10 : 0); }
 };
 
+constexpr double kBand = 32;  // pixels of the largest pressure, or of a pile capacity
+
+// The parts of the section filled with the colours of their utilizations,
+// their outlines drawn again over the fill.
+void ShadeParts(QPainter& g, const View& v, const Section& s, const Overlay& ov) {
+    const QPolygonF outline = v(WallOutline(s));
+    QPainterPath wall, backWall;
+    wall.addPolygon(outline);
+    wall.closeSubpath();
+    backWall.addRect(QRectF(v(s.Dt + s.Ts, s.Tf + s.Hw), v(s.back(), s.seat())).normalized());
+    const auto footing = [&](double x0, double x1) {
+        QPainterPath path;
+        path.addRect(QRectF(v(x0, s.Tf), v(x1, 0)).normalized());
+        return path;
+    };
+    const std::pair<const char*, QPainterPath> parts[] = {
+        {"back wall", wall.intersected(backWall)}, {"stem wall", wall.subtracted(backWall)},
+        {"toe", footing(0, s.Dt)},                  {"footing", footing(s.Dt, s.Dt + s.tb())},
+        {"heel", footing(s.Dt + s.tb(), s.Wf)}};
+    g.save();
+    g.setPen(Qt::NoPen);
+    for (const auto& [name, path] : parts) {
+        const float u = ov.utilization(name);
+        if (u < 0) continue;
+        QColor c = UtilizationColour(u);
+        c.setAlpha(120);
+        g.setBrush(c);
+        g.drawPath(path);
+    }
+    g.setPen(kOutline);
+    g.setBrush(Qt::NoBrush);
+    g.drawRect(QRectF(v(0, s.Tf), v(s.Wf, 0)));
+    g.drawPolygon(outline);
+    g.restore();
+}
+
+// A line of text centred on x, kept within the rectangle.
+void CentredText(QPainter& g, const QRect& rect, double x, double top, const QString& text) {
+    const QFontMetrics fm = g.fontMetrics();
+    const double w = fm.horizontalAdvance(text);
+    const double left = std::clamp(x - w / 2, rect.left() + 2.0, std::max(rect.left() + 2.0, rect.right() - w - 2));
+    g.fillRect(QRectF(left - 2, top, w + 4, fm.height()), QColor(255, 255, 255, 220));
+    g.drawText(QPointF(left, top + fm.ascent()), text);
+}
+
+// One band per limit state from y down: its text, then the pressure
+// hanging from a base line as long as the footing, with the allowable
+// dashed, the resultant's limit zone as a green strip on the base line and
+// the resultant as a triangle (red when outside the zone). All bands share
+// one pressure scale.
+void DrawPressures(QPainter& g, const QRect& rect, const View& v, const Section& s, const Overlay& ov, double y) {
+    const QFontMetrics fm = g.fontMetrics();
+    double qmax = 0;
+    for (const PressureDiagram& d : ov.pressures) qmax = std::max({qmax, d.q0, d.q1, d.allowable});
+    const double k = qmax > 0 && std::isfinite(qmax) ? kBand / qmax : 0;
+    const auto number = [](double q) { return QString::fromStdString(FormatNumber(static_cast<float>(q), "0.0")); };
+    const double xa = v(0, 0).x(), xb = v(s.Wf, 0).x();
+    g.save();
+    for (const PressureDiagram& d : ov.pressures) {
+        const bool loaded = d.x1 > d.x0;
+        QString text = QString("%1 comb %2: ").arg(d.limitState).arg(d.combination);
+        if (loaded)
+            text += QString("toe %1, heel %2; allowable %3 %4")
+                        .arg(number(d.toe), number(d.heel), number(d.allowable), ov.pressureUnit);
+        else
+            text += "resultant outside the footing";
+        g.setPen(Qt::black);
+        CentredText(g, rect, (xa + xb) / 2, y, text);
+        const double base = y + fm.height() + 5;
+        if (d.zone1 > d.zone0)
+            g.fillRect(QRectF(QPointF(v(d.zone0, 0).x(), base - 4), QPointF(v(d.zone1, 0).x(), base)),
+                       QColor(40, 150, 40, 170));
+        if (loaded) {
+            QPolygonF diagram;
+            diagram << QPointF(v(d.x0, 0).x(), base) << QPointF(v(d.x0, 0).x(), base + d.q0 * k)
+                    << QPointF(v(d.x1, 0).x(), base + d.q1 * k) << QPointF(v(d.x1, 0).x(), base);
+            QColor fill = UtilizationColour(static_cast<float>(std::max(d.q0, d.q1) / d.allowable));
+            fill.setAlpha(150);
+            g.setPen(QPen(Qt::black, 1));
+            g.setBrush(fill);
+            g.drawPolygon(diagram);
+            g.setPen(QPen(QColor(170, 0, 0), 1, Qt::DashLine));
+            g.drawLine(QPointF(xa, base + d.allowable * k), QPointF(xb, base + d.allowable * k));
+        }
+        g.setPen(QPen(Qt::darkGray, 1));
+        g.drawLine(QPointF(xa, base), QPointF(xb, base));
+        const bool inside = d.zone1 <= d.zone0 || (d.resultant >= d.zone0 && d.resultant <= d.zone1);
+        // A resultant far outside the footing is marked just beyond its edge.
+        const double x = std::isfinite(d.resultant) ? std::clamp(d.resultant, -0.05 * s.Wf, 1.05 * s.Wf) : 0.0;
+        const QPointF tip(v(x, 0).x(), base);
+        QPolygonF mark;
+        mark << tip << tip + QPointF(-4, -7) << tip + QPointF(4, -7);
+        g.setPen(Qt::NoPen);
+        g.setBrush(inside ? QColor(Qt::black) : QColor(200, 0, 0));
+        g.drawPolygon(mark);
+        y = base + kBand + 6;
+    }
+    g.restore();
+}
+
+// One bar per pile row under its head: the frame is the capacity, the fill
+// the load (compression blue, tension orange), the frame red when the load
+// exceeds it; the values underneath where there is room.
+void DrawPileLoads(QPainter& g, const QRect& rect, const View& v, const Section& s, const Overlay& ov, double y) {
+    const PileLoadPicture& pl = ov.piles;
+    const QFontMetrics fm = g.fontMetrics();
+    g.save();
+    g.setPen(Qt::black);
+    CentredText(g, rect, (v(0, 0).x() + v(s.Wf, 0).x()) / 2, y,
+                QString("%1 comb %2: axial load per pile against capacity (%3)")
+                    .arg(pl.limitState)
+                    .arg(pl.combination)
+                    .arg(ov.forceUnit));
+    const double top = y + fm.height() + 3;
+    double room = INFINITY;  // closest rows, in pixels
+    for (std::size_t i = 1; i < pl.rows.size(); ++i)
+        room = std::min(room, std::abs(v(pl.rows[i].x, 0).x() - v(pl.rows[i - 1].x, 0).x()));
+    for (const PileLoadPicture::Row& r : pl.rows) {
+        const double x = v(r.x, 0).x();
+        const double u = r.capacity > 0 ? std::fabs(r.axial) / r.capacity : INFINITY;
+        const QRectF frame(x - 5, top, 10, kBand);
+        const double h = std::min(u, 1.0) * kBand;
+        g.fillRect(QRectF(x - 5, top + kBand - h, 10, h), r.axial < 0 ? QColor(230, 120, 20) : QColor(40, 90, 180));
+        g.setPen(u > 1 ? QPen(QColor(200, 0, 0), 2) : QPen(Qt::black, 1));
+        g.setBrush(Qt::NoBrush);
+        g.drawRect(frame);
+        const QString value = QString::fromStdString(FormatNumber(static_cast<float>(r.axial), "0.0"));
+        if (fm.horizontalAdvance(value) + 4 < room) {
+            g.setPen(Qt::black);
+            CentredText(g, rect, x, top + kBand + 2, value);
+        }
+    }
+    g.restore();
+}
+
+// Pixels the overlay takes under the footing (or under the pile labels).
+int OverlayRoom(const Overlay* ov, int lineHeight) {
+    if (!ov) return 0;
+    int room = 0;
+    if (!ov->pressures.empty()) room += static_cast<int>(ov->pressures.size()) * (lineHeight + 5 + kBand + 6);
+    if (!ov->piles.rows.empty()) room += lineHeight + 3 + kBand + lineHeight + 6;
+    return room;
+}
+
+void DrawLegend(QPainter& g, const QRect& rect) {
+    const QFontMetrics fm = g.fontMetrics();
+    double x = rect.left() + 6;
+    const double y = rect.bottom() - fm.height() - 2;
+    g.save();
+    for (const auto& [u, text] : {std::pair{0.5f, "≤ 0.90"}, std::pair{0.95f, "≤ 1.00"}, std::pair{2.0f, "> 1.00"}}) {
+        QColor c = UtilizationColour(u);
+        c.setAlpha(160);
+        g.fillRect(QRectF(x, y + 2, 10, fm.height() - 4), c);
+        g.setPen(Qt::black);
+        g.drawText(QPointF(x + 13, y + fm.ascent()), text);
+        x += 13 + fm.horizontalAdvance(text) + 10;
+    }
+    g.restore();
+}
+
 void DrawSection(QPainter& g, const QRect& rect, const Section& s, const Labels& label,
-                 const std::vector<PileRowPicture>& piles, double pileWidth) {
+                 const std::vector<PileRowPicture>& piles, double pileWidth, const Overlay* ov = nullptr) {
     const double top = s.Tf + s.Hw;
     const double bottom = piles.empty() ? 0.0 : -piles.front().depth;
     const QFontMetrics fm = g.fontMetrics();
     PileLabelSpace space;
     for (const PileRowPicture& r : piles) space.lines = std::max<int>(space.lines, r.label.count('\n') + 1);
     space.levels = piles.empty() ? 0 : 1;
+    const int overlayRoom = OverlayRoom(ov, fm.height());
     auto viewFor = [&](const PileLabelSpace& sp) {
-        return View(QRectF(rect).adjusted(105, 70, -105, -56 - sp.height(fm.height())), 0, s.Wf, bottom, top);
+        return View(QRectF(rect).adjusted(105, 70, -105, -56 - sp.height(fm.height()) - overlayRoom), 0, s.Wf,
+                    bottom, top);
     };
     // Labels of rows too close together alternate between two levels.
     auto labelBoxes = [&](const View& v, int levels) {
@@ -332,6 +626,7 @@ void DrawSection(QPainter& g, const QRect& rect, const Section& s, const Labels&
     g.setBrush(kConcrete);
     g.drawRect(QRectF(v(0, s.Tf), v(s.Wf, 0)));
     g.drawPolygon(v(WallOutline(s)));
+    if (ov) ShadeParts(g, v, s, *ov);
 
     // Bearing on the seat at Db from the front face.
     g.setBrush(Qt::black);
@@ -341,7 +636,14 @@ void DrawSection(QPainter& g, const QRect& rect, const Section& s, const Labels&
     g.drawPolygon(bearing);
 
     const double ys = s.Tf + s.h();
-    const double below = piles.empty() ? 0.0 : v(0, bottom).y() - v(0, 0).y() + space.height(fm.height()) + 4;
+    double below = piles.empty() ? 0.0 : v(0, bottom).y() - v(0, 0).y() + space.height(fm.height()) + 4;
+    if (ov) {
+        const double y = v(0, 0).y() + below + 4;
+        if (!ov->pressures.empty()) DrawPressures(g, rect, v, s, *ov, y);
+        if (!ov->piles.rows.empty()) DrawPileLoads(g, rect, v, s, *ov, y);
+        below += overlayRoom;
+        if (!ov->shading.empty()) DrawLegend(g, rect);
+    }
     Dimension(g, v(s.Wf, s.Tf), v(s.Wf, top), QPointF(22, 0), label("Hw"));
     // The stem thickness, its text clear of the battered back face.
     Dimension(g, v(s.Dt, ys - 0.25 * s.h()), v(s.Dt + s.Tw, ys - 0.25 * s.h()), QPointF(0, 0), label("Tw"),
@@ -370,7 +672,12 @@ void DrawSection(QPainter& g, const QRect& rect, const Section& s, const Labels&
 }
 
 void DrawSideWall(QPainter& g, const QRect& rect, const Section& s, float Ls, float Hs, float Tst, float Tsb,
-                  const Labels& label) {
+                  const Labels& label, float utilization) {
+    QColor wallFill(225, 215, 190);
+    if (utilization >= 0) {
+        wallFill = UtilizationColour(utilization);
+        wallFill.setAlpha(120);
+    }
     const double top = s.Tf + s.Hw;
     const double x0 = s.back(), xend = x0 + Ls;
     // Right of the elevation, in pixels: the Hs dimension with its text, then
@@ -395,7 +702,7 @@ void DrawSideWall(QPainter& g, const QRect& rect, const Section& s, float Ls, fl
              << QPointF(x0, top);
     else
         wall << QPointF(x0, s.Tf) << QPointF(xend, s.Tf) << QPointF(xend, top) << QPointF(x0, top);
-    g.setBrush(QColor(225, 215, 190));
+    g.setBrush(wallFill);
     g.drawPolygon(v(wall));
 
     Dimension(g, v(x0, top), v(xend, top), QPointF(0, -16), label("Ls"));
@@ -407,7 +714,7 @@ void DrawSideWall(QPainter& g, const QRect& rect, const Section& s, float Ls, fl
     QPolygonF cut;
     cut << QPointF(sx, sy) << QPointF(sx + Tst * k, sy) << QPointF(sx + Tsb * k, sy + sh) << QPointF(sx, sy + sh);
     g.setPen(kOutline);
-    g.setBrush(QColor(225, 215, 190));
+    g.setBrush(wallFill);
     g.drawPolygon(cut);
     Dimension(g, QPointF(sx, sy), QPointF(sx + Tst * k, sy), QPointF(0, -12), label("Tst"), At::Beyond);
     Dimension(g, QPointF(sx, sy + sh), QPointF(sx + Tsb * k, sy + sh), QPointF(0, 14), label("Tsb"), At::Beyond);
@@ -433,10 +740,59 @@ bool AbutmentIsConsistent(const Project& p, bool haunch) { return AbutmentDisagr
 
 bool SideWallIsConsistent(const Project& p) { return SideWallDisagreements(p).isEmpty(); }
 
+QColor UtilizationColour(float utilization) {
+    if (utilization <= 0.90f) return {40, 160, 60};
+    if (utilization <= 1.00f) return {235, 160, 0};
+    return {210, 30, 30};  // above 1 and undefined
+}
+
+void PaintAbutment(QPainter& g, const QRect& rect, const Project& p, bool haunch, const RunRecords* results) {
+    const bool scaled = AbutmentIsConsistent(p, haunch);
+    const Section s = scaled ? FromProject(p, haunch) : Schematic(haunch);
+    const std::vector<PileRowPicture> piles = PileRows(p, s, scaled);
+    Overlay ov;
+    if (results) {
+        ov.shading = Shading(*results);
+        ov.pressures = PressureDiagrams(p, *results, s, scaled);
+        ov.piles = PileLoads(*results, piles);
+        ov.pressureUnit = QString::fromStdString(p.LblPressure);
+        ov.forceUnit = QString::fromStdString(p.LblForce);
+    }
+    DrawSection(g, rect, s, Labels(p, scaled), piles, scaled ? p.PILED : 0.0, results ? &ov : nullptr);
+    const QStringList disagree = AbutmentDisagreements(p, haunch);
+    DrawCaption(g, rect, Caption(p, disagree.isEmpty(), disagree, PileRowCount(p) > 0));
+}
+
 AbutmentDrawing::AbutmentDrawing(const Project& p, bool haunch, QWidget* parent)
     : QWidget(parent), p_(p), haunch_(haunch) {
     setMinimumSize(300, 320);
 }
+
+void AbutmentDrawing::setResults(const RunRecords& results) {
+    results_ = results;
+    update();
+}
+
+void AbutmentDrawing::setShowResults(bool on) {
+    showResults_ = on;
+    update();
+}
+
+const RunRecords* AbutmentDrawing::shownResults() const {
+    return showResults_ && results_.status != RunStatus::NotRun ? &results_ : nullptr;
+}
+
+std::vector<ShadedPart> AbutmentDrawing::shading() const {
+    return shownResults() ? Shading(results_) : std::vector<ShadedPart>{};
+}
+
+std::vector<PressureDiagram> AbutmentDrawing::pressureDiagrams() const {
+    if (!shownResults()) return {};
+    const bool scaled = toScale();
+    return PressureDiagrams(p_, results_, scaled ? FromProject(p_, haunch_) : Schematic(haunch_), scaled);
+}
+
+PileLoadPicture AbutmentDrawing::pileLoads() const { return shownResults() ? PileLoads(results_, pileRows()) : PileLoadPicture{}; }
 
 bool AbutmentDrawing::toScale() const { return AbutmentIsConsistent(p_, haunch_); }
 
@@ -453,14 +809,21 @@ std::vector<PileRowPicture> AbutmentDrawing::pileRows() const {
 void AbutmentDrawing::paintEvent(QPaintEvent*) {
     QPainter g(this);
     g.fillRect(rect(), Qt::white);
-    const bool scaled = toScale();
-    DrawSection(g, rect(), scaled ? FromProject(p_, haunch_) : Schematic(haunch_), Labels(p_, scaled), pileRows(),
-                scaled ? p_.PILED : 0.0);
-    DrawCaption(g, rect(), caption());
+    PaintAbutment(g, rect(), p_, haunch_, shownResults());
 }
 
 SideWallDrawing::SideWallDrawing(const Project& p, QWidget* parent) : QWidget(parent), p_(p) {
     setMinimumSize(320, 260);
+}
+
+void SideWallDrawing::setResults(const RunRecords& results) {
+    results_ = results;
+    update();
+}
+
+void SideWallDrawing::setShowResults(bool on) {
+    showResults_ = on;
+    update();
 }
 
 bool SideWallDrawing::toScale() const { return SideWallIsConsistent(p_); }
@@ -475,10 +838,14 @@ void SideWallDrawing::paintEvent(QPaintEvent*) {
     g.fillRect(rect(), Qt::white);
     const bool scaled = toScale();
     const bool haunch = p_.WallType == "haunch";
+    float utilization = -1;
+    if (showResults_)
+        for (const ShadedPart& part : Shading(results_))
+            if (part.part == "side wall") utilization = part.utilization;
     if (scaled)
-        DrawSideWall(g, rect(), FromProject(p_, haunch), p_.Ls, p_.Hs, p_.Tst, p_.Tsb, Labels(p_, true));
+        DrawSideWall(g, rect(), FromProject(p_, haunch), p_.Ls, p_.Hs, p_.Tst, p_.Tsb, Labels(p_, true), utilization);
     else
-        DrawSideWall(g, rect(), Schematic(haunch), 12, 6, 1, 1.5f, Labels(p_, false));
+        DrawSideWall(g, rect(), Schematic(haunch), 12, 6, 1, 1.5f, Labels(p_, false), utilization);
     DrawCaption(g, rect(), caption());
 }
 

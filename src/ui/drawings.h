@@ -4,13 +4,24 @@
 // picture is drawn to scale from them; otherwise a schematic with typical
 // proportions is shown and its caption names the dimensions that disagree.
 // A pile footing carries its pile rows below it.
+//
+// The results overlay adds what a run or an evaluation found: the parts
+// shaded by the utilization of their governing check (green up to 0.90,
+// amber up to 1.00, red above), under a spread footing the bearing pressure
+// of the governing combination of each limit state with the allowable and
+// the resultant against its limit zone, under a pile footing every row's
+// axial load per pile against its capacity.
 #pragma once
 
+#include <QColor>
 #include <QStringList>
 #include <QWidget>
 #include <vector>
 
 #include "model/project.h"
+#include "report/check_record.h"
+
+class QPainter;
 
 namespace qelvorn::ui {
 
@@ -33,6 +44,51 @@ struct PileRowPicture {
     QString label;
 };
 
+// Colour of a utilization: green up to 0.90, amber up to 1.00, red above
+// (and for an undefined one).
+QColor UtilizationColour(float utilization);
+
+// A part of the drawing shaded by the largest utilization of its checks:
+// "back wall", "stem wall", "toe", "heel", "footing" (the rest of the
+// footing, with the bearing, pile, stability and longitudinal checks),
+// "side wall".
+struct ShadedPart {
+    QString part;
+    float utilization = 0;
+};
+
+// The bearing pressure under a spread footing in the governing combination
+// of one limit state. Lengths from the toe in the drawing's length unit,
+// pressures in display units.
+struct PressureDiagram {
+    QString limitState;
+    int combination = 0;
+    double x0 = 0, x1 = 0;        // loaded stretch; equal when the resultant is outside the footing
+    double q0 = 0, q1 = 0;        // pressure at x0 and at x1
+    double toe = 0, heel = 0;     // the end pressures as the pressure table prints them
+    double allowable = 0;
+    double resultant = 0;
+    double zone0 = 0, zone1 = 0;  // where the resultant may stand; equal when it is not checked
+};
+
+// The axial load per pile of every pile row in the governing combination of
+// the limit state whose axial checks are the most highly used.
+struct PileLoadPicture {
+    QString limitState;
+    int combination = 0;
+    struct Row {
+        double x = 0;         // head of the row, drawing length
+        double axial = 0;     // display units, tension negative
+        double capacity = 0;  // the compression or the tension capacity, as the load is
+    };
+    std::vector<Row> rows;
+};
+
+// The abutment cross-section painted into rect (widget pixels or a page's
+// logical units); with results, their overlay too.
+void PaintAbutment(QPainter& g, const QRect& rect, const Project& p, bool haunch,
+                   const RunRecords* results = nullptr);
+
 class AbutmentDrawing : public QWidget {
     Q_OBJECT
 public:
@@ -43,12 +99,26 @@ public:
     std::vector<PileRowPicture> pileRows() const;
     QSize sizeHint() const override { return {340, 360}; }
 
+    // The results overlay: the results shown (those of the project as it
+    // now stands) and whether the overlay is on. What it draws, for the
+    // tests: empty when it is off or there are no such results.
+    void setResults(const RunRecords& results);
+    void setShowResults(bool on);
+    bool showResults() const { return showResults_; }
+    std::vector<ShadedPart> shading() const;
+    std::vector<PressureDiagram> pressureDiagrams() const;
+    PileLoadPicture pileLoads() const;
+
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    const RunRecords* shownResults() const;
+
     const Project& p_;
     bool haunch_;
+    RunRecords results_;
+    bool showResults_ = true;
 };
 
 class SideWallDrawing : public QWidget {
@@ -58,12 +128,17 @@ public:
     bool toScale() const;
     QString caption() const;
     QSize sizeHint() const override { return {360, 300}; }
+    // The side wall shaded by the utilization of its checks.
+    void setResults(const RunRecords& results);
+    void setShowResults(bool on);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     const Project& p_;
+    RunRecords results_;
+    bool showResults_ = true;
 };
 
 }  // namespace qelvorn::ui

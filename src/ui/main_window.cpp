@@ -160,6 +160,7 @@ MainWindow::MainWindow(Project& p, Dialogs& dialogs, QWidget* parent)
     results_ = new ResultsPanel(*this, p_, dialogs_);
     addDockWidget(Qt::RightDockWidgetArea, results_);
     connect(results_, &ResultsPanel::evaluated, this, &MainWindow::resultsUpdated);
+    connect(this, &MainWindow::resultsUpdated, this, &MainWindow::ShowResults);  // the drawings' overlay
     connect(history_, &History::committed, results_, &ResultsPanel::Schedule);
     connect(this, &MainWindow::filled, results_, &ResultsPanel::Schedule);
     BuildMenus();
@@ -513,6 +514,16 @@ void MainWindow::BuildMenus() {
     panel->setText("&Results panel");
     panel->setObjectName("actResultsPanel");
     view->addAction(panel);
+    // The results overlay on the drawings, on from the start.
+    QAction* results = view->addAction("Results on &drawings");
+    results->setObjectName("actResults");
+    results->setCheckable(true);
+    results->setChecked(true);
+    connect(results, &QAction::toggled, this, [this](bool on) {
+        haunchDrawing_->setShowResults(on);
+        noHaunchDrawing_->setShowResults(on);
+        sideDrawing_->setShowResults(on);
+    });
     QMenu* help = menuBar()->addMenu("&Help");
     action(help, "&Contents", "actHelp", &MainWindow::helpRequested);
     action(help, "&About Program QELVORN", "actAbout", &MainWindow::aboutRequested);
@@ -905,9 +916,15 @@ void MainWindow::ViewFile(const std::string& file, const char* notNamed, const c
         Complain(notNamed, caption);
         return;
     }
-    viewer_ = TextViewer::Open(Q(file), &dialogs_, records);
+    viewer_ = TextViewer::Open(Q(file), &dialogs_, records, records ? &p_ : nullptr);
     if (!viewer_) dialogs_.Message(this, notViewed, caption, MessageIcon::Information);
     if (viewer_ && file == p_.OutFile) reportViewer_ = viewer_;
+}
+
+void MainWindow::ShowResults(const RunRecords& results) {
+    haunchDrawing_->setResults(results);
+    noHaunchDrawing_->setResults(results);
+    sideDrawing_->setResults(results);
 }
 
 void MainWindow::ShowOutputWindow() { ShowCentredWhenHidden(output_); }
@@ -938,7 +955,7 @@ void MainWindow::PerformCalculations() {
     if (!where.isValid()) return;
     // A faulted run's checks are those of the part it wrote; an incomplete
     // project has none.
-    reportViewer_ = viewer_ = TextViewer::Open(Q(p_.OutFile), &dialogs_, &p_.Records);
+    reportViewer_ = viewer_ = TextViewer::Open(Q(p_.OutFile), &dialogs_, &p_.Records, &p_);
     if (reportViewer_) reportViewer_->setGeometry(where);
 }
 
@@ -961,7 +978,7 @@ void MainWindow::ReportWritten() {
     // Viewers already showing this report give way to one of the new report
     // in their place.
     const QRect where = CloseReportViews();
-    reportViewer_ = viewer_ = TextViewer::Open(out, &dialogs_, &p_.Records);
+    reportViewer_ = viewer_ = TextViewer::Open(out, &dialogs_, &p_.Records, &p_);
     if (reportViewer_ && where.isValid()) reportViewer_->setGeometry(where);
 }
 

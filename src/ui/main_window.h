@@ -98,6 +98,9 @@ public slots:
     // Design menu: searches, shows the proposal for review and applies it
     // as one step of the history.
     void SizeDesign(qelvorn::SizingMode mode);
+    // The results the drawings' overlay shows: those of the project as it
+    // now stands (View > Results on drawings turns the overlay on and off).
+    void ShowResults(const qelvorn::RunRecords& results);
 
 signals:
     // Windows of the load combinations, pile layout and pile lateral

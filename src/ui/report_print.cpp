@@ -11,6 +11,8 @@
 #include <QPrinter>
 #include <algorithm>
 
+#include "ui/drawings.h"
+
 namespace qelvorn::ui {
 
 namespace {
@@ -101,10 +103,53 @@ std::vector<int> PageStarts(const QStringList& lines, int linesPerPage) {
     return starts;
 }
 
+namespace {
+
+// The logical size the cross-section is drawn in on the summary page, as in
+// a window of that many pixels; the page scales it to fit.
+constexpr int kDrawingWidth = 640, kDrawingHeight = 560;
+
+// The head of the summary page (title and drawing); returns its height.
+qreal PaintSummaryHead(QPainter& g, const QRectF& page, const SummaryPage& summary, const QFont& reportFont,
+                       bool paint) {
+    QFont titleFont = reportFont;
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(14);
+    const QFontMetricsF tm(titleFont, g.device());
+    const QRectF titleBox(0, 0, page.width(), page.height() / 4);
+    const QRectF used = tm.boundingRect(titleBox, Qt::AlignHCenter | Qt::TextWordWrap, summary.title);
+    qreal y = used.height() + tm.lineSpacing() / 2;
+    if (paint) {
+        g.save();
+        g.setFont(titleFont);
+        g.drawText(titleBox, Qt::AlignHCenter | Qt::TextWordWrap, summary.title);
+        g.restore();
+    }
+    if (!summary.project) return y;
+    const qreal scale = std::min(page.width() / kDrawingWidth, 0.5 * page.height() / kDrawingHeight);
+    if (paint) {
+        g.save();
+        g.translate((page.width() - kDrawingWidth * scale) / 2, y);
+        g.scale(scale, scale);
+        // Type in the drawing's own units, so that it scales with it.
+        QFont font = reportFont;
+        font.setFamily(QFont().family());
+        font.setStyleHint(QFont::SansSerif);
+        font.setFixedPitch(false);
+        font.setPixelSize(12);
+        g.setFont(font);
+        const Project& p = *summary.project;
+        PaintAbutment(g, QRect(0, 0, kDrawingWidth, kDrawingHeight), p, p.WallType == "haunch", &p.Records);
+        g.restore();
+    }
+    return y + kDrawingHeight * scale + tm.lineSpacing() / 2;
+}
+
+}  // namespace
+
 PrintOutcome PrintReport(QPrinter& printer, const QStringList& report, const QString& title,
-                         const QStringList& appendix) {
+                         const SummaryPage* summary) {
     PrintOutcome outcome;
-    const QStringList lines = report + appendix;
     QPainter painter;
     if (!painter.begin(&printer)) return outcome;
 
@@ -122,34 +167,52 @@ PrintOutcome PrintReport(QPrinter& printer, const QStringList& report, const QSt
     const qreal footerHeight = 2.0 * lineHeight;
     outcome.linesPerPage = std::max(1, static_cast<int>((page.height() - footerHeight) / lineHeight));
 
-    std::vector<int> starts = PageStarts(report, outcome.linesPerPage);
-    if (report.isEmpty()) starts.clear();
-    if (!appendix.isEmpty())
-        for (int start : PageStarts(appendix, outcome.linesPerPage))
-            starts.push_back(static_cast<int>(report.size()) + start);
-    const int pages = static_cast<int>(starts.size());
-    painter.setFont(font);
+    // Every page: its lines [first, end) of the summary or of the report.
+    struct Page {
+        bool summary;
+        int first, end;
+    };
+    std::vector<Page> pages;
+    qreal head = 0;
+    if (summary) {
+        head = PaintSummaryHead(painter, page, *summary, font, false);
+        const int n = static_cast<int>(summary->lines.size());
+        int end = std::min<int>(n, std::max(0, static_cast<int>((page.height() - footerHeight - head) / lineHeight)));
+        pages.push_back({true, 0, end});
+        for (int start = end; start < n; start = end) {
+            end = std::min(n, start + outcome.linesPerPage);
+            pages.push_back({true, start, end});
+        }
+    }
+    if (!report.isEmpty()) {
+        const std::vector<int> starts = PageStarts(report, outcome.linesPerPage);
+        for (std::size_t i = 0; i < starts.size(); ++i)
+            pages.push_back({false, starts[i], i + 1 < starts.size() ? starts[i + 1] : static_cast<int>(report.size())});
+    }
+    const int count = static_cast<int>(pages.size());
     painter.setPen(Qt::black);
-    for (int pg = 0; pg < pages; ++pg) {
+    for (int pg = 0; pg < count; ++pg) {
         if (pg > 0 && !printer.newPage()) {
             painter.end();
             return outcome;
         }
-        const int end = pg + 1 < pages ? starts[pg + 1] : static_cast<int>(lines.size());
         qreal y = metrics.ascent();
-        for (int i = starts[pg]; i < end; ++i, y += lineHeight) painter.drawText(QPointF(0, y), lines[i]);
+        if (pg == 0 && summary) y += PaintSummaryHead(painter, page, *summary, font, true);
+        painter.setFont(font);
+        const QStringList& lines = pages[pg].summary ? summary->lines : report;
+        for (int i = pages[pg].first; i < pages[pg].end; ++i, y += lineHeight) painter.drawText(QPointF(0, y), lines[i]);
         const qreal footer = page.height() - metrics.descent();
         painter.drawText(QPointF(0, footer), title);
-        const QString number = QString("Page %1 of %2").arg(pg + 1).arg(pages);
+        const QString number = QString("Page %1 of %2").arg(pg + 1).arg(count);
         painter.drawText(QPointF(page.width() - metrics.horizontalAdvance(number), footer), number);
     }
     outcome.ok = painter.end();
-    outcome.pages = pages;
+    outcome.pages = count;
     return outcome;
 }
 
 PrintOutcome ExportReportPdf(const QString& pdfFile, const QStringList& lines, const QString& title,
-                             const QStringList& appendix) {
+                             const SummaryPage* summary) {
     // A file left from an earlier export must not pass for this one.
     if (QFileInfo::exists(pdfFile) && !QFile::remove(pdfFile)) return {};
     QPrinter printer(QPrinter::HighResolution);
@@ -157,7 +220,7 @@ PrintOutcome ExportReportPdf(const QString& pdfFile, const QStringList& lines, c
     printer.setOutputFileName(pdfFile);
     printer.setDocName(title);
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    PrintOutcome outcome = PrintReport(printer, lines, title, appendix);
+    PrintOutcome outcome = PrintReport(printer, lines, title, summary);
     // QPrinter reports no write failure of its own: look at the file.
     outcome.ok = outcome.ok && QFileInfo(pdfFile).isFile() && QFileInfo(pdfFile).size() > 0;
     return outcome;

@@ -1,6 +1,8 @@
-// Printing a report (on a printer or into a PDF file): a fixed-width font
-// sized so the widest line fits the page, one report line per printed line,
-// page breaks moved up so that a section title or a table's head never
+// Printing a report (on a printer or into a PDF file): a summary page
+// first (the project's title, its cross-section with the dimension values
+// and the results, the check summary), then the report in a fixed-width
+// font sized so the widest line fits the page, one report line per printed
+// line, page breaks moved up so that a section title or a table's head never
 // stands at the foot of a page apart from the lines it belongs to, and
 // "Page n of m" in the footer.
 #pragma once
@@ -9,6 +11,8 @@
 #include <QStringList>
 #include <utility>
 #include <vector>
+
+#include "model/project.h"
 
 class QPrinter;
 
@@ -32,15 +36,22 @@ struct PrintOutcome {
     int linesPerPage = 0;
 };
 
+// The page the report starts with.
+struct SummaryPage {
+    QString title;                     // the project's title
+    const Project* project = nullptr;  // its cross-section is drawn with the results of its Records; null: none
+    QStringList lines;                 // the check summary, at most 80 characters wide
+};
+
 // Prints the lines on the printer as set up (page size, margins, output
-// file); title goes into the footer beside the page number. The appendix
-// (the check summary) follows from a page of its own, in the report's type:
-// its lines should be at most 80 characters wide.
+// file); title goes into the footer beside the page number. With a summary
+// page, the report follows it; summary lines that do not fit under the
+// drawing continue on pages of their own before the report.
 PrintOutcome PrintReport(QPrinter& printer, const QStringList& lines, const QString& title,
-                         const QStringList& appendix = {});
+                         const SummaryPage* summary = nullptr);
 
 // Writes the lines as a PDF file: page size of the locale, 15 mm margins.
 PrintOutcome ExportReportPdf(const QString& pdfFile, const QStringList& lines, const QString& title,
-                             const QStringList& appendix = {});
+                             const SummaryPage* summary = nullptr);
 
 }  // namespace qelvorn::ui

@@ -357,7 +357,7 @@ TextViewer* ResultsPanel::OpenReportAt(int row) {
         where = viewer_->geometry();
         viewer_->close();
     }
-    viewer_ = TextViewer::OpenText(ReportName(run), text, &dialogs_, &run.Records);
+    viewer_ = TextViewer::OpenText(ReportName(run), text, &dialogs_, &run.Records, &run);
     if (where.isValid()) viewer_->setGeometry(where);
     if (line > 0) viewer_->goToLine(line);
     viewerAt_ = {evaluations_, line};

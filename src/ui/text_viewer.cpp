@@ -44,7 +44,8 @@ QList<QPointer<TextViewer>>& OpenViewers() {
 
 }  // namespace
 
-TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs, const RunRecords* records) {
+TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs, const RunRecords* records,
+                             const Project* project) {
     const QFileInfo info(fileName);
     QRect place;
     for (const QPointer<TextViewer>& v : OpenViewers()) {
@@ -67,7 +68,7 @@ TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs, const Ru
     // Report lines end in CR LF; show them as plain lines.
     QString text = QString::fromLocal8Bit(file.readAll());
     text.replace("\r\n", "\n");
-    auto* viewer = new TextViewer(fileName, info.fileName(), info.fileName() + " - " + info.absolutePath(), text, dialogs, records);
+    auto* viewer = new TextViewer(fileName, info.fileName(), info.fileName() + " - " + info.absolutePath(), text, dialogs, records, project);
     viewer->loaded_ = info.lastModified();
     OpenViewers().append(viewer);
     if (place.isValid()) viewer->setGeometry(place);
@@ -78,8 +79,8 @@ TextViewer* TextViewer::Open(const QString& fileName, Dialogs* dialogs, const Ru
 }
 
 TextViewer* TextViewer::OpenText(const QString& name, const QString& text, Dialogs* dialogs,
-                                 const RunRecords* records) {
-    auto* viewer = new TextViewer(QString(), name, name + " - not saved", QString(text).replace("\r\n", "\n"), dialogs, records);
+                                 const RunRecords* records, const Project* project) {
+    auto* viewer = new TextViewer(QString(), name, name + " - not saved", QString(text).replace("\r\n", "\n"), dialogs, records, project);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
@@ -87,13 +88,14 @@ TextViewer* TextViewer::OpenText(const QString& name, const QString& text, Dialo
 }
 
 TextViewer::TextViewer(const QString& fileName, const QString& name, const QString& title, const QString& text,
-                       Dialogs* dialogs, const RunRecords* records)
+                       Dialogs* dialogs, const RunRecords* records, const Project* project)
     : QWidget(nullptr, Qt::Window),
       fileName_(fileName),
       name_(name),
       dialogs_(dialogs ? dialogs : &DefaultDialogs()),
       edit_(new QPlainTextEdit(this)),
       checks_(records ? records->checks : std::vector<CheckRecord>{}),
+      project_(records && project ? std::make_shared<const Project>(*project) : nullptr),
       summary_(SummarizeChecks(checks_)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
@@ -283,7 +285,8 @@ void TextViewer::Print() {
     const int answer = dialog.exec();
     QDir::setCurrent(current);
     if (answer != QDialog::Accepted) return;
-    if (!PrintReport(printer, Lines(), report.fileName(), SummaryLines()).ok)
+    const std::optional<SummaryPage> first = FirstPage();
+    if (!PrintReport(printer, Lines(), report.fileName(), first ? &*first : nullptr).ok)
         dialogs_->Message(this, "Unable to print the report", "PRINT", MessageIcon::Information);
 }
 
@@ -298,11 +301,22 @@ void TextViewer::ExportPdf() {
 }
 
 bool TextViewer::ExportPdfTo(const QString& pdfFile) {
-    return ExportReportPdf(pdfFile, Lines(), DocumentFile().fileName(), SummaryLines()).ok;
+    const std::optional<SummaryPage> first = FirstPage();
+    return ExportReportPdf(pdfFile, Lines(), DocumentFile().fileName(), first ? &*first : nullptr).ok;
 }
 
 QFileInfo TextViewer::DocumentFile() const {
     return QFileInfo(fileName_.isEmpty() ? QDir::current().filePath(name_) : fileName_);
+}
+
+std::optional<SummaryPage> TextViewer::FirstPage() const {
+    if (summary_.sections.empty() && !project_) return std::nullopt;
+    SummaryPage page;
+    page.title = project_ ? QString::fromStdString(project_->Title).trimmed() : QString();
+    if (page.title.isEmpty()) page.title = DocumentFile().fileName();
+    page.project = project_.get();
+    page.lines = SummaryLines();
+    return page;
 }
 
 QStringList TextViewer::SummaryLines() const {

@@ -7,8 +7,9 @@
 // the run's checks (report/summary.h): per section the OKAY and NO GOOD ***
 // counts and the governing check, and every failing check. Choosing an entry
 // scrolls the text to its line and highlights it. File > Print and File >
-// Export to PDF print the text page by page (see report_print.h), with the
-// summary on pages of its own after it. A file without the records of its
+// Export to PDF print the text page by page (see report_print.h) after a
+// summary page: the project's title, its cross-section with the results
+// and the check summary. A file without the records of its
 // run (an input file, a report from an earlier session) is shown alone.
 #pragma once
 
@@ -19,7 +20,11 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+#include <optional>
+
 #include "report/summary.h"
+#include "ui/report_print.h"
 
 class QLabel;
 class QLineEdit;
@@ -38,15 +43,17 @@ public:
     // the viewer's file dialog and messages (the Qt ones when null). A file
     // already shown is not opened twice: its viewer comes to the front (in
     // its place, showing the file anew when it changed since).
-    // records: those of the run that wrote the file, or null.
+    // records: those of the run that wrote the file, or null; project: the
+    // project of that run (its title and cross-section go on the printed
+    // summary page, drawn with its Records), or null.
     static TextViewer* Open(const QString& fileName, Dialogs* dialogs = nullptr,
-                            const RunRecords* records = nullptr);
+                            const RunRecords* records = nullptr, const Project* project = nullptr);
     // Opens a viewer on a text held in memory (a report written by a run
     // without a file) under a file name that names its window, print and
     // PDF ("NAME.out - not saved"); line ends may be CR LF. Such a viewer
     // is never taken for a file's.
     static TextViewer* OpenText(const QString& name, const QString& text, Dialogs* dialogs = nullptr,
-                                const RunRecords* records = nullptr);
+                                const RunRecords* records = nullptr, const Project* project = nullptr);
 
     QString fileName() const { return fileName_; }  // empty for a text held in memory
     QString text() const { return edit_->toPlainText(); }
@@ -79,11 +86,13 @@ public slots:
 
 private:
     TextViewer(const QString& fileName, const QString& name, const QString& title, const QString& text, Dialogs* dialogs,
-               const RunRecords* records);
+               const RunRecords* records, const Project* project);
     void BuildSummaryPanel();
     void BuildFindBar();
     QStringList Lines() const;
-    QStringList SummaryLines() const;  // printed after the report; empty without checks
+    QStringList SummaryLines() const;  // printed on the summary page; empty without checks
+    // The page printed before the report; none without the records of a run.
+    std::optional<SummaryPage> FirstPage() const;
     // The file the text is, or stands for when held in memory (a name in
     // the current folder), for naming a print or a PDF.
     QFileInfo DocumentFile() const;
@@ -97,6 +106,7 @@ private:
     QLabel* notFound_ = nullptr;
     QPlainTextEdit* edit_;
     std::vector<CheckRecord> checks_;
+    std::shared_ptr<const Project> project_;  // as the run left it
     CheckSummary summary_;
     QWidget* panel_ = nullptr;
     QTreeWidget* sections_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <cmath>
 
+#include "analysis/run.h"
 #include "io/input_file.h"
 #include "scripted_dialogs.h"
 
@@ -207,6 +208,22 @@ private slots:
         QVERIFY(w->LoadInputFile(QELVORN_SOURCE_DIR "/examples/spread-lrfd-english-seismic.in"));
         QVERIFY(w->drawing(false)->toScale());
         QVERIFY(w->drawing(false)->pileRows().empty());
+        // The overlay: each limit state's bearing pressure as the records give it (SLS full width, ULS
+        // uniform over its contact length with the resultant's zone the middle half, Xru = 0.5).
+        Project run = p;
+        EvaluateCalculations(run);
+        w->ShowResults(run.Records);
+        std::vector<PressureDiagram> q = w->drawing(false)->pressureDiagrams();
+        QCOMPARE(q.size(), std::size_t{3});
+        const FootingPressureRecord& uls = run.Records.footingPressures[1];
+        const auto near = [](double a, double b) { return std::abs(a - b) < 1e-3; };
+        QVERIFY(q[0].x0 == 0 && near(q[0].x1, p.Wf) && q[0].q0 > q[0].q1 && q[0].q1 > 0 && q[0].zone0 == q[0].zone1);
+        QVERIFY(near(q[1].x1, uls.contactLength * 12.0) && q[1].q0 == uls.toe && q[1].q1 == uls.toe);
+        QVERIFY(near(q[1].zone0, p.Wf / 4) && near(q[1].zone1, 3 * p.Wf / 4) && q[1].allowable == uls.allowable);
+        QCOMPARE(w->drawing(false)->shading().size(), std::size_t{5});  // walls, toe, heel, rest of the footing
+        w->findChild<QAction*>("actResults")->trigger();
+        QVERIFY(w->drawing(false)->pressureDiagrams().empty() && w->drawing(false)->shading().empty());
+        w->findChild<QAction*>("actResults")->trigger();
         // Rows of ten piles 18, 78 and 138 in from the toe, the first battered 14 degrees.
         QVERIFY(w->LoadInputFile(QELVORN_SOURCE_DIR "/examples/pile-arema-english-fixed-battered.in"));
         w->tabs()->setCurrentIndex(2);
@@ -218,6 +235,14 @@ private slots:
         const double lean = rows[0].depth * std::tan(14 * 3.1416 / 180);  // out towards the toe
         QVERIFY(rows[0].depth > 0 && std::abs(18 - lean - rows[0].batterTipX) < 1e-3);
         QCOMPARE(rows[0].label, QString("10 piles\n10 at 14°"));
+        // One bar per row, at its head, in the combination of the most used axial check (SLS compression).
+        run = p;
+        EvaluateCalculations(run);
+        w->ShowResults(run.Records);
+        const PileLoadPicture loads = w->drawing(true)->pileLoads();
+        QVERIFY(loads.limitState == "SLS" && loads.combination == 4 && loads.rows.size() == 3);
+        QVERIFY(loads.rows[2].x == 138 && loads.rows[0].axial > loads.rows[2].axial && loads.rows[0].capacity == 140);
+        QVERIFY(!w->drawing(true)->grab().isNull());
         p.PILEX[3] = 160;  // beyond the 156 in footing
         QVERIFY(w->drawing(true)->caption().contains("PILEX of row 3 outside 0 to Wf"));
     }

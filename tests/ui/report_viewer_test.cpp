@@ -1,6 +1,6 @@
 // The report viewer: the check summary beside the report, navigation to a
-// failed line, and printing into PDF (page breaks, footer, page count and
-// the text of the first page read back with pdftotext).
+// failed line, and printing into PDF (the summary page, page breaks, footer,
+// page count and the text of the first two pages read back with pdftotext).
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -39,6 +39,7 @@ class ReportViewerTest : public QObject {
     ScriptedDialogs d;
     QString report;      // an example with failed checks in two sections
     RunRecords records;  // of the run that wrote it
+    Project project;     // as that run left it
 
     QString Tmp(const char* name) { return dir.filePath(name); }
 
@@ -55,6 +56,7 @@ private slots:
         } host;
         QCOMPARE(PerformCalculations(p, host), RunResult::Written);
         records = p.Records;
+        project = p;
     }
 
     void summaryBesideTheReport() {
@@ -178,13 +180,14 @@ private slots:
         }
         const QStringList lines = FileLines(report);
         const QString pdf = Tmp("arema.pdf");
-        const PrintOutcome out = ExportReportPdf(pdf, lines, "arema.out", {"CHECK SUMMARY"});
+        const SummaryPage first{QString::fromStdString(project.Title), &project, {"CHECK SUMMARY"}};
+        const PrintOutcome out = ExportReportPdf(pdf, lines, "arema.out", &first);
         QVERIFY(out.ok);
         // One report line per printed line: at least 50 lines on a page,
         // and the pages the layout asked for.
         QVERIFY2(out.linesPerPage >= 50 && out.linesPerPage <= 90, qPrintable(QString::number(out.linesPerPage)));
         const std::vector<int> starts = PageStarts(lines, out.linesPerPage);
-        QCOMPARE(out.pages, static_cast<int>(starts.size()) + 1);  // the appendix on a page of its own
+        QCOMPARE(out.pages, static_cast<int>(starts.size()) + 1);  // the summary page first
 
         QProcess text;
         text.start("pdftotext", {"-layout", pdf, "-"});
@@ -194,18 +197,20 @@ private slots:
         if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.removeLast();
         QCOMPARE(pages.size(), out.pages);
 
-        // The first page: the report's lines up to the first break, in
+        // The summary page: title, drawing with its dimension values, summary.
+        QVERIFY(pages[0].contains("Main line MP 112.4") && pages[0].contains("Wf = "));
+        QVERIFY(pages[0].contains("CHECK SUMMARY") && pages[0].contains("SLS comb "));
+        // The report's first page: its lines up to the first break, in
         // order, then the footer.
         QStringList printed;
-        for (const QString& l : pages[0].split('\n'))
+        for (const QString& l : pages[1].split('\n'))
             if (!l.trimmed().isEmpty()) printed << l.simplified();
         QStringList expected;
         for (int i = 0; i < starts[1]; ++i)
             if (!lines[i].trimmed().isEmpty()) expected << lines[i].simplified();
-        expected << QString("arema.out Page 1 of %1").arg(out.pages);
+        expected << QString("arema.out Page 2 of %1").arg(out.pages);
         QCOMPARE(printed, expected);
         QVERIFY(pages.back().contains(QString("Page %1 of %1").arg(out.pages)));
-        QVERIFY(pages.back().trimmed().startsWith("CHECK SUMMARY"));
 
         // No page starts inside a table head or a title block that the
         // page before could have taken whole.
