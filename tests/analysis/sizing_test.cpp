@@ -4,15 +4,11 @@
 // its input.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "analysis/batch_run.h"
 #include "analysis/sizing.h"
-#include "io/input_file.h"
-#include "model/defaults.h"
 #include "model/unit_conversion.h"
 
 namespace fs = std::filesystem;
@@ -20,14 +16,6 @@ using namespace qelvorn;
 using namespace qelvorn::testing;
 
 namespace {
-
-Project Load(const fs::path& file) {
-    Project p;
-    ResetProject(p);
-    p.InFile = file.string();
-    EXPECT_TRUE(ReadInputFile(p)) << file;
-    return p;
-}
 
 // Sizes `in` with --size all; the sized project's report has no failing
 // check, or the runner said why and exited with 4. The input stays as it was.
@@ -48,20 +36,17 @@ void ExpectSizedPasses(const fs::path& in, const std::string& label) {
 }  // namespace
 
 TEST(Sizing, EveryExampleAndVariantSizedPassesOrSaysWhy) {
-    std::vector<fs::path> examples;
-    for (const auto& e : fs::directory_iterator(fs::path(QELVORN_SOURCE_DIR) / "examples"))
-        if (e.path().extension() == ".in") examples.push_back(e.path());
-    std::sort(examples.begin(), examples.end());
-    for (const fs::path& e : examples) ExpectSizedPasses(e, e.filename().string());
+    for (const std::string& e : ExampleNames())
+        ExpectSizedPasses(fs::path(QELVORN_SOURCE_DIR) / "examples" / (e + ".in"), e);
 
     // Other criteria and units than the examples have.
     const struct {
         const char* example;
         const char* criteria;
         const char* units;
-    } variants[] = {{"spread-lrfd-metric.in", "aashto", "english"}, {"pile-aashto-english.in", "s6", "metric"}};
+    } variants[] = {{"spread-lrfd-metric", "aashto", "english"}, {"pile-aashto-english", "s6", "metric"}};
     for (const auto& v : variants) {
-        Project p = Load(fs::path(QELVORN_SOURCE_DIR) / "examples" / v.example);
+        Project p = LoadExample(v.example);
         p.Criteria = v.criteria;
         ChangeUnits(p, v.units);
         p.InFile = (BatchDir() / "variant.in").string();
@@ -71,7 +56,7 @@ TEST(Sizing, EveryExampleAndVariantSizedPassesOrSaysWhy) {
 }
 
 TEST(Sizing, DeterministicAndNeverOverTheInput) {
-    const Project p = Load(fs::path(QELVORN_SOURCE_DIR) / "examples" / "spread-arema-english-sld.in");
+    const Project p = LoadExample("spread-arema-english-sld");
     const SizingResult a = SizeProject(p, SizingMode::All, DefaultSizingOptions(p));
     const SizingResult b = SizeProject(p, SizingMode::All, DefaultSizingOptions(p));
     EXPECT_EQ(InputFileText(a.proposed), InputFileText(b.proposed));
