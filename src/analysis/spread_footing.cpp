@@ -219,11 +219,17 @@ float HeelSurcharge(const Project& p) {
 // Computes, stores and prints one row of the pressure table; the toe and
 // heel loads of the row go into the footing-load tables (except ULS 2*,
 // which serves the bearing check only).
-void PressureRow(Project& p, Report& r, const LimitCase& lc, int c, PressureShape shape, bool showComb,
-                 const FootingStrip& strip, float qsurch) {
+// Service pressures are always triangular; the factored ones are uniform
+// under the limit-states criteria and triangular under the older ones.
+PressureShape ShapeOf(const Project& p, const LimitCase& lc) {
+    return lc.k == kSls.k || OlderCriteria(p) ? PressureShape::Triangular : PressureShape::Uniform;
+}
+
+void PressureRow(Project& p, Report& r, const LimitCase& lc, int c, bool showComb, const FootingStrip& strip,
+                 float qsurch) {
     const float V = (p.*lc.V)[c];
     const float X = (p.*lc.X).at(c);
-    const SoilPressure s = SoilPressureDistribution(shape, V, X, p.Wf, p.Lf);
+    const SoilPressure s = SoilPressureDistribution(ShapeOf(p, lc), V, X, p.Wf, p.Lf);
     p.Ptoe(lc.k, c) = s.qToe;
     p.Pheel(lc.k, c) = s.qHeel;
 
@@ -260,12 +266,11 @@ void PressureTable(Project& p, Report& r) {
     const float qsurch = HeelSurcharge(p);
     const bool older = OlderCriteria(p);
     const bool uls = older ? p.ConcreteDesign != "sld" : LimitStatesCriteria(p);
-    const PressureShape ulsShape = older ? PressureShape::Triangular : PressureShape::Uniform;
 
     for (int c = 1; c <= p.NLC; ++c) {
         r.blank();
         const bool sls = p.Vsls[c] != 0.0f;
-        if (sls) PressureRow(p, r, kSls, c, PressureShape::Triangular, true, strip, qsurch);
+        if (sls) PressureRow(p, r, kSls, c, true, strip, qsurch);
         if (!uls) continue;
         std::vector<const LimitCase*> cases{&kUls1, &kUls2};
         if (p.Criteria == "s6") cases.push_back(&kUls2st);
@@ -273,7 +278,7 @@ void PressureTable(Project& p, Report& r) {
         cases.push_back(&kUls4);
         for (const LimitCase* lc : cases) {
             if ((p.*lc->V)[c] == 0.0f) continue;
-            PressureRow(p, r, *lc, c, ulsShape, lc->k == 1 && !sls, strip, qsurch);
+            PressureRow(p, r, *lc, c, lc->k == 1 && !sls, strip, qsurch);
         }
     }
     r.rule10();
@@ -330,10 +335,8 @@ void KeepPressure(const Project& p, Report& r, const char* state, const Governin
     const LimitCase* lc = &kSls;
     for (const LimitCase* c : {&kUls1, &kUls2, &kUls3, &kUls4, &kUls2st})
         if (c->k == g.k) lc = c;
-    const PressureShape shape =
-        lc->k == kSls.k || OlderCriteria(p) ? PressureShape::Triangular : PressureShape::Uniform;
     const float X = (p.*lc->X).at(g.comb);
-    const SoilPressure s = SoilPressureDistribution(shape, (p.*lc->V)[g.comb], X, p.Wf, p.Lf);
+    const SoilPressure s = SoilPressureDistribution(ShapeOf(p, *lc), (p.*lc->V)[g.comb], X, p.Wf, p.Lf);
     const bool service = lc->k == kSls.k, earthquake = std::string(state).ends_with("EQ");
     // The older criteria check the service resultants, the limit-states ones the factored.
     const float limit = OlderCriteria(p) != service ? 0.0f : earthquake ? p.Xreq : service ? p.Xr : p.Xru;

@@ -40,6 +40,10 @@ Section Schematic(bool haunch) {
     return {3, 15, 4.5f, 20, 4.5f, 3, 7, 0, 0, 2.5f, 1.25f, 3, false};
 }
 
+// The section drawn: the project's own when it can be drawn to scale,
+// otherwise the schematic.
+Section Drawn(const Project& p, bool haunch, bool scaled) { return scaled ? FromProject(p, haunch) : Schematic(haunch); }
+
 using Named = std::initializer_list<std::pair<const char*, float>>;
 
 // Sizes that must be entered (above zero) and those that may be zero.
@@ -748,7 +752,7 @@ QColor UtilizationColour(float utilization) {
 
 void PaintAbutment(QPainter& g, const QRect& rect, const Project& p, bool haunch, const RunRecords* results) {
     const bool scaled = AbutmentIsConsistent(p, haunch);
-    const Section s = scaled ? FromProject(p, haunch) : Schematic(haunch);
+    const Section s = Drawn(p, haunch, scaled);
     const std::vector<PileRowPicture> piles = PileRows(p, s, scaled);
     Overlay ov;
     if (results) {
@@ -789,7 +793,7 @@ std::vector<ShadedPart> AbutmentDrawing::shading() const {
 std::vector<PressureDiagram> AbutmentDrawing::pressureDiagrams() const {
     if (!shownResults()) return {};
     const bool scaled = toScale();
-    return PressureDiagrams(p_, results_, scaled ? FromProject(p_, haunch_) : Schematic(haunch_), scaled);
+    return PressureDiagrams(p_, results_, Drawn(p_, haunch_, scaled), scaled);
 }
 
 PileLoadPicture AbutmentDrawing::pileLoads() const { return shownResults() ? PileLoads(results_, pileRows()) : PileLoadPicture{}; }
@@ -803,7 +807,7 @@ QString AbutmentDrawing::caption() const {
 
 std::vector<PileRowPicture> AbutmentDrawing::pileRows() const {
     const bool scaled = toScale();
-    return PileRows(p_, scaled ? FromProject(p_, haunch_) : Schematic(haunch_), scaled);
+    return PileRows(p_, Drawn(p_, haunch_, scaled), scaled);
 }
 
 void AbutmentDrawing::paintEvent(QPaintEvent*) {
