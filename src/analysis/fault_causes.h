@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/project.h"
 #include "report/report.h"
@@ -13,20 +14,20 @@
 namespace qelvorn {
 
 // Names the cause of a fault in the step that follows when degenerate holds.
-inline void NameCause(Report& r, bool degenerate, const std::string& cause) {
-    if (degenerate) r.setCause(cause);
+inline void NameCause(Report& r, bool degenerate, std::string_view cause) {
+    if (degenerate) r.setCause(std::string(cause));
 }
 
 // Names the cause of a fault in the step that follows when degenerate
 // holds, and forgets any cause named before otherwise.
-inline void StepCause(Report& r, bool degenerate, std::string cause) {
-    r.setCause(degenerate ? std::move(cause) : std::string());
+inline void StepCause(Report& r, bool degenerate, std::string_view cause) {
+    r.setCause(degenerate ? std::string(cause) : std::string());
 }
 
 // Ends the run at once if the step just done faulted (so that the named
 // cause is the right one), then forgets the cause.
 inline void EndOfStep(Report& r) {
-    r.checkFault();
+    r.checkStep();
     r.setCause({});
 }
 

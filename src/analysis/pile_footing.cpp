@@ -108,8 +108,12 @@ ClassMaxima SearchClass(const Project& p, bool service, bool earthquake) {
                 const float vertical = loads.vertical(p.PileY[static_cast<std::size_t>(i)], p.Ipile);
                 Consider(m.compression, vertical, factor, c, batter, false, k);
                 Consider(m.tension, vertical, factor, c, batter, true, k);
-                Consider(m.shear, loads.lateral, factor, c, batter, false, k);
-                Consider(m.moment, loads.moment, factor, c, batter, false, k);
+            }
+            // Every row of a case carries the same shear and head moment:
+            // the first row governs among them.
+            if (p.NROWS >= 1) {
+                Consider(m.shear, loads.lateral, factor, c, p.PILEB[1], false, k);
+                Consider(m.moment, loads.moment, factor, c, p.PILEB[1], false, k);
             }
         };
         if (service) {
@@ -374,11 +378,13 @@ void PileGroupProperties(Project& p) {
     p.Npiles = n;
     p.Xcg = first / n;
     p.PileY.assign(static_cast<std::size_t>(std::max(p.NROWS, 0)) + 1, 0.0f);
+    p.PileTanB.assign(p.PileY.size(), 0.0f);
     float inertia = 0;
     for (int i = 1; i <= p.NROWS; ++i) {
         // Every pile a unit area at its distance from the centroid squared.
         const float y = p.Xcg - p.PILEX[i];
         p.PileY[static_cast<std::size_t>(i)] = y;
+        p.PileTanB[static_cast<std::size_t>(i)] = std::tan(Radians(p.PILEB[i]));
         inertia += static_cast<float>(p.PILEN[i]) * (y * y);
     }
     // All piles in one line across the footing (a single row, or rows at
@@ -410,7 +416,12 @@ float PassiveResistance(const Project& p, int k, int c) {
     return IsUlsEq(p, c) ? passive(p.Kpeq) : passive(p.Kpu);
 }
 
-void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, float H, float V, float X) {
+namespace {
+
+// The loads per pile of one case (see PileLoads); vertical receives every
+// row's vertical load (element 0 unused) for the cap loads of the case.
+void CaseLoads(Project& p, Report& r, int c, int k, std::string_view label, float H, float V, float X,
+               std::vector<float>& vertical) {
     NameCause(r, p.PileHead == "fix" && (p.pile1v == p.pile2v || p.pile2v == p.pile3v),
               "two equal points of the pile lateral load - moment curve");
     NameCause(r, p.Ipile == 0.0f, "all piles in one row: the pile group cannot resist overturning by axial loads");
@@ -427,7 +438,6 @@ void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
     // Every row's vertical load, worked out here once (a fault in any of
     // them ends the run before the case's lines) and again from the
     // case's terms wherever it is read later.
-    thread_local std::vector<float> vertical;
     vertical.assign(static_cast<std::size_t>(rows) + 1, 0.0f);
     if (rows > 0) loads.perPile = V / p.Npiles;
     if (p.PileHead == "fix") {
@@ -448,7 +458,7 @@ void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
         for (int i = 1; i <= rows; ++i) {
             const auto row = static_cast<std::size_t>(i);
             vertical[row] = loads.vertical(p.PileY[row], p.Ipile);
-            Hbatter += vertical[row] * static_cast<float>(p.PILENB[i]) * std::tan(Radians(p.PILEB[i]));
+            Hbatter += vertical[row] * static_cast<float>(p.PILENB[i]) * p.PileTanB[row];
         }
         p.Hbatter(k, c) = Hbatter;
         float lateral = (H - Ppass - Hbatter) / p.Npiles;
@@ -457,10 +467,26 @@ void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
     }
 
     r.blank();
+    const bool showComb = k == kSls || (k == 1 && p.Vsls[c] == 0.0f);
+    // Evaluating, rows whose numbers all fit their columns are one line
+    // each and are counted.
+    if (r.evaluating()) {
+        bool fit = (!showComb || Report::FitsBare(static_cast<float>(c), 10)) && label.size() <= 10 &&
+                   Report::FitsBare(static_cast<float>(rows), 10) &&
+                   Report::Fits(loads.lateral / p.ForceFactor, "0.0", 10) &&
+                   std::isfinite(loads.moment / p.MomentFactor);
+        for (int i = 1; fit && i <= rows; ++i)
+            fit = Report::Fits(vertical[static_cast<std::size_t>(i)] / p.ForceFactor, "0.0", 10);
+        if (fit) {
+            r.countLines(rows);
+            EndOfStep(r);
+            return;
+        }
+    }
     for (int i = 1; i <= rows; ++i) {
         r.tab(10);
         if (i == 1) {
-            if (k == kSls || (k == 1 && p.Vsls[c] == 0.0f)) r.bare(static_cast<float>(c));
+            if (showComb) r.bare(static_cast<float>(c));
             r.tab(20).text(label);
         }
         r.tab(30).bare(static_cast<float>(i));
@@ -471,7 +497,17 @@ void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
     EndOfStep(r);
 }
 
-void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel) {
+}  // namespace
+
+void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, float H, float V, float X) {
+    std::vector<float> vertical;
+    CaseLoads(p, r, c, k, label, H, V, X, vertical);
+}
+
+namespace {
+
+// The cap loads of one case from its rows' vertical loads (see PileCapLoads).
+void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, const std::vector<float>& rowLoad) {
     NameCause(r, p.Lf == 0.0f, "zero footing length: the pile reactions cannot be spread along the footing");
     NameCause(r, p.PILED == 0.0f, "zero pile width: the pile reactions cannot be spread over the pile strips");
     const float Dtoe = BarEffectiveDepth(p.Tf, p.CAsfb, p.Asfbt);
@@ -479,12 +515,6 @@ void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHe
     const float Lheel = FootingHeelLength(p);
     const float half = p.PILED / 2.0f;
     const PileCaseLoads& loads = p.PileCase(k, c);
-    // Each row's vertical load once (the same values the case's table
-    // printed: anything they could fault has ended the run there).
-    thread_local std::vector<float> rowLoad;
-    rowLoad.assign(static_cast<std::size_t>(std::max(p.NROWS, 0)) + 1, 0.0f);
-    for (int i = 1; i <= p.NROWS; ++i)
-        rowLoad[static_cast<std::size_t>(i)] = loads.vertical(p.PileY.at(static_cast<std::size_t>(i)), p.Ipile);
     const auto vertical = [&](int i) { return rowLoad[static_cast<std::size_t>(i)]; };
     // Reaction of row i per unit length of footing.
     const auto reaction = [&](int i) { return vertical(i) * static_cast<float>(p.PILEN[i]) / p.Lf; };
@@ -535,6 +565,17 @@ void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHe
     p.Vheel(k, c) = Vheel;
     p.Mheel(k, c) = Mheel;
     EndOfStep(r);
+}
+
+}  // namespace
+
+void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel) {
+    // Each row's vertical load from the case's terms, as its table printed it.
+    const PileCaseLoads& loads = p.PileCase(k, c);
+    std::vector<float> rowLoad(static_cast<std::size_t>(std::max(p.NROWS, 0)) + 1, 0.0f);
+    for (int i = 1; i <= p.NROWS; ++i)
+        rowLoad[static_cast<std::size_t>(i)] = loads.vertical(p.PileY.at(static_cast<std::size_t>(i)), p.Ipile);
+    CapLoads(p, r, c, k, QdnToe, QdnHeel, rowLoad);
 }
 
 std::vector<float> TributaryWidths(const Project& p) {
@@ -599,12 +640,13 @@ void PileFootingSection(Project& p, Report& r) {
 
     // Case k of combination c with its vertical load V at X and lateral
     // load H; every case but 2* loads the cap.
+    std::vector<float> rowLoads;  // the case's vertical load of every row
     const auto runCase = [&](int c, int k, const char* label, float H, float V, float X) {
         if (V == 0.0f) return;
-        PileLoads(p, r, c, k, label, H, V, X);
+        CaseLoads(p, r, c, k, label, H, V, X, rowLoads);
         if (k == kUls2Star) return;
         const WeightFactors f = FactorsOfCase(p, k, c);
-        PileCapLoads(p, r, c, k, ToeDownPressure(p, f), HeelDownPressure(p, f, Qsurch));
+        CapLoads(p, r, c, k, ToeDownPressure(p, f), HeelDownPressure(p, f, Qsurch), rowLoads);
     };
     for (int c = 1; c <= p.NLC; ++c) {
         runCase(c, kSls, "SLS", p.Hsls[c], p.Vsls[c], p.Xsls[c]);

@@ -299,7 +299,7 @@ QuantityTotals ComputeQuantityTotals(Project& p) {
         BarList list(p, r);
         AbutmentBars(p, list);
         if (p.Ls != 0.0f && Present(p.Asws, p.SAsws)) SideWallBars(p, list);
-        r.checkFault();
+        r.checkStep();
         t.steel = list.weight();
     } catch (const CalculationFault&) {
         t.steel = std::nanf("");

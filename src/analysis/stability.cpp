@@ -173,14 +173,14 @@ void EnsureRows(Column& c, int nlc) {
 void DeadLoadAbutment(Project& p, Report& r, const AbutmentConcrete& c) {
     StepCause(r, p.Lw == 0.0f, "zero wall length");
     const AbutmentLoads a = WeighAbutment(p, c, p.rhoc);
-    r.checkFault();
+    r.checkStep();
 
     Load side;
     float xSide = 0;
     if (a.sideWalls) {
         StepCause(r, a.net == 0.0f, "zero net weight of the side walls over the footing");
         const float xNet = (a.x1 * a.w1 - a.x2 * a.w2 - a.m3) / a.net;
-        r.checkFault();
+        r.checkStep();
         side.weight = a.w5 + a.w4 + a.net + a.w6;
         const float sideMoment = a.w5 * a.x5 + a.w4 * a.x4 + a.net * xNet + a.w6 * a.x6;
         xSide = side.weight != 0.0f ? sideMoment / side.weight : 0.0f;
@@ -190,7 +190,7 @@ void DeadLoadAbutment(Project& p, Report& r, const AbutmentConcrete& c) {
     p.Wda = a.haunch.weight + a.back.weight + a.stem.weight + a.footing.weight + side.weight;
     StepCause(r, p.Wda == 0.0f, "zero dead load abutment");
     p.Xda = (a.haunch.moment + a.back.moment + a.stem.moment + a.footing.moment + side.moment) / p.Wda;
-    r.checkFault();
+    r.checkStep();
     p.Mda = p.Xda * p.Wda;
 
     const ConcreteVolumes v = VolumesOf(p, a, p.rhoc);
@@ -212,17 +212,17 @@ void DeadLoadEarth(Project& p, Report& r, const AbutmentConcrete& c) {
     const float net = e1 - e2 - back.weight - haunch.weight - stem.weight;
     StepCause(r, net == 0.0f, "zero soil volume over the heel");
     const float xs = (e1 * x1 - e2 * x2 - back.moment - haunch.moment - stem.moment) / net;
-    r.checkFault();
+    r.checkStep();
     // The side walls take their own width out of the soil.
     StepCause(r, p.Lw == 0.0f || p.rhoc == 0.0f, "zero wall length or concrete unit weight");
     const float heelSoil = (p.Lw - c.sideThickness) * (p.rhos / p.rhoc) * net / p.Lw;
-    r.checkFault();
+    r.checkStep();
     const float toeSoil = p.Lf * p.Dt * p.Ht * p.rhos;
 
     p.Wde = toeSoil + heelSoil;
     StepCause(r, p.Wde == 0.0f, "zero dead load earth");
     p.Xde = (toeSoil * p.Dt / 2.0f + heelSoil * xs) / p.Wde;
-    r.checkFault();
+    r.checkStep();
     p.Mde = p.Xde * p.Wde;
 }
 
@@ -476,7 +476,7 @@ bool EarthquakeUltimate(const Project& p, int i) { return At(p.Feqmax, i) > 0.0f
 void ResultantRow(const Project& p, Report& r, const std::string& number, const char* state, const char* caseNo,
                   float v, float x) {
     const float ratio = (p.Wf - 2.0f * x) / p.Wf;
-    r.checkFault();
+    r.checkStep();
     r.tab(10).text(number).tab(17).text(state).tab(24).text(caseNo);
     r.tab(30).num(v / p.ForceFactor, "0.0");
     r.tab(40).num(x / p.LengthFactor, "0.000");
@@ -565,7 +565,7 @@ void Stability(Project& p, Report& r) {
     // a fault whether or not there are side walls.
     StepCause(r, heel == 0.0f, "zero heel length");
     const volatile float sideRatio = std::fabs(p.Ls / heel);
-    r.checkFault();
+    r.checkStep();
     float loadedWidth = p.Lw;
     if (p.Ls > 0.0f && sideRatio < 1.1f) loadedWidth = p.Lw - p.Tst - p.Tsb;
     LateralLoads(p, loadedWidth);
@@ -617,14 +617,14 @@ void VerticalResultant(Project& p, Report& r) {
 
         StepCause(r, vmin == 0.0f, "zero minimum vertical load in combination " + std::to_string(i));
         At(p.Xuls2, i) = (At(p.Mrmin, i) - At(p.Momax, i)) / vmin;
-        r.checkFault();
+        r.checkStep();
         StepCause(r, p.Wf == 0.0f, "zero footing width");
         ResultantRow(p, r, "", state, "2", vmin, At(p.Xuls2, i));
 
         if (minStar) {
             StepCause(r, vminst == 0.0f, "zero minimum vertical load (MIN*) in combination " + std::to_string(i));
             At(p.Xuls2st, i) = (At(p.Mrminst, i) - At(p.Momax, i)) / vminst;
-            r.checkFault();
+            r.checkStep();
             StepCause(r, p.Wf == 0.0f, "zero footing width");
             ResultantRow(p, r, "", state, "2*", vminst, At(p.Xuls2st, i));
         }

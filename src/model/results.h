@@ -68,6 +68,7 @@ struct PileCaseLoads {
 struct PileData {
     float Npiles = 0, Xcg = 0, Ipile = 0;
     std::vector<float> PileY;       // per row (1..NROWS): Xcg - PILEX, set with the group properties
+    std::vector<float> PileTanB;    // per row: tangent of the batter angle, set with the group properties
     Grid2<PileCaseLoads> PileCase;  // per case and combination
     Grid2<float> Ppass, Hbatter;
 

@@ -179,6 +179,29 @@ public:
     // sink (end of a streamed run).
     void flushAll();
 
+    // Evaluating (no text kept), a table whose lines are known to come out
+    // one line each may be counted instead of laid out item by item: the
+    // line numbers of the records after it are the same.
+    bool evaluating() const { return !keepText_; }
+    // True when a number is finite and at most width columns wide (a
+    // conservative bound: false may still fit). A number in a column
+    // that wide never pushes the next tab onto a new line.
+    static bool Fits(float value, std::string_view pattern, int width) {
+        const std::size_t bound = WidthBound(value, pattern, false);
+        return std::isfinite(value) && bound != 0 && bound <= static_cast<std::size_t>(width);
+    }
+    static bool FitsBare(float value, int width) {
+        const std::size_t bound = WidthBound(value, {}, true);
+        return bound != 0 && bound <= static_cast<std::size_t>(width);
+    }
+    // Evaluating, at the start of a line: n whole lines written without
+    // their items. A fault in the computations of their values ends the
+    // run as the first of those lines would.
+    void countLines(int n) {
+        if (detail::ItemFaultFlagsRaised()) throwFault();
+        lines_ += n;
+    }
+
     // Section and likely cause named in a fault message. titleBlock sets the
     // section; a section may name a more precise part or a cause before a
     // step whose input may be degenerate.
@@ -194,6 +217,11 @@ public:
     // Throws CalculationFault when an arithmetic fault is pending.
     void checkFault() const {
         if (detail::FaultFlagsRaised()) throwFault();
+    }
+    // The same at the end of a step of the calculations, reading only the
+    // flags the calculations' arithmetic raises (as every item does).
+    void checkStep() const {
+        if (detail::ItemFaultFlagsRaised()) throwFault();
     }
 
 private:
@@ -275,11 +303,12 @@ private:
     // sign, one digit and pattern.size() - 1 more (two exponent digits for
     // any single). Rounding to the places cannot add a digit below 999. A
     // bare whole number below 1000: sign or blank, three digits, blank.
-    std::size_t pendingBound() const {
-        const float a = std::fabs(pendingValue_);
-        if (pendingBare_) return a < 1000.0f && pendingValue_ == static_cast<float>(static_cast<int>(pendingValue_)) ? 5 : 0;
-        if (a < 999.0f) return 1 + 3 + pendingPattern_.size();
-        if (a < 999999.0f) return 1 + 6 + pendingPattern_.size();
+    std::size_t pendingBound() const { return WidthBound(pendingValue_, pendingPattern_, pendingBare_); }
+    static std::size_t WidthBound(float value, std::string_view pattern, bool bare) {
+        const float a = std::fabs(value);
+        if (bare) return a < 1000.0f && value == static_cast<float>(static_cast<int>(value)) ? 5 : 0;
+        if (a < 999.0f) return 1 + 3 + pattern.size();
+        if (a < 999999.0f) return 1 + 6 + pattern.size();
         return 0;
     }
     // Evaluating, a number item: faults as a written one, then pending.
