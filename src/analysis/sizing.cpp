@@ -235,18 +235,25 @@ bool SizeFooting(Project& proposed, const SizingOptions& o, const Progress& prog
     Project& w = ev.work();
     const Project base = proposed;
     const FootingCandidate current{base.Wf, base.Dt, base.Tf, 0.0f};
-    std::vector<FootingCandidate> candidates;
-    for (float wf : Grid(o.Wf))
-        for (float tf : Grid(o.Tf))
-            for (float dt : Grid(o.Dt)) candidates.push_back({wf, dt, tf, 0.0f});
-    candidates.push_back(current);
+    const std::vector<float> widths = Grid(o.Wf), thicknesses = Grid(o.Tf), toes = Grid(o.Dt);
     std::vector<FootingCandidate> valid;
-    valid.reserve(candidates.size());
-    for (FootingCandidate& c : candidates) {
-        if (!SetFooting(w, base, c, o.pilesKeepToeDistances)) continue;
-        c.volume = ComputeConcreteVolumes(w).footing;
-        valid.push_back(c);
-    }
+    valid.reserve(widths.size() * thicknesses.size() * toes.size() + 1);
+    // The footing's volume does not depend on the toe length: worked out
+    // once per width and thickness.
+    const auto addValid = [&](float wf, float tf, const float* dts, std::size_t n) {
+        float volume = 0;
+        bool measured = false;
+        for (std::size_t i = 0; i < n; ++i) {
+            const FootingCandidate c{wf, dts[i], tf, 0.0f};
+            if (!SetFooting(w, base, c, o.pilesKeepToeDistances)) continue;
+            if (!measured) volume = ComputeConcreteVolumes(w).footing;
+            measured = true;
+            valid.push_back({wf, dts[i], tf, volume});
+        }
+    };
+    for (float wf : widths)
+        for (float tf : thicknesses) addValid(wf, tf, toes.data(), toes.size());
+    addValid(current.Wf, current.Tf, &current.Dt, 1);
     // Least volume first; then the narrower footing, the toe nearest the
     // current one, the shorter toe.
     std::sort(valid.begin(), valid.end(), [&](const FootingCandidate& a, const FootingCandidate& b) {
