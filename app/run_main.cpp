@@ -24,6 +24,7 @@
 // input file) and the review table printed to standard output. Exit status
 // 0 sized and every check passes; 4 sized project written but some checks
 // still fail (no design in the ranges passes them); 1, 2, 3 and 64 as above.
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -117,7 +118,7 @@ bool SetRange(qelvorn::SizingOptions& o, const std::string& text, float lengthFa
     if (!r || std::sscanf(text.c_str() + eq + 1, "%f:%f:%f%c", &v[0], &v[1], &v[2], &tail) != 3) return false;
     if (!(v[0] >= 0 && v[1] >= v[0] && v[2] > 0)) return false;
     *r = {v[0] * lengthFactor, v[1] * lengthFactor, v[2] * lengthFactor};
-    return true;
+    return std::isfinite(r->max) && std::isfinite(r->step);
 }
 
 int Size(const std::string& mode, const std::vector<std::string>& ranges, bool keepToe, const std::string& in,
@@ -139,6 +140,10 @@ int Size(const std::string& mode, const std::vector<std::string>& ranges, bool k
     o.pilesKeepToeDistances = keepToe;
     for (const std::string& r : ranges)
         if (!SetRange(o, r, p.LengthFactor)) return Usage("bad range " + r + " (NAME=MIN:MAX:STEP, NAME Wf, Dt or Tf)");
+    // Ranges that give more footing candidates than the search holds are
+    // refused before anything runs.
+    if (const std::string many = qelvorn::FootingRangesProblem(o); !ranges.empty() && mode != "bars" && !many.empty())
+        return Usage(many);
     const qelvorn::SizingResult result = qelvorn::SizeProject(
         p, mode == "footing" ? qelvorn::SizingMode::Footing
                              : mode == "bars" ? qelvorn::SizingMode::Bars : qelvorn::SizingMode::All,

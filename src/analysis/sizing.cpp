@@ -155,16 +155,19 @@ bool AllPass(const RunRecords& r) {
     return std::all_of(r.checks.begin(), r.checks.end(), [](const CheckRecord& c) { return c.ok; });
 }
 
+// How many values a range gives (in double: no overflow whatever the range).
+double GridSize(const SizingRange& r) {
+    if (!(r.step > 0.0f) || !(r.max > r.min)) return 1;
+    return std::floor((static_cast<double>(r.max) - static_cast<double>(r.min)) / static_cast<double>(r.step) + 1e-4) +
+           1;
+}
+
 std::vector<float> Grid(const SizingRange& r) {
+    const double n = GridSize(r);  // bounded by the candidate limit before this is called
     std::vector<float> v;
-    if (!(r.step > 0.0f) || !(r.max > r.min)) {
-        v.push_back(r.min);
-        return v;
-    }
-    const double lo = static_cast<double>(r.min), step = static_cast<double>(r.step);
-    const double n = std::floor((static_cast<double>(r.max) - lo) / step + 1e-4);
-    for (long k = 0; k <= static_cast<long>(std::min(n, 100000.0)); ++k)
-        v.push_back(static_cast<float>(lo + static_cast<double>(k) * step));
+    v.reserve(static_cast<std::size_t>(n));
+    for (long k = 0; k < static_cast<long>(n); ++k)
+        v.push_back(static_cast<float>(static_cast<double>(r.min) + static_cast<double>(k) * static_cast<double>(r.step)));
     return v;
 }
 
@@ -213,7 +216,8 @@ struct FootingMemo {
     std::map<std::tuple<float, float, float>, float> barFree;
 };
 
-// Sizes the footing of `proposed` in place. False when cancelled.
+// Sizes the footing of `proposed` in place (the ranges within the candidate
+// limit). False when cancelled.
 bool SizeFooting(Project& proposed, const SizingOptions& o, const Progress& progress, FootingMemo& memo,
                  SizingResult& out) {
     const RunRecords baseline = EvaluateAll(proposed);
@@ -577,6 +581,17 @@ std::string StandardBarName(const Project& p, float area) {
     return {};
 }
 
+std::string FootingRangesProblem(const SizingOptions& o) {
+    const double n = GridSize(o.Wf) * GridSize(o.Dt) * GridSize(o.Tf);
+    if (n <= kMaxFootingCandidates) return {};
+    char digits[64];
+    std::snprintf(digits, sizeof digits, n < 1e15 ? "%.0f" : "%.3g", n);
+    std::string count = digits;
+    if (n < 1e15)  // thousands grouped
+        for (std::size_t at = count.size(); at > 3; at -= 3) count.insert(at - 3, ",");
+    return "The footing ranges give " + count + " candidates, more than 2,000,000: use larger steps or narrower ranges";
+}
+
 SizingOptions DefaultSizingOptions(const Project& p) {
     const float step = Metric(p) ? 75.0f : 3.0f;
     auto range = [step](float v) {
@@ -608,7 +623,10 @@ SizingResult SizeProject(const Project& p, SizingMode mode, const SizingOptions&
         const double f1 = mode == SizingMode::All ? 0.45 : 1.0, f2 = mode == SizingMode::All ? 0.55 : 1.0;
         bool ok = true;
         FootingMemo memo;
-        if (footing) ok = SizeFooting(q, options, {&progress, 0.0, f1}, memo, out);
+        // Too many candidates to hold: the footing is not searched at all.
+        const std::string tooMany = footing ? FootingRangesProblem(options) : std::string();
+        if (!tooMany.empty()) out.notes.push_back("Footing: " + tooMany + "; the footing is left as it is");
+        if (footing && tooMany.empty()) ok = SizeFooting(q, options, {&progress, 0.0, f1}, memo, out);
         const Project afterFooting = q;
         if (ok && bars) ok = SizeBars(q, {&progress, footing ? f1 : 0.0, f2}, out);
         // The bars changed the checks the footing was sized for: once more.
@@ -616,7 +634,7 @@ SizingResult SizeProject(const Project& p, SizingMode mode, const SizingOptions&
             bool changed = false;
             for (const BarField& f : kBarFields)
                 changed = changed || q.*f.A != afterFooting.*f.A || q.*f.S != afterFooting.*f.S;
-            if (changed) {
+            if (changed && tooMany.empty()) {
                 ok = SizeFooting(q, options, {&progress, f2, 1.0}, memo, out);
             }
         }

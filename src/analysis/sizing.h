@@ -31,6 +31,14 @@ struct SizingOptions {
 // 75 mm (Metric).
 SizingOptions DefaultSizingOptions(const Project& p);
 
+// The footing search holds every candidate in memory before it evaluates
+// them: at most this many (the product of the three ranges' value counts).
+constexpr double kMaxFootingCandidates = 2000000;
+
+// Empty when the footing ranges give at most kMaxFootingCandidates
+// candidates; else a message saying how many they give.
+std::string FootingRangesProblem(const SizingOptions& o);
+
 enum class SizingMode { Footing, Bars, All };
 
 // One changed input value, in display units.

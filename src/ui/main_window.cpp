@@ -470,7 +470,7 @@ QWidget* MainWindow::BuildSideWallsTab() {
 
 void MainWindow::SizeDesign(SizingMode mode) {
     static const char* const steps[] = {"Size footing", "Size reinforcement", "Size all"};
-    if (const std::optional<Project> sized = SizeWithReview(this, p_, mode))
+    if (const std::optional<Project> sized = SizeWithReview(this, dialogs_, p_, mode))
         history_->Push(p_, *sized, steps[static_cast<int>(mode)]);
 }
 

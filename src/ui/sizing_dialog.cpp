@@ -47,8 +47,8 @@ void AddRow(QTableWidget* t, const QStringList& cells) {
 
 }  // namespace
 
-SizingOptionsDialog::SizingOptionsDialog(const Project& p, QWidget* parent)
-    : QDialog(parent), p_(p), defaults_(DefaultSizingOptions(p)) {
+SizingOptionsDialog::SizingOptionsDialog(const Project& p, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), p_(p), dialogs_(dialogs), defaults_(DefaultSizingOptions(p)) {
     setWindowTitle("Size footing");
     auto* grid = new QGridLayout;
     const QString unit = QString::fromStdString(p.LblLength);
@@ -93,6 +93,12 @@ SizingOptions SizingOptionsDialog::options() const {
     }
     o.pilesKeepToeDistances = keepToe_->isChecked();
     return o;
+}
+
+void SizingOptionsDialog::accept() {
+    const std::string problem = FootingRangesProblem(options());
+    if (problem.empty()) return QDialog::accept();
+    dialogs_.Message(this, QString::fromStdString(problem), windowTitle(), MessageIcon::Exclamation);
 }
 
 SizingReviewDialog::SizingReviewDialog(const SizingResult& r, QWidget* parent) : QDialog(parent) {
@@ -169,10 +175,10 @@ std::optional<SizingResult> RunSizing(QWidget* parent, const Project& p, SizingM
     return result;
 }
 
-std::optional<Project> SizeWithReview(QWidget* parent, const Project& p, SizingMode mode) {
+std::optional<Project> SizeWithReview(QWidget* parent, Dialogs& dialogs, const Project& p, SizingMode mode) {
     SizingOptions o = DefaultSizingOptions(p);
     if (mode != SizingMode::Bars) {
-        SizingOptionsDialog options(p, parent);
+        SizingOptionsDialog options(p, dialogs, parent);
         if (mode == SizingMode::All) options.setWindowTitle("Size all");
         if (options.exec() != QDialog::Accepted) return std::nullopt;
         o = options.options();

@@ -9,6 +9,7 @@
 
 #include "analysis/sizing.h"
 #include "model/project.h"
+#include "ui/dialogs.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -16,16 +17,19 @@ class QLineEdit;
 namespace qelvorn::ui {
 
 // Minimum, maximum and step of Wf, Dt and Tf in display units (ft or m),
-// and whether pile rows keep their distances from the toe.
+// and whether pile rows keep their distances from the toe. OK is refused,
+// with a message, for ranges that give too many candidates.
 class SizingOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    SizingOptionsDialog(const Project& p, QWidget* parent = nullptr);
+    SizingOptionsDialog(const Project& p, Dialogs& dialogs, QWidget* parent = nullptr);
     // The options as entered; a field that is not a number keeps its default.
     SizingOptions options() const;
+    void accept() override;
 
 private:
     const Project& p_;
+    Dialogs& dialogs_;
     SizingOptions defaults_;
     QLineEdit* fields_[3][3] = {};  // Wf, Dt, Tf x min, max, step
     QCheckBox* keepToe_ = nullptr;
@@ -47,6 +51,6 @@ std::optional<SizingResult> RunSizing(QWidget* parent, const Project& p, SizingM
 
 // The whole command: the options (not for the bars alone), the search, the
 // review. Returns the proposed project when the engineer applies it.
-std::optional<Project> SizeWithReview(QWidget* parent, const Project& p, SizingMode mode);
+std::optional<Project> SizeWithReview(QWidget* parent, Dialogs& dialogs, const Project& p, SizingMode mode);
 
 }  // namespace qelvorn::ui

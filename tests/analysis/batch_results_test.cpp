@@ -106,23 +106,21 @@ TEST(BatchResults, EveryExampleAsDataAndSummary) {
         ASSERT_EQ(PerformCalculations(p, host), RunResult::Written);
         EXPECT_EQ(WithoutVersionLine(ReadFile(out)), WithoutVersionLine(ReadFile(p.OutFile)));
         EXPECT_EQ(o.out, SummaryText(p.Records.checks));
-        const std::vector<CheckRecord>& checks = p.Records.checks;
-        ASSERT_EQ(doc["checks"].size(), checks.size());
-        ASSERT_GT(checks.size(), 10u);
-        for (std::size_t i = 0; i < checks.size(); ++i)
-            for (const auto& [key, value] : {std::pair{"demand", checks[i].demand},
-                                             {"capacity", checks[i].capacity},
-                                             {"utilization", checks[i].utilization}})
-                EXPECT_TRUE(Same(doc["checks"][i][key], value)) << i << " " << key << " " << value;
-        const std::vector<StabilityRecord>& stability = p.Records.stability;
-        ASSERT_EQ(doc["stability"].size(), stability.size());
-        ASSERT_GT(stability.size(), 0u);
-        for (std::size_t i = 0; i < stability.size(); ++i)
-            for (const auto& [key, value] :
-                 {std::pair{"vertical", stability[i].vertical}, {"resisting", stability[i].resisting},
-                  {"overturning", stability[i].overturning}, {"horizontal", stability[i].horizontal},
-                  {"resultant", stability[i].resultant}})
-                EXPECT_TRUE(Same(doc["stability"][i][key], value)) << i << " " << key << " " << value;
+        // Every number of the records as written, to the last bit.
+        const auto expectSame = [&doc](const char* list, const auto& records, const auto&... fields) {
+            ASSERT_EQ(doc[list].size(), records.size());
+            ASSERT_GT(records.size(), 0u);
+            for (std::size_t i = 0; i < records.size(); ++i)
+                for (const auto& [key, member] : {fields...})
+                    EXPECT_TRUE(Same(doc[list][i][key], records[i].*member)) << list << i << key;
+        };
+        using C = CheckRecord;
+        using S = StabilityRecord;
+        expectSame("checks", p.Records.checks, std::pair{"demand", &C::demand}, std::pair{"capacity", &C::capacity},
+                   std::pair{"utilization", &C::utilization});
+        expectSame("stability", p.Records.stability, std::pair{"vertical", &S::vertical},
+                   std::pair{"resisting", &S::resisting}, std::pair{"overturning", &S::overturning},
+                   std::pair{"horizontal", &S::horizontal}, std::pair{"resultant", &S::resultant});
     }
 }
 
@@ -192,34 +190,33 @@ TEST(BatchRunner, DefaultSectionsAndTheSectionsList) {
 }
 
 TEST(BatchRunner, UsageErrors) {
-    EXPECT_EQ(RunBatch("").status, 64);
-    EXPECT_EQ(RunBatch("only-one.in").status, 64);
-    EXPECT_EQ(RunBatch("--sections").status, 64);
-    const BatchOutcome o = RunBatch("--sections echo,stability a.in b.out");
-    EXPECT_EQ(o.status, 64);
-    EXPECT_NE(o.err.find("unknown section stability"), std::string::npos) << o.err;
+    const std::pair<std::string, const char*> cases[] = {
+        {"", "are needed"}, {"only-one.in", "are needed"}, {"--sections", "needs a list"},
+        {"--sections echo,stability a.in b.out", "unknown section stability"},
+        {"--size all --range Wf=1:1000:0.01 " + Example("spread-lrfd-metric.in") + " " + Quote(Out("y.in")),
+         "give 61,938,620 candidates, more than 2,000,000"}};  // refused before the search holds them
+    for (const auto& [args, says] : cases) {
+        const BatchOutcome o = RunBatch(args);
+        EXPECT_EQ(o.status, 64);
+        EXPECT_NE(o.err.find(says), std::string::npos) << o.err;
+    }
 }
 
 TEST(BatchRunner, UnreadableInputOrIncompleteProjectWritesNothing) {
-    const std::string out = Out("none.out");
-    BatchOutcome o = RunBatch(Quote((BatchDir() / "missing.in").string()) + " " + Quote(out));
-    EXPECT_EQ(o.status, 3);
-    EXPECT_EQ(o.err, "Error reading input file\n");
-    EXPECT_FALSE(fs::exists(out));
-
-    qelvorn::Project p = SamplePileProject();
-    p.Asw = 0;  // wall stem bars missing
-    o = RunBatch(WriteProject(p) + " " + Quote(out));
-    EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.err, "The following information is not complete: Abutment reinforcing\n");
-    EXPECT_FALSE(fs::exists(out));
-
-    p = SamplePileProject();
-    p.Units = "English";  // option keywords are compared exactly
-    o = RunBatch(WriteProject(p) + " " + Quote(out));
-    EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.err, "The following information is not complete: Options (Units \"English\")\n");
-    EXPECT_FALSE(fs::exists(out));
+    const std::string out = Out("none.out"), incomplete = "The following information is not complete: ";
+    const struct { void (*change)(qelvorn::Project&); int status; std::string err; } cases[] = {
+        {nullptr, 3, "Error reading input file\n"},  // no such file
+        {[](qelvorn::Project& p) { p.Asw = 0; }, 1, incomplete + "Abutment reinforcing\n"},  // wall stem bars missing
+        {[](qelvorn::Project& p) { p.Units = "English"; }, 1, incomplete + "Options (Units \"English\")\n"}};  // exact keywords
+    for (const auto& c : cases) {
+        qelvorn::Project p = SamplePileProject();
+        if (c.change) c.change(p);
+        const std::string in = c.change ? WriteProject(p) : Quote((BatchDir() / "missing.in").string());
+        const BatchOutcome o = RunBatch(in + " " + Quote(out));
+        EXPECT_EQ(o.status, c.status);
+        EXPECT_EQ(o.err, c.err);
+        EXPECT_FALSE(fs::exists(out));
+    }
 }
 
 TEST(BatchRunner, ArithmeticFaultKeepsThePartialReport) {

@@ -71,3 +71,19 @@ TEST(Sizing, DeterministicAndNeverOverTheInput) {
               3);
     EXPECT_EQ(ReadFile(in), text);
 }
+
+TEST(Sizing, FootingRangesWithinTheCandidateLimit) {
+    // Values 0 to max in steps of 1: 200 x 100 x 100 is the limit itself.
+    const struct { float wf, rest; const char* count; } cases[] = {
+        {199, 99, ""}, {200, 99, "2,010,000"}, {3e38f, 3e38f, "2.7e+115"}};
+    for (const auto& c : cases) {
+        const SizingOptions o{{0, c.wf, 1}, {0, c.rest, 1}, {0, c.rest, 1}};
+        const std::string problem = FootingRangesProblem(o);
+        EXPECT_EQ(problem.empty() ? "" : problem.substr(24, problem.find(' ', 24) - 24), c.count) << problem;
+        if (problem.empty()) continue;
+        // The search returns at once, the footing as it is.
+        const SizingResult r = SizeProject(LoadExample("spread-lrfd-metric"), SizingMode::Footing, o);
+        EXPECT_TRUE(r.changes.empty());
+        EXPECT_EQ(r.notes, std::vector<std::string>{"Footing: " + problem + "; the footing is left as it is"});
+    }
+}
