@@ -5,6 +5,7 @@
 // message never blames an input the project does not have.
 #pragma once
 
+#include <concepts>
 #include <string>
 #include <string_view>
 
@@ -18,10 +19,21 @@ inline void NameCause(Report& r, bool degenerate, std::string_view cause) {
     if (degenerate) r.setCause(std::string(cause));
 }
 
+// The same with a cause whose text is built (by calling cause) only when
+// the input is degenerate: steps repeated per row or combination.
+template <std::invocable Text>
+inline void NameCause(Report& r, bool degenerate, Text cause) {
+    if (degenerate) r.setCause(cause());
+}
+
 // Names the cause of a fault in the step that follows when degenerate
 // holds, and forgets any cause named before otherwise.
 inline void StepCause(Report& r, bool degenerate, std::string_view cause) {
     r.setCause(degenerate ? std::string(cause) : std::string());
+}
+template <std::invocable Text>
+inline void StepCause(Report& r, bool degenerate, Text cause) {
+    r.setCause(degenerate ? std::string(cause()) : std::string());
 }
 
 // Ends the run at once if the step just done faulted (so that the named

@@ -303,9 +303,10 @@ void LongitudinalSet(Project& p, Report& r, const RowSet& set, const std::vector
             headed = true;
         }
         NameCause(r, p.Lf == 0.0f, "zero footing length: the pile loads cannot be spread along the footing");
-        NameCause(r, Btrib[static_cast<std::size_t>(i)] == 0.0f,
-                  "zero tributary width of pile row " + std::to_string(i) + " (two rows at the same distance?)");
-        NameCause(r, sld && FirstZeroFsls(p) != 0, ZeroFslsCause(FirstZeroFsls(p)));
+        NameCause(r, Btrib[static_cast<std::size_t>(i)] == 0.0f, [i] {
+            return "zero tributary width of pile row " + std::to_string(i) + " (two rows at the same distance?)";
+        });
+        NameCause(r, sld && FirstZeroFsls(p) != 0, [&p] { return ZeroFslsCause(FirstZeroFsls(p)); });
         const float spread = p.Lf * Btrib[static_cast<std::size_t>(i)];
         float wRun = 0;
         for (int c = 1; c <= p.NLC; ++c) {
@@ -506,8 +507,30 @@ void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
 
 namespace {
 
+// The share of each pile row's strip (PILEX +- PILED/2) that lies on the
+// cantilever's side of a shear section. Each side of the cap has two
+// possible sections (one effective depth from the face when the bottom is
+// in tension, else the face itself), the same in every case: each is
+// worked out the first time a case needs it.
+struct StripShares {
+    std::vector<float> rows[2][2];  // [toe, heel][at the depth, at the face]
+    bool ready[2][2] = {};
+
+    template <typename Share>
+    const std::vector<float>& get(const Project& p, int side, int at, Share share) {
+        std::vector<float>& v = rows[side][at];
+        if (!ready[side][at]) {
+            v.assign(static_cast<std::size_t>(std::max(p.NROWS, 0)) + 1, 0.0f);
+            for (int i = 1; i <= p.NROWS; ++i) v[static_cast<std::size_t>(i)] = share(i);
+            ready[side][at] = true;
+        }
+        return v;
+    }
+};
+
 // The cap loads of one case from its rows' vertical loads (see PileCapLoads).
-void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, const std::vector<float>& rowLoad) {
+void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, const std::vector<float>& rowLoad,
+              StripShares& shares) {
     NameCause(r, p.Lf == 0.0f, "zero footing length: the pile reactions cannot be spread along the footing");
     NameCause(r, p.PILED == 0.0f, "zero pile width: the pile reactions cannot be spread over the pile strips");
     const float Dtoe = BarEffectiveDepth(p.Tf, p.CAsfb, p.Asfbt);
@@ -516,8 +539,19 @@ void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, 
     const float half = p.PILED / 2.0f;
     const PileCaseLoads& loads = p.PileCase(k, c);
     const auto vertical = [&](int i) { return rowLoad[static_cast<std::size_t>(i)]; };
-    // Reaction of row i per unit length of footing.
-    const auto reaction = [&](int i) { return vertical(i) * static_cast<float>(p.PILEN[i]) / p.Lf; };
+    // Reaction of row i per unit length of footing, worked out once per
+    // case when a shear section first needs it.
+    thread_local std::vector<float> reactions;
+    bool reacted = false;
+    const auto reaction = [&](int i) {
+        if (!reacted) {
+            reactions.assign(rowLoad.size(), 0.0f);
+            for (int j = 1; j <= p.NROWS; ++j)
+                reactions[static_cast<std::size_t>(j)] = vertical(j) * static_cast<float>(p.PILEN[j]) / p.Lf;
+            reacted = true;
+        }
+        return reactions[static_cast<std::size_t>(i)];
+    };
 
     // Toe: cantilever from the stem face at x = Dt towards the toe edge.
     float Vtoe = 0, Mtoe = 0;
@@ -529,14 +563,15 @@ void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, 
         // Shear at one effective depth from the face when the bottom is in
         // tension; a toe shorter than that depth has no load before the
         // section.
-        const float section = Mtoe > 0.0f ? p.Dt - Dtoe : p.Dt;
+        const int at = Mtoe > 0.0f ? 0 : 1;
+        const float section = at == 0 ? p.Dt - Dtoe : p.Dt;
         if (section > 0.0f) {
             Vtoe = -QdnToe * section;
-            for (int i = 1; i <= p.NROWS; ++i) {
-                // Share of the pile strip PILEX +- PILED/2 that lies before the section.
-                const float share = std::clamp((section - (p.PILEX[i] - half)) / p.PILED, 0.0f, 1.0f);
-                Vtoe += share * reaction(i);
-            }
+            // Share of the pile strip PILEX +- PILED/2 that lies before the section.
+            const std::vector<float>& share = shares.get(p, 0, at, [&](int i) {
+                return std::clamp((section - (p.PILEX[i] - half)) / p.PILED, 0.0f, 1.0f);
+            });
+            for (int i = 1; i <= p.NROWS; ++i) Vtoe += share[static_cast<std::size_t>(i)] * reaction(i);
         }
     }
 
@@ -548,15 +583,16 @@ void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, 
         for (int i = 1; i <= p.NROWS; ++i)
             if (p.PILEX[i] > x0)
                 Mheel += static_cast<float>(p.PILEN[i]) * (vertical(i) * (p.PILEX[i] - x0) + loads.moment) / p.Lf;
-        const float b = Mheel > 0.0f ? Lheel - Dheel : Lheel;
+        const int at = Mheel > 0.0f ? 0 : 1;
+        const float b = at == 0 ? Lheel - Dheel : Lheel;
         if (b > 0.0f) {
             const float section = p.Wf - b;
             Vheel = -QdnHeel * b;
-            for (int i = 1; i <= p.NROWS; ++i) {
-                // Share of the pile strip that lies beyond the section.
-                const float share = std::clamp(((p.PILEX[i] + half) - section) / p.PILED, 0.0f, 1.0f);
-                Vheel += share * reaction(i);
-            }
+            // Share of the pile strip that lies beyond the section.
+            const std::vector<float>& share = shares.get(p, 1, at, [&](int i) {
+                return std::clamp(((p.PILEX[i] + half) - section) / p.PILED, 0.0f, 1.0f);
+            });
+            for (int i = 1; i <= p.NROWS; ++i) Vheel += share[static_cast<std::size_t>(i)] * reaction(i);
         }
     }
 
@@ -575,7 +611,8 @@ void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHe
     std::vector<float> rowLoad(static_cast<std::size_t>(std::max(p.NROWS, 0)) + 1, 0.0f);
     for (int i = 1; i <= p.NROWS; ++i)
         rowLoad[static_cast<std::size_t>(i)] = loads.vertical(p.PileY.at(static_cast<std::size_t>(i)), p.Ipile);
-    CapLoads(p, r, c, k, QdnToe, QdnHeel, rowLoad);
+    StripShares shares;
+    CapLoads(p, r, c, k, QdnToe, QdnHeel, rowLoad, shares);
 }
 
 std::vector<float> TributaryWidths(const Project& p) {
@@ -641,12 +678,13 @@ void PileFootingSection(Project& p, Report& r) {
     // Case k of combination c with its vertical load V at X and lateral
     // load H; every case but 2* loads the cap.
     std::vector<float> rowLoads;  // the case's vertical load of every row
+    StripShares shares;
     const auto runCase = [&](int c, int k, const char* label, float H, float V, float X) {
         if (V == 0.0f) return;
         CaseLoads(p, r, c, k, label, H, V, X, rowLoads);
         if (k == kUls2Star) return;
         const WeightFactors f = FactorsOfCase(p, k, c);
-        CapLoads(p, r, c, k, ToeDownPressure(p, f), HeelDownPressure(p, f, Qsurch), rowLoads);
+        CapLoads(p, r, c, k, ToeDownPressure(p, f), HeelDownPressure(p, f, Qsurch), rowLoads, shares);
     };
     for (int c = 1; c <= p.NLC; ++c) {
         runCase(c, kSls, "SLS", p.Hsls[c], p.Vsls[c], p.Xsls[c]);

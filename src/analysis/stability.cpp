@@ -615,14 +615,15 @@ void VerticalResultant(Project& p, Report& r) {
         At(p.Xuls1, i) = (At(p.Mrmax, i) - At(p.Momax, i)) / vmax;
         ResultantRow(p, r, number, state, "1", vmax, At(p.Xuls1, i));
 
-        StepCause(r, vmin == 0.0f, "zero minimum vertical load in combination " + std::to_string(i));
+        StepCause(r, vmin == 0.0f, [i] { return "zero minimum vertical load in combination " + std::to_string(i); });
         At(p.Xuls2, i) = (At(p.Mrmin, i) - At(p.Momax, i)) / vmin;
         r.checkStep();
         StepCause(r, p.Wf == 0.0f, "zero footing width");
         ResultantRow(p, r, "", state, "2", vmin, At(p.Xuls2, i));
 
         if (minStar) {
-            StepCause(r, vminst == 0.0f, "zero minimum vertical load (MIN*) in combination " + std::to_string(i));
+            StepCause(r, vminst == 0.0f,
+                      [i] { return "zero minimum vertical load (MIN*) in combination " + std::to_string(i); });
             At(p.Xuls2st, i) = (At(p.Mrminst, i) - At(p.Momax, i)) / vminst;
             r.checkStep();
             StepCause(r, p.Wf == 0.0f, "zero footing width");

@@ -45,6 +45,7 @@ void Report::swap(Report& other) noexcept {
     std::swap(pendingBare_, other.pendingBare_);
     std::swap(pendingValue_, other.pendingValue_);
     std::swap(pendingPattern_, other.pendingPattern_);
+    std::swap(bareWidths_, other.bareWidths_);
 }
 
 void Report::flushLines() {
@@ -62,7 +63,12 @@ void Report::flushAll() {
 }
 
 std::size_t Report::pendingWidth() const {
-    return pendingBare_ ? BareNumberWidth(pendingValue_) : NumberWidth(pendingValue_, pendingPattern_);
+    if (!pendingBare_) return NumberWidth(pendingValue_, pendingPattern_);
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &pendingValue_, sizeof bits);
+    BareWidth& known = bareWidths_[(bits ^ (bits >> 11) ^ (bits >> 23)) & 63u];
+    if (known.width == 0 || known.bits != bits) known = {bits, static_cast<std::uint32_t>(BareNumberWidth(pendingValue_))};
+    return known.width;
 }
 
 void Report::padToSlow(int column) {

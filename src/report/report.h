@@ -14,6 +14,7 @@
 #include <cfenv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -301,12 +302,14 @@ private:
     // digits before the point and at most pattern.size() - 1 more
     // characters (point, places, trailing blanks); an exponent pattern a
     // sign, one digit and pattern.size() - 1 more (two exponent digits for
-    // any single). Rounding to the places cannot add a digit below 999. A
-    // bare whole number below 1000: sign or blank, three digits, blank.
+    // any single). Rounding to the places cannot add a digit below 999.
     std::size_t pendingBound() const { return WidthBound(pendingValue_, pendingPattern_, pendingBare_); }
     static std::size_t WidthBound(float value, std::string_view pattern, bool bare) {
         const float a = std::fabs(value);
-        if (bare) return a < 1000.0f && value == static_cast<float>(static_cast<int>(value)) ? 5 : 0;
+        // A bare whole number below 1000 takes at most 5 columns; any other
+        // finite one at most 14 (sign or blank, seven digits and a point,
+        // an exponent of four characters, blank).
+        if (bare) return a < 1000.0f && value == static_cast<float>(static_cast<int>(value)) ? 5 : std::isfinite(value) ? 14 : 0;
         if (a < 999.0f) return 1 + 3 + pattern.size();
         if (a < 999999.0f) return 1 + 6 + pattern.size();
         return 0;
@@ -358,6 +361,13 @@ private:
     bool pendingBare_ = false;  // it is a bare number (no pattern)
     float pendingValue_ = 0;
     std::string_view pendingPattern_;  // patterns are literals: they outlive the line
+    // Evaluating, the widths of the bare numbers measured so far (load
+    // factors repeat down the tables), by the value's bits.
+    struct BareWidth {
+        std::uint32_t bits = 0;
+        std::uint32_t width = 0;  // 0: empty
+    };
+    mutable BareWidth bareWidths_[64];
 };
 
 // The items after the first one of a statement. A fault can only arise
