@@ -93,7 +93,8 @@ struct ClassMaxima {
 };
 
 void Consider(Governing& g, float value, float factor, int c, float batter, bool smaller, int k) {
-    const float ratio = value / factor;
+    // A factor of 1 (the ultimate classes) leaves the value as it is.
+    const float ratio = factor == 1.0f ? value : value / factor;
     if (smaller ? ratio < g.ratio : ratio > g.ratio) g = {ratio, value, factor, c, batter, k};
 }
 
@@ -103,11 +104,18 @@ ClassMaxima SearchClass(const Project& p, bool service, bool earthquake) {
         if ((service ? IsSlsEq(p, c) : IsUlsEq(p, c)) != earthquake) continue;
         const auto run = [&](int k, float factor) {
             const PileCaseLoads& loads = p.PileCase(k, c);
-            for (int i = 1; i <= p.NROWS; ++i) {
-                const float batter = p.PILEB[i];
-                const float vertical = loads.vertical(p.PileY[static_cast<std::size_t>(i)], p.Ipile);
-                Consider(m.compression, vertical, factor, c, batter, false, k);
-                Consider(m.tension, vertical, factor, c, batter, true, k);
+            if (factor == 1.0f && loads.maxRow > 0) {
+                // The ratio is the load itself: of the case's rows, the
+                // first with the largest (smallest) load can govern.
+                Consider(m.compression, loads.maxV, factor, c, p.PILEB[loads.maxRow], false, k);
+                Consider(m.tension, loads.minV, factor, c, p.PILEB[loads.minRow], true, k);
+            } else {
+                for (int i = 1; i <= p.NROWS; ++i) {
+                    const float batter = p.PILEB[i];
+                    const float vertical = loads.vertical(p.PileY[static_cast<std::size_t>(i)], p.Ipile);
+                    Consider(m.compression, vertical, factor, c, batter, false, k);
+                    Consider(m.tension, vertical, factor, c, batter, true, k);
+                }
             }
             // Every row of a case carries the same shear and head moment:
             // the first row governs among them.
@@ -466,19 +474,39 @@ void CaseLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
         if (lateral < 0.0f) lateral = 0.0f;
         loads.lateral = lateral;
     }
+    // The first rows of the largest and smallest loads, for the maximum
+    // pile loads (only when every load is a number).
+    bool finite = true;
+    for (int i = 1; i <= rows; ++i) {
+        const float v = vertical[static_cast<std::size_t>(i)];
+        finite = finite && !std::isnan(v);
+        if (i == 1 || v > loads.maxV) {
+            loads.maxV = v;
+            loads.maxRow = i;
+        }
+        if (i == 1 || v < loads.minV) {
+            loads.minV = v;
+            loads.minRow = i;
+        }
+    }
+    if (!finite) loads.maxRow = loads.minRow = 0;
 
     r.blank();
     const bool showComb = k == kSls || (k == 1 && p.Vsls[c] == 0.0f);
     // Evaluating, rows whose numbers all fit their columns are one line
     // each and are counted.
     if (r.evaluating()) {
-        bool fit = (!showComb || Report::FitsBare(static_cast<float>(c), 10)) && label.size() <= 10 &&
-                   Report::FitsBare(static_cast<float>(rows), 10) &&
-                   Report::Fits(loads.lateral / p.ForceFactor, "0.0", 10) &&
-                   std::isfinite(loads.moment / p.MomentFactor);
-        for (int i = 1; fit && i <= rows; ++i)
-            fit = Report::Fits(vertical[static_cast<std::size_t>(i)] / p.ForceFactor, "0.0", 10);
-        if (fit) {
+        // The widest vertical load is the one of largest magnitude.
+        float widest = 0;
+        bool finite = true;
+        for (int i = 1; i <= rows; ++i) {
+            const float v = vertical[static_cast<std::size_t>(i)];
+            finite = finite && std::isfinite(v);
+            widest = std::max(widest, std::fabs(v));
+        }
+        if (finite && (!showComb || Report::FitsBare(static_cast<float>(c), 10)) && label.size() <= 10 &&
+            Report::FitsBare(static_cast<float>(rows), 10) && Report::Fits(widest / p.ForceFactor, "0.0", 10) &&
+            Report::Fits(loads.lateral / p.ForceFactor, "0.0", 10) && std::isfinite(loads.moment / p.MomentFactor)) {
             r.countLines(rows);
             EndOfStep(r);
             return;
@@ -507,14 +535,19 @@ void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
 
 namespace {
 
-// The share of each pile row's strip (PILEX +- PILED/2) that lies on the
-// cantilever's side of a shear section. Each side of the cap has two
-// possible sections (one effective depth from the face when the bottom is
-// in tension, else the face itself), the same in every case: each is
-// worked out the first time a case needs it.
-struct StripShares {
+// What the cap loads of every case share: the bars' effective depths, the
+// heel length, and the share of each pile row's strip (PILEX +- PILED/2)
+// that lies on the cantilever's side of a shear section. Each side of the
+// cap has two possible sections (one effective depth from the face when the
+// bottom is in tension, else the face itself), the same in every case:
+// each is worked out the first time a case needs it.
+struct CapGeometry {
     std::vector<float> rows[2][2];  // [toe, heel][at the depth, at the face]
     bool ready[2][2] = {};
+    // The effective depths of the toe and heel bottom bars and the heel
+    // length, the same in every case.
+    bool measured = false;
+    float Dtoe = 0, Dheel = 0, Lheel = 0;
 
     template <typename Share>
     const std::vector<float>& get(const Project& p, int side, int at, Share share) {
@@ -530,27 +563,29 @@ struct StripShares {
 
 // The cap loads of one case from its rows' vertical loads (see PileCapLoads).
 void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, const std::vector<float>& rowLoad,
-              StripShares& shares) {
+              CapGeometry& cap) {
     NameCause(r, p.Lf == 0.0f, "zero footing length: the pile reactions cannot be spread along the footing");
     NameCause(r, p.PILED == 0.0f, "zero pile width: the pile reactions cannot be spread over the pile strips");
-    const float Dtoe = BarEffectiveDepth(p.Tf, p.CAsfb, p.Asfbt);
-    const float Dheel = BarEffectiveDepth(p.Tf, p.CAsfb, p.Asfbh);
-    const float Lheel = FootingHeelLength(p);
+    if (!cap.measured) {
+        cap.Dtoe = BarEffectiveDepth(p.Tf, p.CAsfb, p.Asfbt);
+        cap.Dheel = BarEffectiveDepth(p.Tf, p.CAsfb, p.Asfbh);
+        cap.Lheel = FootingHeelLength(p);
+        cap.measured = true;
+    }
+    const float Dtoe = cap.Dtoe, Dheel = cap.Dheel, Lheel = cap.Lheel;
     const float half = p.PILED / 2.0f;
     const PileCaseLoads& loads = p.PileCase(k, c);
     const auto vertical = [&](int i) { return rowLoad[static_cast<std::size_t>(i)]; };
-    // Reaction of row i per unit length of footing, worked out once per
+    // Reaction of each row per unit length of footing, worked out once per
     // case when a shear section first needs it.
-    thread_local std::vector<float> reactions;
+    thread_local std::vector<float> reaction;
     bool reacted = false;
-    const auto reaction = [&](int i) {
-        if (!reacted) {
-            reactions.assign(rowLoad.size(), 0.0f);
-            for (int j = 1; j <= p.NROWS; ++j)
-                reactions[static_cast<std::size_t>(j)] = vertical(j) * static_cast<float>(p.PILEN[j]) / p.Lf;
-            reacted = true;
-        }
-        return reactions[static_cast<std::size_t>(i)];
+    const auto react = [&] {
+        if (reacted) return;
+        reaction.assign(rowLoad.size(), 0.0f);
+        for (int j = 1; j <= p.NROWS; ++j)
+            reaction[static_cast<std::size_t>(j)] = vertical(j) * static_cast<float>(p.PILEN[j]) / p.Lf;
+        reacted = true;
     };
 
     // Toe: cantilever from the stem face at x = Dt towards the toe edge.
@@ -568,10 +603,11 @@ void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, 
         if (section > 0.0f) {
             Vtoe = -QdnToe * section;
             // Share of the pile strip PILEX +- PILED/2 that lies before the section.
-            const std::vector<float>& share = shares.get(p, 0, at, [&](int i) {
+            const std::vector<float>& share = cap.get(p, 0, at, [&](int i) {
                 return std::clamp((section - (p.PILEX[i] - half)) / p.PILED, 0.0f, 1.0f);
             });
-            for (int i = 1; i <= p.NROWS; ++i) Vtoe += share[static_cast<std::size_t>(i)] * reaction(i);
+            react();
+            for (int i = 1; i <= p.NROWS; ++i) Vtoe += share[static_cast<std::size_t>(i)] * reaction[static_cast<std::size_t>(i)];
         }
     }
 
@@ -589,10 +625,11 @@ void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, 
             const float section = p.Wf - b;
             Vheel = -QdnHeel * b;
             // Share of the pile strip that lies beyond the section.
-            const std::vector<float>& share = shares.get(p, 1, at, [&](int i) {
+            const std::vector<float>& share = cap.get(p, 1, at, [&](int i) {
                 return std::clamp(((p.PILEX[i] + half) - section) / p.PILED, 0.0f, 1.0f);
             });
-            for (int i = 1; i <= p.NROWS; ++i) Vheel += share[static_cast<std::size_t>(i)] * reaction(i);
+            react();
+            for (int i = 1; i <= p.NROWS; ++i) Vheel += share[static_cast<std::size_t>(i)] * reaction[static_cast<std::size_t>(i)];
         }
     }
 
@@ -611,8 +648,8 @@ void PileCapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHe
     std::vector<float> rowLoad(static_cast<std::size_t>(std::max(p.NROWS, 0)) + 1, 0.0f);
     for (int i = 1; i <= p.NROWS; ++i)
         rowLoad[static_cast<std::size_t>(i)] = loads.vertical(p.PileY.at(static_cast<std::size_t>(i)), p.Ipile);
-    StripShares shares;
-    CapLoads(p, r, c, k, QdnToe, QdnHeel, rowLoad, shares);
+    CapGeometry cap;
+    CapLoads(p, r, c, k, QdnToe, QdnHeel, rowLoad, cap);
 }
 
 std::vector<float> TributaryWidths(const Project& p) {
@@ -678,13 +715,13 @@ void PileFootingSection(Project& p, Report& r) {
     // Case k of combination c with its vertical load V at X and lateral
     // load H; every case but 2* loads the cap.
     std::vector<float> rowLoads;  // the case's vertical load of every row
-    StripShares shares;
+    CapGeometry cap;
     const auto runCase = [&](int c, int k, const char* label, float H, float V, float X) {
         if (V == 0.0f) return;
         CaseLoads(p, r, c, k, label, H, V, X, rowLoads);
         if (k == kUls2Star) return;
         const WeightFactors f = FactorsOfCase(p, k, c);
-        CapLoads(p, r, c, k, ToeDownPressure(p, f), HeelDownPressure(p, f, Qsurch), rowLoads, shares);
+        CapLoads(p, r, c, k, ToeDownPressure(p, f), HeelDownPressure(p, f, Qsurch), rowLoads, cap);
     };
     for (int c = 1; c <= p.NLC; ++c) {
         runCase(c, kSls, "SLS", p.Hsls[c], p.Vsls[c], p.Xsls[c]);

@@ -56,6 +56,10 @@ struct PileCaseLoads {
     float overturning = 0;   // fixed heads: e V + Npiles m
     float lateral = 0;       // lateral load of every pile
     float moment = 0;        // head moment of every pile (fixed heads)
+    // The first rows (by number) carrying the case's largest and smallest
+    // vertical load, and those loads; 0 when not known.
+    int maxRow = 0, minRow = 0;
+    float maxV = 0, minV = 0;
 
     // Vertical load of a pile at distance y (Xcg - x) from the centroid.
     float vertical(float y, float Ipile) const {
