@@ -39,20 +39,16 @@ TEST(Sizing, EveryExampleAndVariantSizedPassesOrSaysWhy) {
     for (const std::string& e : ExampleNames())
         ExpectSizedPasses(fs::path(QELVORN_SOURCE_DIR) / "examples" / (e + ".in"), e);
 
-    // Other criteria and units than the examples have.
-    const struct {
-        const char* example;
-        const char* criteria;
-        const char* units;
-    } variants[] = {{"spread-lrfd-metric", "aashto", "english"}, {"pile-aashto-english", "s6", "metric"}};
-    for (const auto& v : variants) {
-        Project p = LoadExample(v.example);
-        p.Criteria = v.criteria;
-        ChangeUnits(p, v.units);
-        p.InFile = (BatchDir() / "variant.in").string();
-        ASSERT_TRUE(WriteInputFile(p));
-        ExpectSizedPasses(p.InFile, std::string(v.example) + " " + v.criteria);
-    }
+    // Every criteria on a spread and a pile footing, in the other unit system.
+    for (const char* criteria : {"aashto", "arema", "lrfd", "s6"})
+        for (const char* example : {"spread-lrfd-metric", "pile-aashto-english"}) {
+            Project p = LoadExample(example);
+            p.Criteria = criteria;
+            ChangeUnits(p, p.Units == "metric" ? "english" : "metric");
+            p.InFile = (BatchDir() / "variant.in").string();
+            ASSERT_TRUE(WriteInputFile(p));
+            ExpectSizedPasses(p.InFile, std::string(example) + " " + criteria);
+        }
 }
 
 TEST(Sizing, DeterministicAndNeverOverTheInput) {
