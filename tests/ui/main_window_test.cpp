@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QProgressDialog>
 #include <QSet>
+#include <QTableWidget>
 #include <cmath>
 
 #include "analysis/run.h"
@@ -17,6 +18,8 @@ class MainWindowTest : public QObject, NewProject {
     Q_OBJECT
 
     void Type(const char* name, const QString& text) { ::Type(w->field(name), text); }
+    // The project's results shown on the window; the run returned.
+    Project ShowResults() { Project run = p; EvaluateCalculations(run); w->ShowResults(run.Records); return run; }
 
 private slots:
     void init() { Open(); }
@@ -53,9 +56,8 @@ private slots:
     }
 
     void newProjectTexts() {
-        QCOMPARE(w->field("fc")->text(), QString("4000.0"));
-        QCOMPARE(w->field("rhoc")->text(), QString("150.00"));
-        QCOMPARE(w->field("nlc")->text(), QString("6"));
+        for (const auto& [field, text] : {std::pair{"fc", "4000.0"}, {"rhoc", "150.00"}, {"nlc", "6"}})
+            QCOMPARE(w->field(field)->text(), QString(text));
         QVERIFY(w->field("NROWS")->text().startsWith(' '));
         p.ExpFactor = 0.75f;  // more digits than the pattern shows, not 0.8
         p.Asw = 0.125f;
@@ -100,9 +102,7 @@ private slots:
         w->option("both")->click();
         w->option("lrfd")->click();  // answered No
         QCOMPARE(d.questionTitles.back(), QString("Design Criteria"));
-        QCOMPARE(p.Criteria, std::string("lrfd"));
-        QCOMPARE(p.ConcreteDesign, std::string("usd"));
-        QCOMPARE(p.NLC, 6);  // defaults kept
+        QVERIFY(p.Criteria == "lrfd" && p.ConcreteDesign == "usd" && p.NLC == 6);  // defaults kept
         QVERIFY(w->frame("CONCRETE DESIGN")->isHidden());
 
         w->option("aashto")->click();
@@ -134,26 +134,21 @@ private slots:
 
         w->option("nohaunch")->click();
         QCOMPARE(p.WallType, std::string("nohaunch"));
-        QVERIFY(w->field("Hh")->isHidden());
-        QVERIFY(w->label("Hh =")->isHidden());
-        QVERIFY(w->drawing(true)->isHidden());
-        QVERIFY(!w->drawing(false)->isHidden());
+        QVERIFY(w->field("Hh")->isHidden() && w->label("Hh =")->isHidden());
+        QVERIFY(w->drawing(true)->isHidden() && !w->drawing(false)->isHidden());
     }
 
     void newPileCountKeepsTheRowsThatRemain() {
         Type("NROWS", "3");
         for (int i = 1; i <= 3; ++i) p.PILEX[i] = 12.0f * static_cast<float>(i);
         Type("NROWS", "5");
-        QCOMPARE(p.PILEX.size(), std::size_t{6});
-        QCOMPARE(p.PILEX[3], 36.0f);
-        QCOMPARE(p.PILEX[4], 0.0f);
+        QCOMPARE(p.PILEX, (Column{0, 12, 24, 36, 0, 0}));
         Type("NROWS", "2.5");  // halves to even
         QCOMPARE(p.NROWS, 2);
-        QCOMPARE(p.PILEX.size(), std::size_t{3});
-        QCOMPARE(p.PILEX[2], 24.0f);
+        QCOMPARE(p.PILEX, (Column{0, 12, 24}));
         Type("NROWS", "0");
         QCOMPARE(p.NROWS, 0);
-        QCOMPARE(p.PILEX.size(), std::size_t{3});  // rows as they were
+        QCOMPARE(p.PILEX, (Column{0, 12, 24}));  // rows as they were
         QVERIFY(d.questions.empty());
     }
 
@@ -210,9 +205,7 @@ private slots:
         QVERIFY(w->drawing(false)->pileRows().empty());
         // The overlay: each limit state's bearing pressure as the records give it (SLS full width, ULS
         // uniform over its contact length with the resultant's zone the middle half, Xru = 0.5).
-        Project run = p;
-        EvaluateCalculations(run);
-        w->ShowResults(run.Records);
+        const Project run = ShowResults();
         std::vector<PressureDiagram> q = w->drawing(false)->pressureDiagrams();
         QCOMPARE(q.size(), std::size_t{3});
         const FootingPressureRecord& uls = run.Records.footingPressures[1];
@@ -236,9 +229,7 @@ private slots:
         QVERIFY(rows[0].depth > 0 && std::abs(18 - lean - rows[0].batterTipX) < 1e-3);
         QCOMPARE(rows[0].label, QString("10 piles\n10 at 14°"));
         // One bar per row, at its head, in the combination of the most used axial check (SLS compression).
-        run = p;
-        EvaluateCalculations(run);
-        w->ShowResults(run.Records);
+        ShowResults();
         const PileLoadPicture loads = w->drawing(true)->pileLoads();
         QVERIFY(loads.limitState == "SLS" && loads.combination == 4 && loads.rows.size() == 3);
         QVERIFY(loads.rows[2].x == 138 && loads.rows[0].axial > loads.rows[2].axial && loads.rows[0].capacity == 140);
@@ -264,25 +255,50 @@ private slots:
         QCOMPARE(controls.size(), 13);
     }
 
-    // Design > Size all applied through its dialogs is one step of the history.
-    void sizingAppliedIsOneUndoableStep() {
-        p.InFile = QELVORN_SOURCE_DIR "/examples/spread-lrfd-metric.in";
-        QVERIFY(ReadInputFile(p));
-        w->FillMainWindow();
-        w->history().Restart();
-        const Project before = p;
-        QTimer answer;  // OK in the options, Apply in the review
-        connect(&answer, &QTimer::timeout, [] {
-            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!d || qobject_cast<QProgressDialog*>(d)) return;
-            if (auto* apply = d->findChild<QPushButton*>("apply")) return apply->click();
-            d->accept();
+    // Design > Size footing cancelled during its search changes nothing; Size all applied after its review
+    // (the changes, each section's governing utilization, the candidates evaluated) is one step of the history.
+    void sizingCancelledOrAppliedAsOneUndoableStep() {
+        bool cancel = true, progressShown = false;
+        int reviews = 0;
+        QStringList sectionRows;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            auto* apply = box ? box->findChild<QPushButton*>("apply") : nullptr;
+            if (auto* progress = qobject_cast<QProgressDialog*>(box)) {
+                progressShown = progress->objectName() == "sizingProgress";
+                if (cancel) progress->findChild<QPushButton*>()->click();
+            } else if (apply) {
+                ++reviews;
+                const int changes = box->findChild<QTableWidget*>("changes")->rowCount();
+                const auto* sections = box->findChild<QTableWidget*>("sections");
+                for (int r = 0; r < sections->rowCount(); ++r) sectionRows << sections->item(r, 0)->text();
+                const QString quantities = box->findChild<QLabel*>("quantities")->text();
+                cancel ? box->reject() : apply->click();
+                QVERIFY(changes > 0 && quantities.contains(QRegularExpression("Candidates evaluated: [1-9]")));
+            } else if (box) {  // the options: OK refused for too many candidates, then 742,264 (seconds)
+                for (const char* f : {"WfStep", "TfStep"})
+                    if (cancel) box->findChild<QLineEdit*>(f)->setText(d.messages.empty() ? "0.0001" : "0.025");
+                d.messages.size() > 1 ? box->reject() : box->accept();
+            }
         });
         answer.start(20);
-        w->findChild<QAction*>("actSizeAll")->trigger();
-        QVERIFY(!History::SameInput(p, before));
-        w->history().stack().undo();
-        QVERIFY(History::SameInput(p, before));
+        for (const char* example : {"pile-s6-metric-sidewalls", "spread-lrfd-metric"}) {
+            p.InFile = QELVORN_SOURCE_DIR "/examples/" + std::string(example) + ".in";
+            QVERIFY(ReadInputFile(p));
+            w->FillMainWindow();
+            w->history().Restart();
+            const Project before = p;
+            w->findChild<QAction*>(cancel ? "actSizeFooting" : "actSizeAll")->trigger();
+            QCOMPARE(History::SameInput(p, before), cancel);
+            QCOMPARE(w->history().stack().count(), cancel ? 0 : 1);
+            w->history().stack().undo();
+            QVERIFY(History::SameInput(p, before));
+            cancel = false;
+        }
+        QVERIFY(progressShown && reviews == 1);  // no review after the cancelled search
+        QVERIFY(d.messages.size() == 1 && d.messages[0].text.contains("candidates, more than 2,000,000"));
+        QCOMPARE(sectionRows, QStringList({"BACK WALL", "STEM WALL", "STABILITY", "SPREAD FOOTING"}));
     }
 
     void closedOnlyByExit() {
