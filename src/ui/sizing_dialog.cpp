@@ -144,6 +144,44 @@ SizingReviewDialog::SizingReviewDialog(const SizingResult& r, QWidget* parent) :
     resize(640, 560);
 }
 
+namespace {
+
+// While a search runs, the engineer's input goes to the progress dialog
+// alone, also before it shows: an edit made meanwhile in the main window
+// would be lost when the proposal, made from the project as it was, is
+// applied.
+class InputOnlyTo : public QObject {
+public:
+    explicit InputOnlyTo(QWidget* allowed) : allowed_(allowed) { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputOnlyTo() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        switch (e->type()) {
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+            case QEvent::Drop:
+            case QEvent::InputMethod: {
+                auto* w = qobject_cast<QWidget*>(watched);
+                return !(w && (w == allowed_ || allowed_->isAncestorOf(w)));
+            }
+            default:
+                return false;
+        }
+    }
+
+private:
+    QWidget* allowed_;
+};
+
+}  // namespace
+
 std::optional<SizingResult> RunSizing(QWidget* parent, const Project& p, SizingMode mode, const SizingOptions& o) {
     std::atomic<double> fraction{0.0};
     std::atomic<bool> cancel{false}, done{false};
@@ -162,12 +200,15 @@ std::optional<SizingResult> RunSizing(QWidget* parent, const Project& p, SizingM
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setValue(0);
+    const InputOnlyTo guard(&progress);
     while (!done) {
         QEventLoop wait;
         QTimer::singleShot(20, &wait, &QEventLoop::quit);
         wait.exec();
         if (progress.wasCanceled()) cancel = true;
-        if (!done) progress.setValue(static_cast<int>(fraction * 999.0));
+        // From 1: the dialog restarts its clock at each value of 0, and
+        // would not show while the footing candidates are being built.
+        if (!done) progress.setValue(1 + static_cast<int>(fraction * 998.0));
     }
     worker.join();
     progress.reset();

@@ -276,6 +276,8 @@ private slots:
                 const QString quantities = box->findChild<QLabel*>("quantities")->text();
                 cancel ? box->reject() : apply->click();
                 QVERIFY(changes > 0 && quantities.contains(QRegularExpression("Candidates evaluated: [1-9]")));
+            } else if (!box && cancel) {  // searching: the main window takes no edit
+                Type("Hw", "99");
             } else if (box) {  // the options: OK refused for too many candidates, then 742,264 (seconds)
                 for (const char* f : {"WfStep", "TfStep"})
                     if (cancel) box->findChild<QLineEdit*>(f)->setText(d.messages.empty() ? "0.0001" : "0.025");
