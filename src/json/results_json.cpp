@@ -48,10 +48,17 @@ std::string ResultsJson(const Project& p, const RunRecords& records) {
                      std::to_string(kVersionRevision);
     doc["input_file"] = p.InTitle;
     doc["title"] = p.Title;
-    doc["units"] = p.Units;
-    doc["criteria"] = p.Criteria;
-    doc["concrete_design"] = p.ConcreteDesign;
-    doc["footing_type"] = p.FootingType;
+    // A keyword the program does not know (an incomplete file's) is null:
+    // the completeness items say what is missing.
+    const auto keyword = [](const std::string& v, std::initializer_list<const char*> known) {
+        for (const char* k : known)
+            if (v == k) return Json(v);
+        return Json(nullptr);
+    };
+    doc["units"] = keyword(p.Units, {"english", "metric"});
+    doc["criteria"] = keyword(p.Criteria, {"aashto", "arema", "lrfd", "s6"});
+    doc["concrete_design"] = keyword(p.ConcreteDesign, {"sld", "usd", "both"});
+    doc["footing_type"] = keyword(p.FootingType, {"pile", "spread"});
     doc["status"] = StatusName(records.status);
     if (records.status == RunStatus::Incomplete) doc["incomplete_items"] = records.incompleteItems;
     if (records.status == RunStatus::CalculationError)

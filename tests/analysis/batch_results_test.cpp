@@ -143,6 +143,9 @@ TEST(BatchResults, IncompleteAndFaultedRunsSaySo) {
     const Case cases[] = {
         {[](Project& p) { p.Asw = 0; }, 1, "incomplete", "/incomplete_items", R"(["Abutment reinforcing"])",
          "The following information is not complete: Abutment reinforcing\n"},
+        // A keyword the program does not know is null in the document.
+        {[](Project& p) { p.Units = "English"; }, 1, "incomplete", "/units", "null",
+         "The following information is not complete: Options (Units \"English\")\n"},
         // A bearing capacity near the single range overflows when shown in psf.
         {[](Project& p) { p.FootingType = "spread", p.Q = 3.0e38f, p.Xr = 0.333f; }, 2, "calculation_error",
          "/calculation_error/section", R"("PROPERTIES")", "Calculation error\nArithmetic fault in section PROPERTIES"},
