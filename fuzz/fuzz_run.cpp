@@ -2,8 +2,9 @@
 // read the file, check the input, run every section with every output
 // option on. An arithmetic fault (CalculationFault) is a normal end of a
 // run; any other exception, a crash, a sanitizer finding, a non-finite value
-// handed to a number text (number_guard.cpp) or "inf"/"nan" in the report
-// text is a fault the fuzzer keeps.
+// handed to a number text (number_guard.cpp), "inf"/"nan" in the report
+// text, or an evaluation (records without the text) that ends otherwise or
+// keeps other records than the written run is a fault the fuzzer keeps.
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
@@ -57,16 +58,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qelvorn::CheckInput(p);
     if (!p.InputComplete) return 0;
 
+    qelvorn::Project evaluated = p;
     qelvorn::Report r;
     r.onMessage = [](const std::string&, const std::string&) {};
+    r.keepRecords(&p.Records);
     QuietHost host;
     qelvorn::ClearArithmeticFaults();
+    std::string faultSection = "-", faultCause = "-";
     try {
         qelvorn::RunReport(p, r, host);
-    } catch (const qelvorn::CalculationFault&) {
+    } catch (const qelvorn::CalculationFault& fault) {
         // A normal end: the report keeps what was written before the fault.
+        faultSection = fault.section();
+        faultCause = fault.cause();
     }
     qelvorn::ClearArithmeticFaults();
+
+    // The evaluation without the text ends the same way with the same
+    // records on the same lines.
+    const qelvorn::RunStatus status = qelvorn::EvaluateCalculations(evaluated);
+    const qelvorn::RunRecords& a = p.Records;
+    const qelvorn::RunRecords& b = evaluated.Records;
+    bool same = (status == qelvorn::RunStatus::CalculationError) == (faultSection != "-") &&
+                a.checks.size() == b.checks.size() && a.stability.size() == b.stability.size();
+    if (same && faultSection != "-") same = b.faultSection == faultSection && b.faultCause == faultCause;
+    for (std::size_t i = 0; same && i < a.checks.size(); ++i) {
+        const qelvorn::CheckRecord &x = a.checks[i], &y = b.checks[i];
+        same = x.line == y.line && x.ok == y.ok && x.what == y.what && x.where == y.where &&
+               x.sectionIndex == y.sectionIndex && (x.utilization == y.utilization || x.utilization != x.utilization);
+    }
+    if (!same) {
+        std::fprintf(stderr, "the evaluation's records differ from the written run's (%zu / %zu records, fault %s: %s / %s: %s)\n",
+                     a.checks.size(), b.checks.size(), faultSection.c_str(), faultCause.c_str(),
+                     b.faultSection.c_str(), b.faultCause.c_str());
+        std::abort();
+    }
 
     // Texts the engineer typed appear in the report as they stand; only a
     // file free of these words can prove the report free of them.
