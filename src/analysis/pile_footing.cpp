@@ -495,7 +495,7 @@ void CaseLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
     const bool showComb = k == kSls || (k == 1 && p.Vsls[c] == 0.0f);
     // Evaluating, rows whose numbers all fit their columns are one line
     // each and are counted.
-    if (r.evaluating()) {
+    if (r.canCountLines()) {
         // The widest vertical load is the one of largest magnitude.
         float widest = 0;
         bool finite = true;

@@ -180,10 +180,11 @@ public:
     // sink (end of a streamed run).
     void flushAll();
 
-    // Evaluating (no text kept), a table whose lines are known to come out
-    // one line each may be counted instead of laid out item by item: the
-    // line numbers of the records after it are the same.
-    bool evaluating() const { return !keepText_; }
+    // Evaluating (no text kept) at the start of a line, a table whose lines
+    // are known to come out one line each may be counted instead of laid
+    // out item by item: the line numbers of the records after it are the
+    // same.
+    bool canCountLines() const { return !keepText_ && size_ == 0 && !pending_; }
     // True when a number is finite and at most width columns wide (a
     // conservative bound: false may still fit). A number in a column
     // that wide never pushes the next tab onto a new line.
@@ -195,8 +196,7 @@ public:
         const std::size_t bound = WidthBound(value, {}, true);
         return bound != 0 && bound <= static_cast<std::size_t>(width);
     }
-    // Evaluating, at the start of a line: n whole lines written without
-    // their items. A fault in the computations of their values ends the
+    // When canCountLines(): n whole lines written without their items. A fault in the computations of their values ends the
     // run as the first of those lines would.
     void countLines(int n) {
         if (detail::ItemFaultFlagsRaised()) throwFault();
