@@ -476,10 +476,10 @@ void CaseLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
     }
     // The first rows of the largest and smallest loads, for the maximum
     // pile loads (only when every load is a number).
-    bool finite = true;
+    bool numbers = true;
     for (int i = 1; i <= rows; ++i) {
         const float v = vertical[static_cast<std::size_t>(i)];
-        finite = finite && !std::isnan(v);
+        numbers = numbers && !std::isnan(v);
         if (i == 1 || v > loads.maxV) {
             loads.maxV = v;
             loads.maxRow = i;
@@ -489,7 +489,7 @@ void CaseLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
             loads.minRow = i;
         }
     }
-    if (!finite) loads.maxRow = loads.minRow = 0;
+    if (!numbers) loads.maxRow = loads.minRow = 0;
 
     r.blank();
     const bool showComb = k == kSls || (k == 1 && p.Vsls[c] == 0.0f);
@@ -607,7 +607,10 @@ void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, 
                 return std::clamp((section - (p.PILEX[i] - half)) / p.PILED, 0.0f, 1.0f);
             });
             react();
-            for (int i = 1; i <= p.NROWS; ++i) Vtoe += share[static_cast<std::size_t>(i)] * reaction[static_cast<std::size_t>(i)];
+            for (int i = 1; i <= p.NROWS; ++i) {
+                const auto row = static_cast<std::size_t>(i);
+                Vtoe += share[row] * reaction[row];
+            }
         }
     }
 
@@ -629,7 +632,10 @@ void CapLoads(Project& p, Report& r, int c, int k, float QdnToe, float QdnHeel, 
                 return std::clamp(((p.PILEX[i] + half) - section) / p.PILED, 0.0f, 1.0f);
             });
             react();
-            for (int i = 1; i <= p.NROWS; ++i) Vheel += share[static_cast<std::size_t>(i)] * reaction[static_cast<std::size_t>(i)];
+            for (int i = 1; i <= p.NROWS; ++i) {
+                const auto row = static_cast<std::size_t>(i);
+                Vheel += share[row] * reaction[row];
+            }
         }
     }
 
