@@ -427,8 +427,12 @@ float PassiveResistance(const Project& p, int k, int c) {
 
 namespace {
 
-// The loads per pile of one case (see PileLoads); vertical receives every
-// row's vertical load (element 0 unused) for the cap loads of the case.
+// Loads per pile of every row for case k of combination c under vertical
+// load V at X from the toe and lateral load H: fills Ppass(k, c),
+// Hbatter(k, c) and the terms of the case's pile loads PileCase(k, c) (read
+// per row as PileVert, PileLat and PileMom (i, k, c)) and writes the case's
+// rows of the PILE LOADS table; vertical receives every row's vertical load
+// (element 0 unused) for the cap loads of the case.
 void CaseLoads(Project& p, Report& r, int c, int k, std::string_view label, float H, float V, float X,
                std::vector<float>& vertical) {
     NameCause(r, p.PileHead == "fix" && (p.pile1v == p.pile2v || p.pile2v == p.pile3v),
@@ -525,15 +529,6 @@ void CaseLoads(Project& p, Report& r, int c, int k, std::string_view label, floa
     }
     EndOfStep(r);
 }
-
-}  // namespace
-
-void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, float H, float V, float X) {
-    std::vector<float> vertical;
-    CaseLoads(p, r, c, k, label, H, V, X, vertical);
-}
-
-namespace {
 
 // What the cap loads of every case share: the bars' effective depths, the
 // heel length, and the share of each pile row's strip (PILEX +- PILED/2)

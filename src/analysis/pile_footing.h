@@ -1,11 +1,9 @@
-// Pile footing: pile group properties, the per-pile loads of one limit-state
-// case, the pile-head moment from the lateral load - moment curve, the pile
-// cap's toe and heel loads and the tributary widths of the pile rows. The
-// pieces are declared here so that each can be checked on its own; the
+// Pile footing: pile group properties, the pile-head moment from the
+// lateral load - moment curve, the pile cap's toe and heel loads and the
+// tributary widths of the pile rows. The pieces are declared here so that each can be checked on its own; the
 // section entry points are in sections.h.
 #pragma once
 
-#include <string_view>
 #include <vector>
 
 #include "model/project.h"
@@ -26,13 +24,6 @@ float PileMomentFromLateral(const Project& p, float h);
 // Passive soil resistance in front of the footing for case k of
 // combination c (service resistance scaled by Fsls for k = 5).
 float PassiveResistance(const Project& p, int k, int c);
-
-// Loads per pile of every row for case k of combination c under vertical
-// load V at X from the toe and lateral load H: fills Ppass(k, c),
-// Hbatter(k, c) and the terms of the case's pile loads PileCase(k, c) (read
-// per row as PileVert, PileLat and PileMom (i, k, c)) and writes the case's
-// rows of the PILE LOADS table.
-void PileLoads(Project& p, Report& r, int c, int k, std::string_view label, float H, float V, float X);
 
 // Toe and heel shear and moment per unit length of the pile cap for case k
 // of combination c, from the pile reactions and head moments and the
