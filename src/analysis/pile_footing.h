@@ -1,7 +1,8 @@
 // Pile footing: pile group properties, the pile-head moment from the
 // lateral load - moment curve, the pile cap's toe and heel loads and the
-// tributary widths of the pile rows. The pieces are declared here so that each can be checked on its own; the
-// section entry points are in sections.h.
+// tributary widths of the pile rows. The pieces are declared here so that
+// each can be checked on its own; the section entry points are in
+// sections.h.
 #pragma once
 
 #include <vector>
